@@ -1,0 +1,32 @@
+#include "App.h"
+
+#include "NativePath.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString& OverriddenPath()
+{
+    static QString path;
+    return path;
+}
+
+} // namespace
+
+namespace App {
+
+QString Path()
+{
+    if (!OverriddenPath().isEmpty())
+        return OverriddenPath();
+    return BackslashPath(QCoreApplication::applicationDirPath());
+}
+
+void SetPath(const QString& sPath) { OverriddenPath() = sPath; }
+
+QString Title() { return u"QzBrowser Editor"_s; }
+
+} // namespace App
