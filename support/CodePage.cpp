@@ -1,0 +1,133 @@
+#include "CodePage.h"
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+constexpr auto kFlags = QStringConverter::Flag::Stateless;
+
+// ASCII is the same in every code page a file can be in, and Qt converts it much faster than a
+// general converter does: most files hold nothing else.
+bool IsAscii(QByteArrayView bytes)
+{
+    unsigned char all = 0;
+    for (const char byte : bytes)
+        all |= static_cast<unsigned char>(byte);
+    return all < 0x80;
+}
+
+bool IsAscii(QStringView text)
+{
+    char16_t all = 0;
+    for (const QChar character : text)
+        all |= character.unicode();
+    return all < 0x80;
+}
+
+QByteArray ReferenceTo(char32_t character)
+{
+    return "&#" + QByteArray::number(character) + ';';
+}
+
+struct Reference {
+    char32_t character;
+    qsizetype length;
+};
+
+// The reference "&#" digits ";" at the start of the text, if it names a Unicode character.
+std::optional<Reference> ReadReference(QStringView text)
+{
+    constexpr qsizetype kMostDigits = 7;
+    char32_t value = 0;
+    qsizetype end = 2;
+    for (; end < text.size() && end - 2 < kMostDigits; ++end) {
+        const char16_t c = text[end].unicode();
+        if (c < u'0' || c > u'9')
+            break;
+        value = value * 10 + (c - u'0');
+    }
+    const bool closed = end > 2 && end < text.size() && text[end] == u';';
+    if (!closed || value > 0x10FFFF || QChar::isSurrogate(value))
+        return std::nullopt;
+    return Reference{value, end + 1};
+}
+
+} // namespace
+
+#ifdef Q_OS_WIN
+CodePage::CodePage()
+    : m_encoder(QStringConverter::System, kFlags), m_decoder(QStringConverter::System, kFlags)
+{
+}
+#else
+CodePage::CodePage() : m_encoder("windows-1252", kFlags), m_decoder("windows-1252", kFlags) {}
+#endif
+
+QByteArray CodePage::Encode(QStringView text)
+{
+    if (IsAscii(text))
+        return text.toLatin1();
+    m_encoder.resetState();
+    QByteArray bytes = m_encoder.encode(text);
+    return m_encoder.hasError() ? EncodeEachCharacter(text) : bytes;
+}
+
+QString CodePage::Decode(QByteArrayView bytes)
+{
+    m_decoder.resetState();
+    const QString text =
+        IsAscii(bytes) ? QString::fromLatin1(bytes) : QString(m_decoder.decode(bytes));
+    return text.contains(u"&#") ? TurnBackReferences(text) : text;
+}
+
+bool CodePage::Holds(char32_t character)
+{
+    m_encoder.resetState();
+    const QByteArray bytes = m_encoder.encode(QStringView(QChar::fromUcs4(character)));
+    return !m_encoder.hasError() && !bytes.isEmpty();
+}
+
+QByteArray CodePage::EncodeEachCharacter(QStringView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype at = 0; at < text.size();) {
+        const bool pair =
+            text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate();
+        const QStringView character = text.sliced(at, pair ? 2 : 1);
+        at += character.size();
+        if (character[0].unicode() < 0x80) {
+            bytes += char(character[0].unicode());
+            continue;
+        }
+        m_encoder.resetState();
+        const QByteArray encoded = m_encoder.encode(character);
+        const char32_t code =
+            pair ? QChar::surrogateToUcs4(character[0], character[1]) : character[0].unicode();
+        bytes += m_encoder.hasError() || encoded.isEmpty() ? ReferenceTo(code) : encoded;
+    }
+    return bytes;
+}
+
+QString CodePage::TurnBackReferences(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(u"&#"); at >= 0; at = text.indexOf(u"&#", from)) {
+        result += text.sliced(from, at - from);
+        const std::optional<Reference> reference = ReadReference(text.sliced(at));
+        if (reference && !Holds(reference->character)) {
+            result += QStringView(QChar::fromUcs4(reference->character));
+            from = at + reference->length;
+        } else {
+            result += u'&';
+            from = at + 1;
+        }
+    }
+    result += text.sliced(from);
+    return result;
+}

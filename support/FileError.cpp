@@ -1,0 +1,54 @@
+#include "FileError.h"
+
+#include "NativePath.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+bool AccessRefused(const QFileInfo& info, FileError::Access access)
+{
+    if (access == FileError::Access::Read)
+        return !info.isReadable();
+    const QFileInfo folder(info.absolutePath());
+    return (info.exists() && !info.isWritable()) || !folder.isWritable();
+}
+
+} // namespace
+
+namespace FileError
+{
+
+Error OpenFailed(const QFileDevice& file, const QString& sPath, Access access)
+{
+    const QFileInfo info(NativePath(sPath));
+    const bool reading = access == Access::Read;
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return Error(Error::PathNotFound,
+                     u"The folder of the file \"%1\" does not exist."_s.arg(sPath));
+    if (info.isDir())
+        return Error(Error::PathFileAccessError, u"\"%1\" is a folder, not a file."_s.arg(sPath));
+    if (reading && !info.exists())
+        return Error(Error::FileNotFound, u"The file \"%1\" does not exist."_s.arg(sPath));
+    if (AccessRefused(info, access))
+        return Error(Error::PermissionDenied,
+                     u"You do not have permission to %1 the file \"%2\"."_s.arg(
+                         reading ? u"read"_s : u"write"_s, sPath));
+    return Error(Error::PathFileAccessError,
+                 u"The file \"%1\" could not be opened (%2)."_s.arg(sPath, file.errorString()));
+}
+
+Error TransferFailed(const QFileDevice& file, const QString& sPath, Access access)
+{
+    if (access == Access::Read)
+        return Error(Error::PathFileAccessError,
+                     u"The file \"%1\" could not be read (%2)."_s.arg(sPath, file.errorString()));
+    return Error(Error::PathFileAccessError,
+                 u"The file \"%1\" could not be written (%2). It was left as it was before."_s.arg(
+                     sPath, file.errorString()));
+}
+
+} // namespace FileError

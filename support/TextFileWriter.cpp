@@ -1,0 +1,49 @@
+#include "TextFileWriter.h"
+
+#include "FileError.h"
+#include "NativePath.h"
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// Text is encoded and written a block at a time, which keeps memory small for any file.
+constexpr qsizetype kBlockSize = 32 * 1024;
+
+} // namespace
+
+TextFileWriter::TextFileWriter(const QString& sPath) : m_path(sPath), m_file(NativePath(sPath))
+{
+    if (!m_file.open(QIODevice::WriteOnly))
+        throw FileError::OpenFailed(m_file, m_path, FileError::Access::Write);
+    m_pending.reserve(kBlockSize);
+}
+
+void TextFileWriter::Write(QStringView text)
+{
+    m_pending += text;
+    if (m_pending.size() >= kBlockSize)
+        Flush();
+}
+
+void TextFileWriter::WriteLine(QStringView text)
+{
+    m_pending += text;
+    Write(u"\r\n");
+}
+
+void TextFileWriter::Commit()
+{
+    Flush();
+    if (!m_file.commit())
+        throw FileError::TransferFailed(m_file, m_path, FileError::Access::Write);
+}
+
+void TextFileWriter::Flush()
+{
+    const QByteArray bytes = m_codePage.Encode(m_pending);
+    m_pending.resize(0);
+    if (m_file.write(bytes) != bytes.size())
+        throw FileError::TransferFailed(m_file, m_path, FileError::Access::Write);
+}
