@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Remakes the project's artwork and the starter page's files from the drawings in this folder.
+
+Run from anywhere: python3 tools/art/make_art.py. The output is the same on every run, so the
+committed files change only when a drawing does.
+"""
+
+import os
+import sys
+
+sys.dont_write_bytecode = True  # keeps the source folder free of caches
+
+import icons  # noqa: E402
+import imagefiles  # noqa: E402
+import pictures  # noqa: E402
+from canvas import reduce_colours  # noqa: E402
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+HOME = os.path.join(ROOT, "data", "home")
+
+
+def icon(path, name, drawing):
+    imagefiles.write_xpm(
+        os.path.join(ROOT, path), name, drawing["rows"], drawing["legend"], drawing.get("hot_spot")
+    )
+
+
+def colour(red, green, blue):
+    """A colour value as the settings file keeps it: red in the lowest byte."""
+    return red | green << 8 | blue << 16
+
+
+def number(value):
+    return f" {value}" if value >= 0 else str(value)
+
+
+def settings_file(path):
+    """The starter settings: title, heading, wallpaper, colours, trail picture and five links."""
+    links = [
+        ("Games at PBS KIDS", "ball.jpg", "https://pbskids.org/"),
+        ("Animals at Nat Geo Kids", "cat.gif", "https://kids.nationalgeographic.com/"),
+        ("Space with NASA", "star.gif", "https://spaceplace.nasa.gov/"),
+        ("Stories at Starfall", "book.bmp", "https://www.starfall.com/"),
+        ("Art at Tate Kids", "palette.jpg", "https://www.tate.org.uk/kids"),
+    ]
+    values = ["QZBROWSE_CFG_001", "My Home Page", "Hello! Where shall we go today?", "sky.jpg"]
+    values += [
+        number(colour(190, 224, 250)),  # page background, the sky's own blue
+        number(colour(20, 40, 110)),  # text
+        number(colour(10, 70, 180)),  # links
+        number(colour(120, 40, 150)),  # visited links
+        number(colour(220, 60, 30)),  # the link being clicked
+    ]
+    values += ["heart.gif"] + [""] * 19 + [number(len(links))]
+    values += [field for link in links for field in link]
+    with open(path, "w", encoding="ascii", newline="") as f:
+        f.write("".join(f'"{v}"\r\n' for v in values))
+
+
+def main():
+    icon("editor/art/qzeditor.xpm", "qzeditor", icons.EDITOR_32)
+    icon("editor/art/qzeditor-16.xpm", "qzeditor_16", icons.EDITOR_16)
+    icon("launcher/art/control-center.xpm", "control_center", icons.CONTROL_CENTER)
+    icon("launcher/art/desktop.xpm", "desktop", icons.DESKTOP)
+    icon("launcher/art/browser.xpm", "browser", icons.BROWSER)
+    icon("launcher/art/hand.xpm", "hand", icons.HAND)
+
+    os.makedirs(HOME, exist_ok=True)
+    imagefiles.write_jpeg(os.path.join(HOME, "ball.jpg"), pictures.ball(), 92)
+    imagefiles.write_gif(os.path.join(HOME, "star.gif"), reduce_colours(pictures.smiling_star()))
+    imagefiles.write_gif(os.path.join(HOME, "cat.gif"), reduce_colours(pictures.cat_face()))
+    imagefiles.write_bmp(os.path.join(HOME, "book.bmp"), pictures.open_book())
+    imagefiles.write_jpeg(os.path.join(HOME, "palette.jpg"), pictures.paint_palette(), 92)
+    imagefiles.write_gif(os.path.join(HOME, "heart.gif"), reduce_colours(pictures.heart()))
+    imagefiles.write_jpeg(os.path.join(HOME, "sky.jpg"), pictures.sky(), 90)
+    settings_file(os.path.join(HOME, "qzhome.dat"))
+
+
+if __name__ == "__main__":
+    main()
