@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Collection.h"
+
+#include <QString>
+#include <QtGlobal>
+
+// The home page the parent edits (Mode 0) or, as an entry of a page's Links, one link (Mode 1)
+// with its caption (Name), picture (MainPicture) and address (MainLink). Every property stores
+// exactly what it is given. A colour is 0x00BBGGRR, red in the low byte; -1 means not set.
+class CWebPage
+{
+public:
+    // Reads the settings file into this page; an Error when the file cannot be read whole.
+    // Nothing changes unless the file opens and starts with the right header; after that each
+    // value read stays, and Links holds the links read so far.
+    void LoadSettings(const QString& sFile);
+    // Writes this page into the settings file, replacing it whole or not at all.
+    void SaveSettings(const QString& sFile) const;
+    // Writes this page as an HTML page, replacing the file whole or not at all.
+    void GeneratePage(const QString& sFile) const;
+
+    qint32 Mode() const { return m_mode; }
+    void SetMode(qint32 vNewValue) { m_mode = vNewValue; }
+    QString Title() const { return m_title; }
+    void SetTitle(const QString& vNewValue) { m_title = vNewValue; }
+    QString Name() const { return m_name; }
+    void SetName(const QString& vNewValue) { m_name = vNewValue; }
+    QString Wallpaper() const { return m_wallpaper; }
+    void SetWallpaper(const QString& vNewValue) { m_wallpaper = vNewValue; }
+    QString MouseTrails() const { return m_mouseTrails; }
+    void SetMouseTrails(const QString& vNewValue) { m_mouseTrails = vNewValue; }
+    qint32 Backcolor() const { return m_backcolor; }
+    void SetBackcolor(qint32 vNewValue) { m_backcolor = vNewValue; }
+    qint32 Forecolor() const { return m_forecolor; }
+    void SetForecolor(qint32 vNewValue) { m_forecolor = vNewValue; }
+    qint32 LinkColor() const { return m_linkColor; }
+    void SetLinkColor(qint32 vNewValue) { m_linkColor = vNewValue; }
+    qint32 VLinkColor() const { return m_vLinkColor; }
+    void SetVLinkColor(qint32 vNewValue) { m_vLinkColor = vNewValue; }
+    qint32 ALinkColor() const { return m_aLinkColor; }
+    void SetALinkColor(qint32 vNewValue) { m_aLinkColor = vNewValue; }
+    QString MainPicture() const { return m_mainPicture; }
+    void SetMainPicture(const QString& vNewValue) { m_mainPicture = vNewValue; }
+    QString MainLink() const { return m_mainLink; }
+    void SetMainLink(const QString& vNewValue) { m_mainLink = vNewValue; }
+
+    // The page's own links, not a copy.
+    Collection& Links() { return m_links; }
+    const Collection& Links() const { return m_links; }
+
+private:
+    qint32 m_mode = 0;
+    QString m_title;
+    QString m_name;
+    QString m_wallpaper;
+    QString m_mouseTrails;
+    qint32 m_backcolor = -1;
+    qint32 m_forecolor = -1;
+    qint32 m_linkColor = 0;
+    qint32 m_vLinkColor = 0;
+    qint32 m_aLinkColor = 0;
+    QString m_mainPicture;
+    QString m_mainLink;
+    Collection m_links;
+};

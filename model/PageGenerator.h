@@ -1,0 +1,26 @@
+#pragma once
+
+#include "TextFileWriter.h"
+
+class CWebPage;
+
+// Writes a page as HTML, one fragment a line. Values go into the page as typed, unescaped: the
+// parent's text is the page's text.
+class PageGenerator
+{
+public:
+    PageGenerator(const CWebPage& page, TextFileWriter& out);
+
+    void Write();
+
+private:
+    void WriteBodyTag();
+    void WriteColorPiece(QStringView attribute, qint32 color);
+    void WriteHomeBody();
+    void WriteMouseTrail();
+    void WriteLinksTable();
+    void WriteLinkParagraph(const CWebPage& link, bool bAnchor);
+
+    const CWebPage& m_page;
+    TextFileWriter& m_out;
+};

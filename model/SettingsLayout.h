@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringView>
+
+// The settings file: one quoted value a line. The header, the page's title, heading and
+// wallpaper, its five colours, its mouse trail picture, reserved lines, the number of links, and
+// three lines for each link: its caption, picture and address.
+namespace SettingsLayout
+{
+
+inline constexpr QStringView Header = u"QZBROWSE_CFG_001";
+inline constexpr int ReservedLines = 19;
+inline constexpr qint64 LinkCountLine = 30;
+inline constexpr qint64 LinesPerLink = 3;
+
+} // namespace SettingsLayout

@@ -1,0 +1,139 @@
+#include "SettingsReader.h"
+
+#include "Collection.h"
+#include "SettingsLayout.h"
+
+#include <limits>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// What a line of the file holds, in the parent's words.
+QString LineMeaning(qint64 line)
+{
+    static const QStringView pageLines[] = {u"the header",
+                                            u"the page title",
+                                            u"the heading",
+                                            u"the wallpaper",
+                                            u"the background colour",
+                                            u"the text colour",
+                                            u"the link colour",
+                                            u"the visited link colour",
+                                            u"the clicked link colour",
+                                            u"the mouse trail picture"};
+    static const QStringView linkLines[] = {u"the caption", u"the picture", u"the address"};
+    constexpr qint64 pageLineCount = std::size(pageLines);
+    if (line <= pageLineCount)
+        return pageLines[line - 1].toString();
+    if (line < SettingsLayout::LinkCountLine)
+        return u"a reserved line"_s;
+    if (line == SettingsLayout::LinkCountLine)
+        return u"the number of links"_s;
+    const qint64 index = line - SettingsLayout::LinkCountLine - 1;
+    return u"%1 of link %2"_s.arg(linkLines[index % SettingsLayout::LinesPerLink])
+        .arg(index / SettingsLayout::LinesPerLink + 1);
+}
+
+QString Unquote(QStringView line)
+{
+    if (!line.startsWith(u'"'))
+        return line.toString();
+    QString value;
+    qsizetype from = 1;
+    for (;;) {
+        const qsizetype quote = line.indexOf(u'"', from);
+        if (quote < 0)
+            return value += line.sliced(from);
+        value += line.sliced(from, quote - from);
+        if (quote + 1 >= line.size() || line[quote + 1] != u'"')
+            return value;
+        value += u'"';
+        from = quote + 2;
+    }
+}
+
+// The number at the start of a value: blanks skipped, an optional minus sign, decimal digits.
+// Anything after it is passed over, and a value without digits is 0. Nothing beyond 32 bits.
+std::optional<qint64> LeadingNumber(QStringView text)
+{
+    constexpr qint64 beyond = qint64(std::numeric_limits<quint32>::max()) + 1;
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u' ')
+        ++at;
+    const bool negative = at < text.size() && text[at] == u'-';
+    if (negative)
+        ++at;
+    qint64 value = 0;
+    for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at) {
+        value = value * 10 + (text[at].unicode() - u'0');
+        if (value >= beyond)
+            return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
+SettingsReader::SettingsReader(const QString& sFile) : m_in(sFile) {}
+
+void SettingsReader::ReadHeader()
+{
+    if (ReadText() != SettingsLayout::Header)
+        throw Error(Error::TypeMismatch,
+                    u"The file \"%1\" is not a home page settings file: its first line is not "
+                    u"\"%2\"."_s.arg(m_in.Path(), SettingsLayout::Header));
+}
+
+QString SettingsReader::ReadText()
+{
+    return Unquote(ReadLine());
+}
+
+qint32 SettingsReader::ReadNumber()
+{
+    return ReadNumberWithin(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+}
+
+qint32 SettingsReader::ReadLinkCount()
+{
+    return ReadNumberWithin(std::numeric_limits<qint16>::min(), Collection::MaxCount);
+}
+
+void SettingsReader::SkipReserved()
+{
+    for (int line = 0; line < SettingsLayout::ReservedLines; ++line)
+        ReadLine();
+}
+
+QStringView SettingsReader::ReadLine()
+{
+    const std::optional<QStringView> line = m_in.ReadLine();
+    if (line)
+        return *line;
+    if (m_in.LineNumber() == 0)
+        throw Error(Error::InputPastEndOfFile,
+                    u"The settings file \"%1\" is empty."_s.arg(m_in.Path()));
+    const qint64 missing = m_in.LineNumber() + 1;
+    throw Error(Error::InputPastEndOfFile,
+                u"The settings file \"%1\" cannot be read: it ends before line %2 (%3)."_s.arg(
+                    m_in.Path(), QString::number(missing), LineMeaning(missing)));
+}
+
+qint32 SettingsReader::ReadNumberWithin(qint32 least, qint32 most)
+{
+    const std::optional<qint64> number = LeadingNumber(ReadText());
+    if (!number || *number < least || *number > most)
+        throw Damaged(Error::Overflow, u"holds a number outside the range from %1 to %2"_s.arg(
+                                           QString::number(least), QString::number(most)));
+    return static_cast<qint32>(*number);
+}
+
+Error SettingsReader::Damaged(qint32 number, const QString& problem) const
+{
+    const qint64 line = m_in.LineNumber();
+    return Error(number, u"The settings file \"%1\" cannot be read: line %2 (%3) %4."_s.arg(
+                             m_in.Path(), QString::number(line), LineMeaning(line), problem));
+}

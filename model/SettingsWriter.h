@@ -1,0 +1,25 @@
+#pragma once
+
+#include "TextFileWriter.h"
+
+#include <QString>
+
+// Writes the values of a settings file, one quoted value a line. A double quote inside a value is
+// written doubled and a line break as a blank, so that every value reads back as one line.
+class SettingsWriter
+{
+public:
+    // Starts the new file; an Error when it cannot be created.
+    explicit SettingsWriter(const QString& sFile);
+
+    void WriteHeader();
+    void WriteText(const QString& value);
+    // A number: a blank before it when it is not negative (" 0", " 255", "-1").
+    void WriteNumber(qint32 value);
+    void WriteReserved();
+    // Puts the new file in place of the old one.
+    void Commit();
+
+private:
+    TextFileWriter m_out;
+};
