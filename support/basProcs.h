@@ -6,7 +6,8 @@
 
 // Stateless procedures on "\"-separated path text, files and folders. None of them raises an
 // error: a file or folder that cannot be found or tested gives false or empty text.
-namespace basProcs {
+namespace basProcs
+{
 
 // The trimmed path ending in "\" ("C:\Prog" and " C:\Prog\ " both give "C:\Prog\").
 QString AddBackslash(const QString& sPath);
