@@ -149,7 +149,15 @@ _AC_VALUES = bytes.fromhex(
     "92939495969798999aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3c4c5c6"
     "c7c8c9cad2d3d4d5d6d7d8d9dae1e2e3e4e5e6e7e8e9eaf1f2f3f4f5f6f7f8f9fa"
 )
-_ZIGZAG = sorted(range(64), key=lambda i: (i // 8 + i % 8, i // 8 if (i // 8 + i % 8) % 2 else i % 8))
+
+
+def _zigzag_key(i):
+    """Scan order: anti-diagonal by anti-diagonal, walking them alternately down and up."""
+    row, col = divmod(i, 8)
+    return row + col, row if (row + col) % 2 else col
+
+
+_ZIGZAG = sorted(range(64), key=_zigzag_key)  # the block index of each coefficient in scan order
 _COS = [[math.cos((2 * x + 1) * u * math.pi / 16) for x in range(8)] for u in range(8)]
 
 
@@ -169,7 +177,9 @@ def _dct(block):
     def scale(u):
         return math.sqrt(0.5) if u == 0 else 1.0
 
-    rows = [[sum(block[y * 8 + x] * _COS[u][x] for x in range(8)) for u in range(8)] for y in range(8)]
+    rows = [
+        [sum(block[y * 8 + x] * _COS[u][x] for x in range(8)) for u in range(8)] for y in range(8)
+    ]
     return [
         0.25 * scale(u) * scale(v) * sum(rows[y][u] * _COS[v][y] for y in range(8))
         for v in range(8)
