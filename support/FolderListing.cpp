@@ -14,6 +14,15 @@
 
 using namespace Qt::StringLiterals;
 
+namespace
+{
+
+struct CloseSearch {
+    void operator()(HANDLE search) const { FindClose(search); }
+};
+
+} // namespace
+
 void ListFolder(const QString& sNativeFolder, const FolderEntryVisitor& visit)
 {
     QString pattern = sNativeFolder;
@@ -24,13 +33,13 @@ void ListFolder(const QString& sNativeFolder, const FolderEntryVisitor& visit)
     const HANDLE search = FindFirstFileW(reinterpret_cast<const wchar_t*>(pattern.utf16()), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return;
-    const std::unique_ptr<void, decltype(&FindClose)> closer(search, &FindClose);
+    const std::unique_ptr<void, CloseSearch> closer(search);
     do {
         const QString name = QString::fromWCharArray(entry.cFileName);
         if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM) ||
             name == u"."_s || name == u".."_s)
             continue;
-        visit(name, entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        visit(name, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
     } while (FindNextFileW(search, &entry));
 }
 
