@@ -6,7 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 QString& OverriddenPath()
 {
@@ -16,7 +17,8 @@ QString& OverriddenPath()
 
 } // namespace
 
-namespace App {
+namespace App
+{
 
 QString Path()
 {
@@ -25,8 +27,14 @@ QString Path()
     return BackslashPath(QCoreApplication::applicationDirPath());
 }
 
-void SetPath(const QString& sPath) { OverriddenPath() = sPath; }
+void SetPath(const QString& sPath)
+{
+    OverriddenPath() = sPath;
+}
 
-QString Title() { return u"QzBrowser Editor"_s; }
+QString Title()
+{
+    return u"QzBrowser Editor"_s;
+}
 
 } // namespace App

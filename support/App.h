@@ -3,7 +3,8 @@
 #include <QString>
 
 // What the program knows of itself: where it lives and what it is called.
-namespace App {
+namespace App
+{
 
 // The application folder, the folder that holds the program, as "\"-separated text without a
 // trailing backslash (a root keeps its own). Every file of the program lies under it.

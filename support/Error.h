@@ -8,7 +8,8 @@
 // A failure as the program reports it: a number and a description in plain words. The numbers are
 // the classic BASIC runtime numbers, so a message can say "Error 53" and mean the same thing
 // everywhere in the program. It travels up the calls until an operation that handles it.
-class Error : public std::exception {
+class Error : public std::exception
+{
 public:
     enum Number : qint32 {
         Overflow = 6,

@@ -14,11 +14,20 @@ TempAppFolder::TempAppFolder()
     App::SetPath(Path());
 }
 
-TempAppFolder::~TempAppFolder() { App::SetPath(QString()); }
+TempAppFolder::~TempAppFolder()
+{
+    App::SetPath(QString());
+}
 
-QString TempAppFolder::Path() const { return BackslashPath(m_dir.path()); }
+QString TempAppFolder::Path() const
+{
+    return BackslashPath(m_dir.path());
+}
 
-QString TempAppFolder::Native() const { return m_dir.path(); }
+QString TempAppFolder::Native() const
+{
+    return m_dir.path();
+}
 
 QString TempAppFolder::NativeFile(const QString& relative) const
 {

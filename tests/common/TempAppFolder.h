@@ -5,7 +5,8 @@
 
 // A fresh application folder for one test: the program is pointed at it while the object lives,
 // and everything in it is removed afterwards.
-class TempAppFolder {
+class TempAppFolder
+{
 public:
     TempAppFolder();
     ~TempAppFolder();
