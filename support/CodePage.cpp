@@ -55,29 +55,41 @@ std::optional<Reference> ReadReference(QStringView text)
     return Reference{value, end + 1};
 }
 
+// The code page's encoder. A new one serves each text: once Qt's ICU-backed encoder has met a
+// character it cannot hold it keeps reporting an error, even after resetState().
+QStringEncoder NewEncoder()
+{
+#ifdef Q_OS_WIN
+    return QStringEncoder(QStringConverter::System, kFlags);
+#else
+    return QStringEncoder("windows-1252", kFlags);
+#endif
+}
+
+QStringDecoder NewDecoder()
+{
+#ifdef Q_OS_WIN
+    return QStringDecoder(QStringConverter::System, kFlags);
+#else
+    return QStringDecoder("windows-1252", kFlags);
+#endif
+}
+
 } // namespace
 
-#ifdef Q_OS_WIN
-CodePage::CodePage()
-    : m_encoder(QStringConverter::System, kFlags), m_decoder(QStringConverter::System, kFlags)
-{
-}
-#else
-CodePage::CodePage() : m_encoder("windows-1252", kFlags), m_decoder("windows-1252", kFlags) {}
-#endif
+CodePage::CodePage() : m_encoder(NewEncoder()), m_decoder(NewDecoder()) {}
 
 QByteArray CodePage::Encode(QStringView text)
 {
     if (IsAscii(text))
         return text.toLatin1();
-    m_encoder.resetState();
-    QByteArray bytes = m_encoder.encode(text);
-    return m_encoder.hasError() ? EncodeEachCharacter(text) : bytes;
+    QStringEncoder encoder = NewEncoder();
+    QByteArray bytes = encoder.encode(text);
+    return encoder.hasError() ? EncodeEachCharacter(text) : bytes;
 }
 
 QString CodePage::Decode(QByteArrayView bytes)
 {
-    m_decoder.resetState();
     const QString text =
         IsAscii(bytes) ? QString::fromLatin1(bytes) : QString(m_decoder.decode(bytes));
     return text.contains(u"&#") ? TurnBackReferences(text) : text;
@@ -85,9 +97,16 @@ QString CodePage::Decode(QByteArrayView bytes)
 
 bool CodePage::Holds(char32_t character)
 {
-    m_encoder.resetState();
-    const QByteArray bytes = m_encoder.encode(QStringView(QChar::fromUcs4(character)));
-    return !m_encoder.hasError() && !bytes.isEmpty();
+    return EncodeCharacter(QChar::fromUcs4(character)).has_value();
+}
+
+// The character's bytes when the code page holds it: when they decode to the character again.
+std::optional<QByteArray> CodePage::EncodeCharacter(QStringView character)
+{
+    QByteArray bytes = m_encoder.encode(character);
+    if (QString(m_decoder.decode(bytes)) != character)
+        return std::nullopt;
+    return bytes;
 }
 
 QByteArray CodePage::EncodeEachCharacter(QStringView text)
@@ -103,15 +122,13 @@ QByteArray CodePage::EncodeEachCharacter(QStringView text)
             bytes += char(character[0].unicode());
             continue;
         }
-        m_encoder.resetState();
-        const QByteArray encoded = m_encoder.encode(character);
-        const char32_t code =
-            pair ? QChar::surrogateToUcs4(character[0], character[1]) : character[0].unicode();
-        bytes += m_encoder.hasError() || encoded.isEmpty() ? ReferenceTo(code) : encoded;
+        const std::optional<QByteArray> encoded = EncodeCharacter(character);
+        bytes += encoded ? *encoded
+                         : ReferenceTo(pair ? QChar::surrogateToUcs4(character[0], character[1])
+                                            : character[0].unicode());
     }
     return bytes;
 }
-
 QString CodePage::TurnBackReferences(QStringView text)
 {
     QString result;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 // The 8-bit code page of the program's text files: the ANSI code page on Windows, windows-1252
 // elsewhere. A character the code page cannot hold is written as an HTML numeric character
@@ -22,6 +23,7 @@ public:
     bool Holds(char32_t character);
 
 private:
+    std::optional<QByteArray> EncodeCharacter(QStringView character);
     QByteArray EncodeEachCharacter(QStringView text);
     QString TurnBackReferences(QStringView text);
 

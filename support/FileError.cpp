@@ -41,14 +41,17 @@ Error OpenFailed(const QFileDevice& file, const QString& sPath, Access access)
                  u"The file \"%1\" could not be opened (%2)."_s.arg(sPath, file.errorString()));
 }
 
-Error TransferFailed(const QFileDevice& file, const QString& sPath, Access access)
+Error ReadFailed(const QFileDevice& file, const QString& sPath)
 {
-    if (access == Access::Read)
-        return Error(Error::PathFileAccessError,
-                     u"The file \"%1\" could not be read (%2)."_s.arg(sPath, file.errorString()));
     return Error(Error::PathFileAccessError,
-                 u"The file \"%1\" could not be written (%2). It was left as it was before."_s.arg(
-                     sPath, file.errorString()));
+                 u"The file \"%1\" could not be read (%2)."_s.arg(sPath, file.errorString()));
+}
+
+Error WriteFailed(const QString& sPath)
+{
+    return Error(Error::PathFileAccessError,
+                 u"The file \"%1\" could not be written: the disk may be full or no longer "
+                 u"there. The file was left as it was before."_s.arg(sPath));
 }
 
 } // namespace FileError

@@ -16,7 +16,10 @@ enum class Access { Read, Write };
 // missing, 70 when access is refused, 75 for anything else. Looks at what stands on the disk.
 Error OpenFailed(const QFileDevice& file, const QString& sPath, Access access);
 
-// A read or write on an open file that failed (75). A failed write never touched the old file.
-Error TransferFailed(const QFileDevice& file, const QString& sPath, Access access);
+// A read that failed on an open file (75).
+Error ReadFailed(const QFileDevice& file, const QString& sPath);
+
+// A write that failed before the new file took the old one's place (75): the old file is whole.
+Error WriteFailed(const QString& sPath);
 
 } // namespace FileError

@@ -45,7 +45,7 @@ bool TextFileReader::ReadBlock()
         m_bytes.resize(size + kBlockSize);
         const qint64 got = m_file.read(m_bytes.data() + size, kBlockSize);
         if (got < 0)
-            throw FileError::TransferFailed(m_file, m_path, FileError::Access::Read);
+            throw FileError::ReadFailed(m_file, m_path);
         m_bytes.resize(size + got);
         if (got == 0 && m_bytes.isEmpty())
             return false;

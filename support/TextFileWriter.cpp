@@ -36,8 +36,9 @@ void TextFileWriter::WriteLine(QStringView text)
 void TextFileWriter::Commit()
 {
     Flush();
-    if (!m_file.commit())
-        throw FileError::TransferFailed(m_file, m_path, FileError::Access::Write);
+    // commit() alone would put a short file in place when its last write fails (a full disk).
+    if (!m_file.flush() || !m_file.commit())
+        throw FileError::WriteFailed(m_path);
 }
 
 void TextFileWriter::Flush()
@@ -45,5 +46,5 @@ void TextFileWriter::Flush()
     const QByteArray bytes = m_codePage.Encode(m_pending);
     m_pending.resize(0);
     if (m_file.write(bytes) != bytes.size())
-        throw FileError::TransferFailed(m_file, m_path, FileError::Access::Write);
+        throw FileError::WriteFailed(m_path);
 }
