@@ -1,0 +1,11 @@
+#include "Shell.h"
+
+#include "NativePath.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void ShellOpen(const QString& sPath)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(NativePath(sPath)));
+}

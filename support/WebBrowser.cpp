@@ -1,0 +1,12 @@
+#include "WebBrowser.h"
+
+#include "NativePath.h"
+
+#include <QUrl>
+
+WebBrowser::WebBrowser(QWidget* parent) : QWebEngineView(parent) {}
+
+void WebBrowser::Navigate(const QString& sPath)
+{
+    load(QUrl::fromLocalFile(NativePath(sPath)));
+}
