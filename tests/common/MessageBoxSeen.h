@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ModalDriver.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+// What a message box showed the user before it was answered.
+struct MessageBoxSeen {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons; // their texts without "&" marks, sorted
+};
+
+// A driver action that notes what the message box shows in seen, then clicks sButton:
+//
+//     MessageBoxSeen seen;
+//     ModalDriver driver(AnswerMessageBox(u"Yes"_s, seen));
+ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& seen);
