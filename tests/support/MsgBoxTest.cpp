@@ -3,6 +3,7 @@
 #include "App.h"
 #include "Error.h"
 #include "MessageBoxSeen.h"
+#include "RunCommand.h"
 #include "basProcsDialogs.h"
 
 #include <gtest/gtest.h>
@@ -120,5 +121,20 @@ INSTANTIATE_TEST_SUITE_P(
                                  u"Cancel"_s,
                                  u"Failed.\n-5 Odd"_s,
                                  false}));
+
+TEST(RunCommand, TellsAFailureInsteadOfEndingTheProgram)
+{
+    MessageBoxSeen seen;
+    ModalDriver driver(AnswerMessageBox(u"OK"_s, seen));
+    bool bAfterThrow = false;
+
+    RunCommand(nullptr, [&] {
+        throw Error(Error::PermissionDenied, u"You may not write \"a.html\"."_s);
+        bAfterThrow = true;
+    });
+    EXPECT_FALSE(bAfterThrow);
+    EXPECT_EQ(seen.text, u"You may not write \"a.html\".\n\n(Error 70)"_s);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+}
 
 } // namespace
