@@ -22,14 +22,14 @@ public:
 
     qint32 Mode() const { return m_mode; }
     void SetMode(qint32 vNewValue) { m_mode = vNewValue; }
-    QString Title() const { return m_title; }
-    void SetTitle(const QString& vNewValue) { m_title = vNewValue; }
-    QString Name() const { return m_name; }
-    void SetName(const QString& vNewValue) { m_name = vNewValue; }
-    QString Wallpaper() const { return m_wallpaper; }
-    void SetWallpaper(const QString& vNewValue) { m_wallpaper = vNewValue; }
-    QString MouseTrails() const { return m_mouseTrails; }
-    void SetMouseTrails(const QString& vNewValue) { m_mouseTrails = vNewValue; }
+    const QString& Title() const { return m_title; }
+    void SetTitle(QString vNewValue) { m_title = std::move(vNewValue); }
+    const QString& Name() const { return m_name; }
+    void SetName(QString vNewValue) { m_name = std::move(vNewValue); }
+    const QString& Wallpaper() const { return m_wallpaper; }
+    void SetWallpaper(QString vNewValue) { m_wallpaper = std::move(vNewValue); }
+    const QString& MouseTrails() const { return m_mouseTrails; }
+    void SetMouseTrails(QString vNewValue) { m_mouseTrails = std::move(vNewValue); }
     qint32 Backcolor() const { return m_backcolor; }
     void SetBackcolor(qint32 vNewValue) { m_backcolor = vNewValue; }
     qint32 Forecolor() const { return m_forecolor; }
@@ -40,10 +40,10 @@ public:
     void SetVLinkColor(qint32 vNewValue) { m_vLinkColor = vNewValue; }
     qint32 ALinkColor() const { return m_aLinkColor; }
     void SetALinkColor(qint32 vNewValue) { m_aLinkColor = vNewValue; }
-    QString MainPicture() const { return m_mainPicture; }
-    void SetMainPicture(const QString& vNewValue) { m_mainPicture = vNewValue; }
-    QString MainLink() const { return m_mainLink; }
-    void SetMainLink(const QString& vNewValue) { m_mainLink = vNewValue; }
+    const QString& MainPicture() const { return m_mainPicture; }
+    void SetMainPicture(QString vNewValue) { m_mainPicture = std::move(vNewValue); }
+    const QString& MainLink() const { return m_mainLink; }
+    void SetMainLink(QString vNewValue) { m_mainLink = std::move(vNewValue); }
 
     // The page's own links, not a copy.
     Collection& Links() { return m_links; }

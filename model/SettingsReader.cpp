@@ -37,22 +37,19 @@ QString LineMeaning(qint64 line)
         .arg(index / SettingsLayout::LinesPerLink + 1);
 }
 
+// The value of a line: the text between its opening double quote and the first one that is not
+// doubled, each doubled one read as one. A line without an opening double quote is its own value.
 QString Unquote(QStringView line)
 {
     if (!line.startsWith(u'"'))
         return line.toString();
-    QString value;
-    qsizetype from = 1;
-    for (;;) {
-        const qsizetype quote = line.indexOf(u'"', from);
-        if (quote < 0)
-            return value += line.sliced(from);
-        value += line.sliced(from, quote - from);
-        if (quote + 1 >= line.size() || line[quote + 1] != u'"')
-            return value;
-        value += u'"';
-        from = quote + 2;
-    }
+    bool doubled = false;
+    qsizetype end = line.indexOf(u'"', 1);
+    for (; end >= 0 && end + 1 < line.size() && line[end + 1] == u'"';
+         end = line.indexOf(u'"', end + 2))
+        doubled = true;
+    QString value = line.sliced(1, (end < 0 ? line.size() : end) - 1).toString();
+    return doubled ? value.replace(u"\"\""_s, u"\""_s) : value;
 }
 
 // The number at the start of a value: blanks skipped, an optional minus sign, decimal digits.

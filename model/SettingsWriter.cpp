@@ -2,15 +2,19 @@
 
 #include "SettingsLayout.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace
 {
 
-QString OnOneLine(const QString& value)
+// The value as it is stored: each double quote doubled, each line break a blank.
+QString Stored(const QString& value)
 {
-    QString line = value;
-    return line.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
+    QString stored = value;
+    stored.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
+    return stored.replace(u"\""_s, u"\"\""_s);
 }
 
 } // namespace
@@ -25,8 +29,12 @@ void SettingsWriter::WriteHeader()
 void SettingsWriter::WriteText(const QString& value)
 {
     m_out.Write(u"\"");
-    const bool plain = !value.contains(u'"') && !value.contains(u'\r') && !value.contains(u'\n');
-    m_out.Write(plain ? value : OnOneLine(value).replace(u"\""_s, u"\"\""_s));
+    const bool plain = std::none_of(value.begin(), value.end(),
+                                    [](QChar c) { return c == u'"' || c == u'\r' || c == u'\n'; });
+    if (plain)
+        m_out.Write(value);
+    else
+        m_out.Write(Stored(value));
     m_out.WriteLine(u"\"");
 }
 

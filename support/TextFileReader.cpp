@@ -6,7 +6,7 @@
 namespace
 {
 
-constexpr qsizetype kBlockSize = 64 * 1024;
+constexpr qsizetype kBlockSize = 16 * 1024;
 
 } // namespace
 

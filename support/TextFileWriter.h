@@ -17,6 +17,15 @@ public:
     void Write(QStringView text);
     // The text and a line end.
     void WriteLine(QStringView text = {});
+    // A literal, whose length is known without searching it for its end.
+    template <qsizetype N> void Write(const char16_t (&text)[N])
+    {
+        Write(QStringView(text, N - 1));
+    }
+    template <qsizetype N> void WriteLine(const char16_t (&text)[N])
+    {
+        WriteLine(QStringView(text, N - 1));
+    }
     // Finishes the file and puts it in place of the old one; an Error when that fails.
     void Commit();
 
