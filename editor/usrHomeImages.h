@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QWidget>
+
+class QComboBox;
+
+// A one-line picker of a picture from a folder: a drop-down list of "(None)", "(Import
+// Picture...)" and the bare names of the pictures found in the folder and its subfolders.
+// Choosing "(Import Picture...)" copies a picture from elsewhere into the folder and chooses it.
+// The host chooses the width; the height is always that of the list.
+class usrHomeImages : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The first entry, which stands for no picture; a host stores it as the empty text.
+    static constexpr QStringView NoneEntry = u"(None)";
+    // The second entry, the command that imports a picture.
+    static constexpr QStringView ImportEntry = u"(Import Picture...)";
+
+    explicit usrHomeImages(QWidget* parent = nullptr);
+
+    // The folder whose pictures are listed; setting it rebuilds the list.
+    QString ImagesPath() const { return m_imagesPath; }
+    void SetImagesPath(const QString& vNewValue);
+
+    // Lists the folder anew, keeping the chosen picture when it is still there, else "(None)".
+    void ReloadImagesList();
+
+    // The chosen entry's text, empty when none is chosen. Setting a text that is no entry
+    // leaves the choice as it was.
+    QString Text() const;
+    void SetText(const QString& vNewValue);
+
+    // The chosen entry's index, -1 when none is chosen. Setting an index outside the entries is
+    // Error 380 and leaves the choice as it was; -1 clears the choice.
+    qint16 ListIndex() const;
+    void SetListIndex(qint16 vNewValue);
+
+    // Lets the user copy a picture into the folder; returns its bare file name, or empty text
+    // when nothing was copied. Tells the user about a name already taken or a failed copy.
+    QString ImportPicture();
+
+    QSize sizeHint() const override;
+
+signals:
+    // A picture has just been copied into the folder (before ImportPicture returns).
+    void NewImagesImported();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void cmbImages_Click();
+
+    QString m_imagesPath;
+    QComboBox* m_cmbImages;
+};
