@@ -51,9 +51,11 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void cmbImages_Click();
+    void FitToList();
 
     QString m_imagesPath;
     QComboBox* m_cmbImages;

@@ -1,0 +1,166 @@
+#include "usrHomeImages.h"
+
+#include "Error.h"
+#include "FileError.h"
+#include "MsgBox.h"
+#include "NativePath.h"
+#include "Twips.h"
+#include "basProcs.h"
+#include "basProcsDialogs.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+using namespace basProcs;
+
+namespace
+{
+
+// The width the control has before its host gives it one, in twips.
+constexpr int DesignWidth = 4800;
+
+const QString PicturePatterns = u"*.gif,*.jpg,*.bmp"_s;
+const QString ImportFilter = u"Picture Files,*.gif;*.jpg;*.bmp,All Files,*.*"_s;
+constexpr qint32 DesktopFolder = 0;
+
+// Copies sSource to sTarget, which does not exist yet. An Error that names the file at fault when
+// the copy fails: the picture that cannot be read, or the place it cannot be written to.
+void CopyPicture(const QString& sSource, const QString& sTarget)
+{
+    QFile source(NativePath(sSource));
+    if (source.copy(NativePath(sTarget)))
+        return;
+    const QFileInfo info(source);
+    if (!info.isFile() || !info.isReadable())
+        throw FileError::OpenFailed(source, sSource, FileError::Access::Read);
+    throw FileError::OpenFailed(source, sTarget, FileError::Access::Write);
+}
+
+} // namespace
+
+usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new QComboBox(this))
+{
+    m_cmbImages->setObjectName(u"cmbImages"_s);
+    m_cmbImages->setEditable(false);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFocusProxy(m_cmbImages);
+    resize(Twips::ToPixels(DesignWidth), m_cmbImages->sizeHint().height());
+    FitToList();
+
+    // Runs for every change of the choice, by the user or by code, as the import entry needs.
+    connect(m_cmbImages, &QComboBox::currentIndexChanged, this, [this] { cmbImages_Click(); });
+}
+
+void usrHomeImages::SetImagesPath(const QString& vNewValue)
+{
+    m_imagesPath = vNewValue;
+    ReloadImagesList();
+}
+
+void usrHomeImages::ReloadImagesList()
+{
+    const QString chosen = Text();
+    m_cmbImages->clear();
+    m_cmbImages->addItem(NoneEntry.toString());
+    m_cmbImages->addItem(ImportEntry.toString());
+
+    QStringList pictures;
+    ScanFolder(pictures, m_imagesPath, false, QString(), PicturePatterns);
+    for (const QString& picture : std::as_const(pictures))
+        m_cmbImages->addItem(GetPathPart(picture, PartFileName));
+
+    SetText(chosen);
+    if (Text() != chosen)
+        m_cmbImages->setCurrentIndex(0);
+}
+
+QString usrHomeImages::Text() const
+{
+    return m_cmbImages->currentText();
+}
+
+void usrHomeImages::SetText(const QString& vNewValue)
+{
+    const int index = m_cmbImages->findText(vNewValue, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        m_cmbImages->setCurrentIndex(index);
+}
+
+qint16 usrHomeImages::ListIndex() const
+{
+    return static_cast<qint16>(m_cmbImages->currentIndex());
+}
+
+void usrHomeImages::SetListIndex(qint16 vNewValue)
+{
+    if (vNewValue < -1 || vNewValue >= m_cmbImages->count())
+        throw Error(Error::InvalidPropertyValue,
+                    u"There is no entry %1 in the list of pictures."_s.arg(vNewValue));
+    m_cmbImages->setCurrentIndex(vNewValue);
+}
+
+QString usrHomeImages::ImportPicture()
+{
+    QString chosen;
+    if (ShowFileDialog(chosen, FileOpen, this, u"Import Picture"_s,
+                       GetSpecialFolder(DesktopFolder, 0), ImportFilter) == 0)
+        return QString();
+
+    const QString name = GetPathPart(chosen, PartFileName);
+    const QString target = AddBackslash(m_imagesPath) + name;
+    if (PathExists(target)) {
+        MsgBox(this, u"A file with that name already exists in the folder."_s, MsgBoxStyle::OkOnly);
+        return QString();
+    }
+    try {
+        CopyPicture(chosen, target);
+    } catch (const Error& error) {
+        ReportError(this, error, QString(), u"Could not import picture."_s, QString(), true);
+        return QString();
+    }
+    emit NewImagesImported();
+    return name;
+}
+
+QSize usrHomeImages::sizeHint() const
+{
+    return {Twips::ToPixels(DesignWidth), m_cmbImages->height()};
+}
+
+void usrHomeImages::resizeEvent(QResizeEvent* /*event*/)
+{
+    FitToList();
+}
+
+void usrHomeImages::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitToList();
+    QWidget::changeEvent(event);
+}
+
+// The host chooses the width and the list fills it; the height is the list's, one line as the
+// toolkit draws it in the current font, whatever height the host asked for.
+void usrHomeImages::FitToList()
+{
+    const int listHeight = m_cmbImages->sizeHint().height();
+    m_cmbImages->setGeometry(0, 0, width(), listHeight);
+    setFixedHeight(listHeight);
+}
+
+// The import entry is a command, never a choice that stays: "(None)" is chosen before the
+// import starts, and the imported picture after it when the list shows it.
+void usrHomeImages::cmbImages_Click()
+{
+    if (m_cmbImages->currentIndex() != 1 || Text() != ImportEntry)
+        return;
+    m_cmbImages->setCurrentIndex(0);
+    const QString name = ImportPicture();
+    if (name.isEmpty())
+        return;
+    ReloadImagesList();
+    SetText(name);
+}
