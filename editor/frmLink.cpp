@@ -1,0 +1,127 @@
+#include "frmLink.h"
+
+#include "App.h"
+#include "CWebPage.h"
+#include "Error.h"
+#include "RunCommand.h"
+#include "Twips.h"
+#include "WebBrowser.h"
+#include "basProcs.h"
+#include "usrHomeImages.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+using basProcs::AddBackslash;
+
+namespace
+{
+
+// The client area, in twips.
+constexpr int ClientWidth = 4665;
+constexpr int ClientHeight = 5685;
+
+} // namespace
+
+frmLink::frmLink(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(u"frmLink"_s);
+    setWindowTitle(u"Link"_s);
+    // A fixed frame with only a close box. Owned by the window that opens it, it gets no task bar
+    // button of its own.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
+    ui.SetupUi(this);
+    CenterOnScreen();
+    ConnectEvents();
+    Form_Load();
+}
+
+void frmLink::UpdateFields()
+{
+    if (m_webPage) {
+        ui.txtTitle->setText(m_webPage->Name());
+        ui.txtURL->setText(m_webPage->MainLink());
+        // A picture the folder no longer holds leaves "(None)" chosen.
+        ui.cmbImages->SetText(m_webPage->MainPicture());
+    }
+    try {
+        cmdUpdatePreview_Click();
+    } catch (const Error&) {
+        // The dialog opens without a preview; the button tells what went wrong when pressed.
+    }
+}
+
+void frmLink::done(int iResult)
+{
+    Form_QueryUnload();
+    QDialog::done(iResult);
+}
+
+// On the screen, not over the window that opened it.
+void frmLink::CenterOnScreen()
+{
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    QRect frame = geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void frmLink::ConnectEvents()
+{
+    connect(ui.cmdUpdatePreview, &QPushButton::clicked, this,
+            [this] { RunCommand(this, [this] { cmdUpdatePreview_Click(); }); });
+    connect(ui.cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(ui.cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+}
+
+// The picker's choice as a link stores it: "(None)" is no picture.
+QString frmLink::ChosenPicture() const
+{
+    const QString text = ui.cmbImages->Text();
+    return text == usrHomeImages::NoneEntry ? QString() : text;
+}
+
+void frmLink::Form_Load()
+{
+    ui.cmbImages->SetImagesPath(AddBackslash(App::Path()) + u"home"_s);
+    ui.cmbImages->SetListIndex(0);
+}
+
+// The preview shows what the dialog holds now, through a page of its own; the link is untouched.
+void frmLink::cmdUpdatePreview_Click()
+{
+    CWebPage preview;
+    preview.SetMode(1);
+    preview.SetName(ui.txtTitle->text());
+    preview.SetMainLink(ui.txtURL->text());
+    preview.SetMainPicture(ChosenPicture());
+    const QString path = AddBackslash(App::Path()) + u"home\\qzhometmp2.html"_s;
+    preview.GeneratePage(path);
+    ui.ieBrowser->Navigate(path);
+}
+
+void frmLink::cmdOK_Click()
+{
+    if (m_webPage) {
+        m_webPage->SetName(ui.txtTitle->text());
+        m_webPage->SetMainLink(ui.txtURL->text());
+        m_webPage->SetMainPicture(ChosenPicture());
+    }
+    accept();
+}
+
+void frmLink::cmdCancel_Click()
+{
+    reject();
+}
+
+void frmLink::Form_QueryUnload()
+{
+    m_webPage.reset();
+}

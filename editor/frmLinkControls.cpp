@@ -1,0 +1,59 @@
+#include "frmLinkControls.h"
+
+#include "Twips.h"
+#include "WebBrowser.h"
+#include "usrHomeImages.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+void frmLinkControls::SetupUi(QDialog* form)
+{
+    lblPicture = new QLabel(u"Picture:"_s, form);
+    cmbImages = new usrHomeImages(form);
+    lblTitle = new QLabel(u"Title:"_s, form);
+    txtTitle = new QLineEdit(form);
+    lblURL = new QLabel(u"URL:"_s, form);
+    txtURL = new QLineEdit(form);
+    lblPreview = new QLabel(u"Preview:"_s, form);
+    cmdUpdatePreview = new QPushButton(u"Update Preview"_s, form);
+    ieBrowser = new WebBrowser(form);
+    cmdOK = new QPushButton(u"OK"_s, form);
+    cmdCancel = new QPushButton(u"Cancel"_s, form);
+    // Enter presses OK from the text boxes; Esc cancels the dialog.
+    cmdOK->setDefault(true);
+
+    // In tab order, with left, top, width and height in twips.
+    const struct {
+        QWidget* control;
+        QString name;
+        int left, top, width, height;
+    } controls[] = {
+        {lblPicture, u"lblPicture"_s, 180, 225, 780, 285},
+        {cmbImages, u"cmbImages"_s, 1035, 225, 3390, 315},
+        {lblTitle, u"lblTitle"_s, 180, 720, 780, 285},
+        {txtTitle, u"txtTitle"_s, 1035, 720, 3390, 330},
+        {lblURL, u"lblURL"_s, 180, 1260, 780, 285},
+        {txtURL, u"txtURL"_s, 1035, 1260, 3390, 330},
+        {lblPreview, u"lblPreview"_s, 180, 1800, 1680, 195},
+        {cmdUpdatePreview, u"cmdUpdatePreview"_s, 2970, 1710, 1545, 330},
+        {ieBrowser, u"ieBrowser"_s, 135, 2070, 4380, 2895},
+        {cmdOK, u"cmdOK"_s, 2025, 5175, 1230, 375},
+        {cmdCancel, u"cmdCancel"_s, 3285, 5175, 1230, 375},
+    };
+    QWidget* previous = nullptr;
+    for (const auto& c : controls) {
+        c.control->setObjectName(c.name);
+        Twips::Place(c.control, c.left, c.top, c.width, c.height);
+        // Labels take no focus and have no place in the tab order.
+        if (qobject_cast<QLabel*>(c.control))
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, c.control);
+        previous = c.control;
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class WebBrowser;
+class usrHomeImages;
+
+// The controls of the link dialog, each at its place in twips in the client area, with its
+// caption, tab order and objectName. The dialog owns them all; this only builds them and keeps
+// pointers to them, as a Designer form class does.
+class frmLinkControls
+{
+public:
+    void SetupUi(QDialog* form);
+
+    QLabel* lblPicture = nullptr;
+    usrHomeImages* cmbImages = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLineEdit* txtTitle = nullptr;
+    QLabel* lblURL = nullptr;
+    QLineEdit* txtURL = nullptr;
+    QLabel* lblPreview = nullptr;
+    QPushButton* cmdUpdatePreview = nullptr;
+    WebBrowser* ieBrowser = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+};
