@@ -22,7 +22,7 @@ namespace
 const QString None = usrHomeImages::NoneEntry.toString();
 const QString Preview = u"home/qzhometmp2.html"_s;
 
-// A page whose one link is "Cat" with the picture cat.gif, in a home folder that holds cat.gif.
+// A page with one link, in a home folder that holds cat.gif.
 class LinkDialog : public ::testing::Test
 {
 protected:
@@ -30,10 +30,14 @@ protected:
     {
         app.WriteFile(u"home/cat.gif"_s);
         link->SetMode(1);
-        link->SetName(u"Cat"_s);
-        link->SetMainLink(u"http://cat/"_s);
-        link->SetMainPicture(u"cat.gif"_s);
         page.Links().Add(link);
+    }
+
+    void SetLink(const QString& sName, const QString& sAddress, const QString& sPicture)
+    {
+        link->SetName(sName);
+        link->SetMainLink(sAddress);
+        link->SetMainPicture(sPicture);
     }
 
     // Creates the dialog on the link, as the editor does, up to UpdateFields.
@@ -70,9 +74,7 @@ protected:
 
 TEST_F(LinkDialog, ANewLinkShowsItsCaptionInThePreview)
 {
-    link->SetName(u"New Link"_s);
-    link->SetMainLink(QString());
-    link->SetMainPicture(QString());
+    SetLink(u"New Link"_s, QString(), QString());
     auto* browser = Open().findChild<WebBrowser*>(u"ieBrowser"_s);
     QSignalSpy loaded(browser, &WebBrowser::loadFinished);
     dialog->UpdateFields();
@@ -90,70 +92,61 @@ TEST_F(LinkDialog, ANewLinkShowsItsCaptionInThePreview)
     EXPECT_EQ(shown.trimmed(), u"New Link"_s);
 }
 
-struct CloseCase {
-    const char* name;
-    QString picture; // the link's picture when the dialog opens
-    std::function<void(QWidget* dialog)> close;
-    bool written;
-};
-
-class LinkDialogClose : public LinkDialog, public ::testing::WithParamInterface<CloseCase>
+// The user changes every field, previews the change and closes the dialog in one of its ways.
+TEST_F(LinkDialog, WritesTheLinkOnlyOnOk)
 {
-};
-
-// The user changes every field, previews the change and closes the dialog.
-TEST_P(LinkDialogClose, WritesTheLinkOnlyOnOk)
-{
-    const CloseCase& c = GetParam();
-    link->SetMainPicture(c.picture);
-    Open().UpdateFields();
-    const QString opened = picker->Text();
-    ModalDriver driver([&](QWidget* window) {
-        TypeInto(window, u"txtTitle"_s, u"  Dog  "_s);
-        TypeInto(window, u"txtURL"_s, u" http://dog/ "_s);
-        Choose(picker->findChild<QComboBox*>(), None);
-        ClickButton(window, u"cmdUpdatePreview"_s);
-        c.close(window);
-    });
-
-    EXPECT_EQ(dialog->exec(), c.written ? QDialog::Accepted : QDialog::Rejected);
-    EXPECT_TRUE(driver.Ran());
-    EXPECT_EQ(opened, c.picture == u"cat.gif"_s ? c.picture : None);
-    EXPECT_EQ(dialog->WebPage(), nullptr);
-    const CWebPage& after = *page.Links().Item(1);
-    EXPECT_EQ(after.Name(), c.written ? u"  Dog  "_s : u"Cat"_s);
-    EXPECT_EQ(after.MainLink(), c.written ? u" http://dog/ "_s : u"http://cat/"_s);
-    EXPECT_EQ(after.MainPicture(), c.written ? QString() : c.picture);
-    EXPECT_EQ(app.ReadFile(Preview), PreviewOf(u"  Dog  "_s, QString()));
-}
-
-const auto Click = [](const QString& sButton) {
-    return [sButton](QWidget* window) { ClickButton(window, sButton); };
-};
-const auto Press = [](const QString& sField, Qt::Key key) {
-    return [sField, key](QWidget* window) {
-        window->findChild<QWidget*>(sField)->setFocus();
-        PressKey(window, key);
+    const auto click = [](const QString& sButton) {
+        return [sButton](QWidget* window) { ClickButton(window, sButton); };
     };
-};
-const auto CloseBox = [](QWidget* window) { window->close(); };
+    const auto press = [](const QString& sField, Qt::Key key) {
+        return [sField, key](QWidget* window) {
+            window->findChild<QWidget*>(sField)->setFocus();
+            PressKey(window, key);
+        };
+    };
+    const struct {
+        const char* name;
+        QString picture; // the link's picture when the dialog opens
+        std::function<void(QWidget* dialog)> close;
+        bool written;
+    } cases[] = {
+        {"OK", u"cat.gif"_s, click(u"OK"_s), true},
+        {"Enter in Title", u"cat.gif"_s, press(u"txtTitle"_s, Qt::Key_Return), true},
+        {"Enter in URL", u"cat.gif"_s, press(u"txtURL"_s, Qt::Key_Enter), true},
+        {"Cancel", u"cat.gif"_s, click(u"Cancel"_s), false},
+        {"Esc", u"cat.gif"_s, press(u"txtURL"_s, Qt::Key_Escape), false},
+        {"close box", u"cat.gif"_s, [](QWidget* window) { window->close(); }, false},
+        {"OK, picture gone", u"gone.gif"_s, click(u"OK"_s), true},
+        {"Cancel, picture gone", u"gone.gif"_s, click(u"Cancel"_s), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLink(u"Cat"_s, u"http://cat/"_s, c.picture);
+        Open().UpdateFields();
+        const QString opened = picker->Text();
+        ModalDriver driver([&](QWidget* window) {
+            TypeInto(window, u"txtTitle"_s, u"  Dog  "_s);
+            TypeInto(window, u"txtURL"_s, u" http://dog/ "_s);
+            Choose(picker->findChild<QComboBox*>(), None);
+            ClickButton(window, u"cmdUpdatePreview"_s);
+            c.close(window);
+        });
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LinkDialogClose,
-    ::testing::Values(
-        CloseCase{"Ok", u"cat.gif"_s, Click(u"OK"_s), true},
-        CloseCase{"EnterInTitle", u"cat.gif"_s, Press(u"txtTitle"_s, Qt::Key_Return), true},
-        CloseCase{"EnterInUrl", u"cat.gif"_s, Press(u"txtURL"_s, Qt::Key_Enter), true},
-        CloseCase{"Cancel", u"cat.gif"_s, Click(u"Cancel"_s), false},
-        CloseCase{"Esc", u"cat.gif"_s, Press(u"txtURL"_s, Qt::Key_Escape), false},
-        CloseCase{"CloseBox", u"cat.gif"_s, CloseBox, false},
-        CloseCase{"GonePictureOk", u"gone.gif"_s, Click(u"OK"_s), true},
-        CloseCase{"GonePictureCancel", u"gone.gif"_s, Click(u"Cancel"_s), false}),
-    [](const auto& info) { return std::string(info.param.name); });
+        EXPECT_EQ(dialog->exec(), c.written ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(opened, c.picture == u"cat.gif"_s ? c.picture : None);
+        EXPECT_EQ(dialog->WebPage(), nullptr);
+        const CWebPage& after = *page.Links().Item(1);
+        EXPECT_EQ(after.Name(), c.written ? u"  Dog  "_s : u"Cat"_s);
+        EXPECT_EQ(after.MainLink(), c.written ? u" http://dog/ "_s : u"http://cat/"_s);
+        EXPECT_EQ(after.MainPicture(), c.written ? QString() : c.picture);
+        EXPECT_EQ(app.ReadFile(Preview), PreviewOf(u"  Dog  "_s, QString()));
+    }
+}
 
 TEST_F(LinkDialog, APreviewThatCannotBeWrittenIsToldOnlyWhenAsked)
 {
     app.MakeFolder(Preview);
+    SetLink(u"Cat"_s, u"http://cat/"_s, u"cat.gif"_s);
     {
         ModalDriver unexpected([](QWidget* box) { ClickButton(box, u"OK"_s); });
         Open().UpdateFields();
