@@ -47,7 +47,7 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
     m_cmbImages->setEditable(false);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFocusProxy(m_cmbImages);
-    resize(Twips::ToPixels(DesignWidth), m_cmbImages->sizeHint().height());
+    resize(Twips::ToPixels(DesignWidth), height());
     FitToList();
 
     // Runs for every change of the choice, by the user or by code, as the import entry needs.
@@ -63,14 +63,13 @@ void usrHomeImages::SetImagesPath(const QString& vNewValue)
 void usrHomeImages::ReloadImagesList()
 {
     const QString chosen = Text();
-    m_cmbImages->clear();
-    m_cmbImages->addItem(NoneEntry.toString());
-    m_cmbImages->addItem(ImportEntry.toString());
-
     QStringList pictures;
     ScanFolder(pictures, m_imagesPath, false, QString(), PicturePatterns);
+    QStringList entries = {NoneEntry.toString(), ImportEntry.toString()};
     for (const QString& picture : std::as_const(pictures))
-        m_cmbImages->addItem(GetPathPart(picture, PartFileName));
+        entries << GetPathPart(picture, PartFileName);
+    m_cmbImages->clear();
+    m_cmbImages->addItems(entries);
 
     SetText(chosen);
     if (Text() != chosen)
@@ -155,7 +154,7 @@ void usrHomeImages::FitToList()
 // import starts, and the imported picture after it when the list shows it.
 void usrHomeImages::cmbImages_Click()
 {
-    if (m_cmbImages->currentIndex() != 1 || Text() != ImportEntry)
+    if (Text() != ImportEntry)
         return;
     m_cmbImages->setCurrentIndex(0);
     const QString name = ImportPicture();
