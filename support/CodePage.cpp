@@ -72,35 +72,29 @@ std::optional<Reference> ReadReference(QStringView text)
     return Reference{value, end + 1};
 }
 
-// The code page's encoder. A new one serves each text: once Qt's ICU-backed encoder has met a
-// character it cannot hold it keeps reporting an error, even after resetState().
-QStringEncoder NewEncoder()
+// An encoder or decoder of the code page. A new encoder serves each text: once Qt's ICU-backed
+// encoder has met a character it cannot hold it keeps reporting an error, even after resetState().
+template <typename Converter> Converter NewConverter()
 {
 #ifdef Q_OS_WIN
-    return QStringEncoder(QStringConverter::System, kFlags);
+    return Converter(QStringConverter::System, kFlags);
 #else
-    return QStringEncoder("windows-1252", kFlags);
-#endif
-}
-
-QStringDecoder NewDecoder()
-{
-#ifdef Q_OS_WIN
-    return QStringDecoder(QStringConverter::System, kFlags);
-#else
-    return QStringDecoder("windows-1252", kFlags);
+    return Converter("windows-1252", kFlags);
 #endif
 }
 
 } // namespace
 
-CodePage::CodePage() : m_encoder(NewEncoder()), m_decoder(NewDecoder()) {}
+CodePage::CodePage()
+    : m_encoder(NewConverter<QStringEncoder>()), m_decoder(NewConverter<QStringDecoder>())
+{
+}
 
 QByteArray CodePage::Encode(QStringView text)
 {
     if (IsAscii(text))
         return text.toLatin1();
-    QStringEncoder encoder = NewEncoder();
+    QStringEncoder encoder = NewConverter<QStringEncoder>();
     QByteArray bytes = encoder.encode(text);
     return encoder.hasError() ? EncodeEachCharacter(text) : bytes;
 }

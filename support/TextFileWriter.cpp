@@ -22,14 +22,14 @@ TextFileWriter::TextFileWriter(const QString& sPath) : m_path(sPath), m_file(Nat
 
 void TextFileWriter::Write(QStringView text)
 {
-    m_pending += text;
-    if (m_pending.size() >= kBlockSize)
+    m_pending.append(text.utf16(), size_t(text.size()));
+    if (m_pending.size() >= size_t(kBlockSize))
         Flush();
 }
 
 void TextFileWriter::WriteLine(QStringView text)
 {
-    m_pending += text;
+    m_pending.append(text.utf16(), size_t(text.size()));
     Write(u"\r\n");
 }
 
@@ -43,8 +43,8 @@ void TextFileWriter::Commit()
 
 void TextFileWriter::Flush()
 {
-    const QByteArray bytes = m_codePage.Encode(m_pending);
-    m_pending.resize(0);
+    const QByteArray bytes = m_codePage.Encode(QStringView(m_pending));
+    m_pending.clear();
     if (m_file.write(bytes) != bytes.size())
         throw FileError::WriteFailed(m_path);
 }

@@ -4,6 +4,7 @@
 
 #include <QSaveFile>
 #include <QString>
+#include <string>
 
 // Writes a text file in the code page with CR LF line ends. The file is replaced only by Commit,
 // once every byte has been written: until then, and for good when the writer is dropped without
@@ -35,5 +36,7 @@ private:
     QString m_path;
     QSaveFile m_file;
     CodePage m_codePage;
-    QString m_pending;
+    // Plain storage: appending to it is cheaper than to a QString, and text is appended in
+    // many small pieces.
+    std::u16string m_pending;
 };
