@@ -1,0 +1,261 @@
+#include "frmMain.h"
+
+#include "App.h"
+#include "CWebPage.h"
+#include "ControlArray.h"
+#include "DamagedFile.h"
+#include "Error.h"
+#include "LostFocus.h"
+#include "MsgBox.h"
+#include "NativePath.h"
+#include "RunCommand.h"
+#include "Shell.h"
+#include "Twips.h"
+#include "WebBrowser.h"
+#include "basProcs.h"
+#include "usrHomeImages.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+constexpr int ClientWidth = 8940;
+constexpr int ClientHeight = 6675;
+
+enum FileMenu : qint16 {
+    mnuFileSave = 10,
+    mnuFileImport = 16,
+    mnuFileOpenFolder = 17,
+    mnuFileExit = 20
+};
+
+// Runs one step of an operation that passes over the steps that fail.
+void IgnoringErrors(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const Error&) {
+    }
+}
+
+// The picker's choice as the page stores it: "(None)" is no picture.
+QString PictureName(const usrHomeImages* picker)
+{
+    const QString text = picker->Text();
+    return text == usrHomeImages::NoneEntry ? QString() : text;
+}
+
+// Shows a stored picture name in a picker; one it does not list leaves "(None)" chosen. A name
+// that reads as the import command is no picture, and must not start an import.
+void ShowPicture(usrHomeImages* picker, const QString& sName)
+{
+    if (sName != usrHomeImages::ImportEntry)
+        picker->SetText(sName);
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    Q_INIT_RESOURCE(editor_art);
+    ui.SetupUi(this);
+    setWindowTitle(u"Zellow's Browser Home Page Editor"_s);
+    QIcon icon(u":/editor/qzeditor.xpm"_s);
+    icon.addFile(u":/editor/qzeditor-16.xpm"_s);
+    setWindowIcon(icon);
+    resize(Twips::ToPixels(ClientWidth),
+           Twips::ToPixels(ClientHeight) + menuBar()->sizeHint().height());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
+    ConnectEvents();
+    Form_Load();
+    ui.SetupTabOrder();
+}
+
+// Every handler runs as a command: a failure it does not handle is shown to the parent.
+template <class... Args> auto frmMain::Command(void (frmMain::*handler)(Args...))
+{
+    return [this, handler](Args... args) { RunCommand(this, [&] { (this->*handler)(args...); }); };
+}
+
+void frmMain::ConnectEvents()
+{
+    OnLostFocus(ui.txtTitle, Command(&frmMain::txtTitle_LostFocus));
+    OnLostFocus(ui.txtName, Command(&frmMain::txtName_LostFocus));
+    OnLostFocus(ui.cmbWallpaper, Command(&frmMain::cmbWallpaper_LostFocus));
+    OnLostFocus(ui.cmbMouseTrails, Command(&frmMain::cmbMouseTrails_LostFocus));
+    // A picture imported through either picker is listed in both.
+    for (usrHomeImages* picker : {ui.cmbWallpaper, ui.cmbMouseTrails})
+        connect(picker, &usrHomeImages::NewImagesImported, this,
+                Command(&frmMain::cmbWallpaper_NewImagesImported));
+    connect(ui.cmdUpdatePreview, &QPushButton::clicked, this,
+            Command(&frmMain::cmdUpdatePreview_Click));
+    connect(ui.mnuFile, &ControlArray::Click, this, Command(&frmMain::mnuFile_Click));
+    connect(ui.cmdLink, &ControlArray::Click, this, Command(&frmMain::cmdLink_Click));
+    connect(ui.lstLinks, &QListWidget::itemDoubleClicked, this,
+            Command(&frmMain::lstLinks_DblClick));
+    connect(ui.cmdColors, &QPushButton::clicked, this, Command(&frmMain::cmdColors_Click));
+    connect(ui.mnuColors, &ControlArray::Click, this, Command(&frmMain::mnuColors_Click));
+    ui.client->installEventFilter(this);
+}
+
+void frmMain::Form_Load()
+{
+    m_page = std::make_shared<CWebPage>();
+    ui.cmbWallpaper->SetImagesPath(AppFile(u"home"_s));
+    ui.cmbMouseTrails->SetImagesPath(AppFile(u"home"_s));
+    m_page->SetMode(0);
+    LoadSettingsOrReport(AppFile(u"home\\qzhome.dat"_s));
+    UpdateFields();
+}
+
+// A first run has no settings file: the page starts new, in a home folder made for it. A file
+// that cannot be read whole is set aside, and the parent is told once the window is up.
+void frmMain::LoadSettingsOrReport(const QString& sFile)
+{
+    try {
+        m_page->LoadSettings(sFile);
+    } catch (const Error& error) {
+        if (error.Number() == Error::FileNotFound || error.Number() == Error::PathNotFound) {
+            QDir().mkpath(NativePath(AppFile(u"home"_s)));
+            return;
+        }
+        const QString message = DamagedFile::SetAside(sFile, error);
+        QTimer::singleShot(0, this,
+                           [this, message] { MsgBox(this, message, MsgBoxStyle::Critical); });
+    }
+}
+
+void frmMain::UpdateFields()
+{
+    IgnoringErrors([this] { ui.cmbWallpaper->SetListIndex(0); });
+    IgnoringErrors([this] { ui.cmbMouseTrails->SetListIndex(0); });
+    ui.txtTitle->setText(m_page->Title());
+    ui.txtName->setText(m_page->Name());
+    ShowPicture(ui.cmbWallpaper, m_page->Wallpaper());
+    ShowPicture(ui.cmbMouseTrails, m_page->MouseTrails());
+    FillLinksList();
+    IgnoringErrors([this] { cmdUpdatePreview_Click(); });
+}
+
+// Row r shows link r + 1 as "Name (MainLink)" and holds r + 1 as its item data.
+void frmMain::FillLinksList()
+{
+    QListWidget* list = ui.lstLinks;
+    list->clear();
+    const Collection& links = m_page->Links();
+    for (qint32 position = 1; position <= links.Count(); ++position) {
+        const std::shared_ptr<CWebPage> link = links.Item(position);
+        auto* row = new QListWidgetItem(link->Name() + u" ("_s + link->MainLink() + u')');
+        row->setData(Qt::UserRole, position);
+        list->addItem(row);
+    }
+}
+
+void frmMain::txtTitle_LostFocus()
+{
+    m_page->SetTitle(ui.txtTitle->text());
+}
+
+void frmMain::txtName_LostFocus()
+{
+    m_page->SetName(ui.txtName->text());
+}
+
+void frmMain::cmbWallpaper_LostFocus()
+{
+    m_page->SetWallpaper(PictureName(ui.cmbWallpaper));
+}
+
+void frmMain::cmbMouseTrails_LostFocus()
+{
+    m_page->SetMouseTrails(PictureName(ui.cmbMouseTrails));
+}
+
+void frmMain::cmbWallpaper_NewImagesImported()
+{
+    ui.cmbWallpaper->ReloadImagesList();
+    ui.cmbMouseTrails->ReloadImagesList();
+}
+
+void frmMain::cmdUpdatePreview_Click()
+{
+    const QString path = AppFile(u"home\\qzhometmp.html"_s);
+    m_page->GeneratePage(path);
+    ui.ieBrowser->Navigate(path);
+}
+
+void frmMain::mnuFile_Click(qint16 iIndex)
+{
+    // Choosing a menu item leaves the focus where it is; moving it commits the field being edited.
+    ui.cmdUpdatePreview->setFocus();
+    switch (iIndex) {
+    case mnuFileSave:
+        m_page->SaveSettings(AppFile(u"home\\qzhome.dat"_s));
+        m_page->GeneratePage(AppFile(u"home\\qzhome.html"_s));
+        break;
+    case mnuFileImport:
+        ui.cmbWallpaper->ImportPicture();
+        break;
+    case mnuFileOpenFolder:
+        ShellOpen(AppFile(u"home"_s));
+        break;
+    case mnuFileExit:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (MsgBox(this, u"Save Home Page before exiting?"_s,
+               MsgBoxStyle::YesNo + MsgBoxStyle::Question) == MsgBoxResult::Yes) {
+        bool saved = false;
+        RunCommand(this, [&] {
+            mnuFile_Click(mnuFileSave);
+            saved = true;
+        });
+        // The parent has been told why; the window stays, to try again or close without saving.
+        if (!saved) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui.client && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Only the web view follows the window: it keeps its left and top and fills the rest of the
+// client area. A client area narrower than its left edge leaves it as it was.
+void frmMain::Form_Resize()
+{
+    WebBrowser* browser = ui.ieBrowser;
+    const int width = ui.client->width() - browser->x();
+    if (width < 0)
+        return;
+    browser->setGeometry(browser->x(), browser->y(), width, ui.client->height());
+}
+
+QString frmMain::AppFile(const QString& sRelative)
+{
+    return basProcs::AddBackslash(App::Path()) + sRelative;
+}

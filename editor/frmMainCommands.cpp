@@ -1,0 +1,146 @@
+// The editor window's links list commands and colour commands.
+
+#include "CWebPage.h"
+#include "ControlArray.h"
+#include "basProcsDialogs.h"
+#include "frmLink.h"
+#include "frmMain.h"
+
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+enum LinkCommand : qint16 { cmdLinkAdd, cmdLinkEdit, cmdLinkDel, cmdLinkUp, cmdLinkDown };
+
+// The chosen row, -1 when none is: a row that is only current, as the list makes its first row
+// when it takes the focus, is not chosen.
+int ListIndex(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.constFirst());
+}
+
+// The position in the page's links of the link that a row shows.
+qint32 ItemData(const QListWidget* list, int iRow)
+{
+    return list->item(iRow)->data(Qt::UserRole).toInt();
+}
+
+// Whether a command finds nothing to act on with iSelected chosen among iCount rows.
+bool NothingToDo(qint16 iIndex, int iSelected, int iCount)
+{
+    switch (iIndex) {
+    case cmdLinkAdd:
+        return false;
+    case cmdLinkEdit:
+    case cmdLinkDel:
+        return iSelected == -1;
+    case cmdLinkUp:
+        return iSelected <= 0;
+    case cmdLinkDown:
+        return iSelected == -1 || iSelected == iCount - 1;
+    default:
+        return true;
+    }
+}
+
+// Exchanges the links at lPosition and lPosition + 1. The lower one is taken out first, so a page
+// at its most links can still be reordered.
+void SwapWithNext(Collection& links, qint32 lPosition)
+{
+    const std::shared_ptr<CWebPage> lower = links.Item(lPosition + 1);
+    links.Remove(lPosition + 1);
+    links.AddBefore(lower, lPosition);
+}
+
+struct ColorProperty {
+    qint32 (CWebPage::*get)() const;
+    void (CWebPage::*set)(qint32);
+};
+
+// The page colour that each item of the Colors menu edits, by the item's index.
+constexpr ColorProperty Colors[] = {{&CWebPage::Backcolor, &CWebPage::SetBackcolor},
+                                    {&CWebPage::Forecolor, &CWebPage::SetForecolor},
+                                    {&CWebPage::LinkColor, &CWebPage::SetLinkColor},
+                                    {&CWebPage::VLinkColor, &CWebPage::SetVLinkColor},
+                                    {&CWebPage::ALinkColor, &CWebPage::SetALinkColor}};
+
+} // namespace
+
+void frmMain::cmdLink_Click(qint16 iIndex)
+{
+    QListWidget* list = ui.lstLinks;
+    const int selected = ListIndex(list);
+    if (NothingToDo(iIndex, selected, list->count()))
+        return;
+    Collection& links = m_page->Links();
+    int remembered = -1;
+    switch (iIndex) {
+    case cmdLinkAdd: {
+        auto link = std::make_shared<CWebPage>();
+        link->SetMode(1);
+        link->SetName(u"New Link"_s);
+        links.Add(link);
+        UpdateFields();
+        // The link stays whichever way the dialog is closed.
+        EditLink(link);
+        remembered = list->count() - 1;
+        break;
+    }
+    case cmdLinkEdit:
+        EditLink(links.Item(ItemData(list, selected)));
+        remembered = selected;
+        break;
+    case cmdLinkDel:
+        links.Remove(ItemData(list, selected));
+        break;
+    case cmdLinkUp:
+        SwapWithNext(links, selected);
+        remembered = selected - 1;
+        break;
+    case cmdLinkDown:
+        SwapWithNext(links, selected + 1);
+        remembered = selected + 1;
+        break;
+    }
+    UpdateFields();
+    if (remembered != -1)
+        list->setCurrentRow(remembered);
+}
+
+void frmMain::lstLinks_DblClick()
+{
+    cmdLink_Click(cmdLinkEdit);
+}
+
+// The dialog edits the link in place and writes into it only on OK.
+void frmMain::EditLink(const std::shared_ptr<CWebPage>& link)
+{
+    frmLink dialog(this);
+    dialog.SetWebPage(link);
+    dialog.UpdateFields();
+    dialog.exec();
+}
+
+// The Colors menu hangs from the button's bottom-left corner.
+void frmMain::cmdColors_Click()
+{
+    const QRect button = ui.cmdColors->geometry();
+    ui.tmnuColors->popup(ui.client->mapToGlobal(QPoint(button.left(), button.bottom() + 1)));
+}
+
+// The chosen colour is stored only when the parent confirms it; the preview shows it next time.
+void frmMain::mnuColors_Click(qint16 iIndex)
+{
+    if (iIndex < 0 || iIndex >= qint16(std::size(Colors)))
+        return;
+    const ColorProperty& property = Colors[iIndex];
+    qint32 color = 0;
+    if (basProcs::ShowColorDialog(color, this, (*m_page.*property.get)()))
+        (*m_page.*property.set)(color);
+}
