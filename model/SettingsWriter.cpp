@@ -29,8 +29,10 @@ void SettingsWriter::WriteHeader()
 void SettingsWriter::WriteText(const QString& value)
 {
     m_out.Write(u"\"");
-    const bool plain = std::none_of(value.begin(), value.end(),
-                                    [](QChar c) { return c == u'"' || c == u'\r' || c == u'\n'; });
+    // Nearly every character lies above the double quote, and is passed with one comparison.
+    const bool plain = std::none_of(value.begin(), value.end(), [](QChar c) {
+        return c <= u'"' && (c == u'"' || c == u'\r' || c == u'\n');
+    });
     if (plain)
         m_out.Write(value);
     else
