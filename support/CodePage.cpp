@@ -140,6 +140,7 @@ QByteArray CodePage::EncodeEachCharacter(QStringView text)
     }
     return bytes;
 }
+
 QString CodePage::TurnBackReferences(QStringView text)
 {
     QString result;
