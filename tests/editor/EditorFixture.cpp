@@ -1,6 +1,5 @@
 #include "EditorFixture.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
