@@ -72,8 +72,7 @@ std::optional<Reference> ReadReference(QStringView text)
     return Reference{value, end + 1};
 }
 
-// An encoder or decoder of the code page. A new encoder serves each text: once Qt's ICU-backed
-// encoder has met a character it cannot hold it keeps reporting an error, even after resetState().
+// An encoder or decoder of the code page.
 template <typename Converter> Converter NewConverter()
 {
 #ifdef Q_OS_WIN
@@ -94,9 +93,8 @@ QByteArray CodePage::Encode(QStringView text)
 {
     if (IsAscii(text))
         return text.toLatin1();
-    QStringEncoder encoder = NewConverter<QStringEncoder>();
-    QByteArray bytes = encoder.encode(text);
-    return encoder.hasError() ? EncodeEachCharacter(text) : bytes;
+    const std::optional<QByteArray> bytes = EncodeExactly(text);
+    return bytes ? *bytes : EncodeEachCharacter(text);
 }
 
 QString CodePage::Decode(QByteArrayView bytes)
@@ -108,14 +106,15 @@ QString CodePage::Decode(QByteArrayView bytes)
 
 bool CodePage::Holds(char32_t character)
 {
-    return EncodeCharacter(QChar::fromUcs4(character)).has_value();
+    return EncodeExactly(QChar::fromUcs4(character)).has_value();
 }
 
-// The character's bytes when the code page holds it: when they decode to the character again.
-std::optional<QByteArray> CodePage::EncodeCharacter(QStringView character)
+// The text's bytes when the code page holds all of it: when they decode to the text again. The
+// encoder's own error flag cannot tell: Qt's ICU-backed encoder keeps it set after resetState().
+std::optional<QByteArray> CodePage::EncodeExactly(QStringView text)
 {
-    QByteArray bytes = m_encoder.encode(character);
-    if (QString(m_decoder.decode(bytes)) != character)
+    QByteArray bytes = m_encoder.encode(text);
+    if (QString(m_decoder.decode(bytes)) != text)
         return std::nullopt;
     return bytes;
 }
@@ -133,7 +132,7 @@ QByteArray CodePage::EncodeEachCharacter(QStringView text)
             bytes += char(character[0].unicode());
             continue;
         }
-        const std::optional<QByteArray> encoded = EncodeCharacter(character);
+        const std::optional<QByteArray> encoded = EncodeExactly(character);
         bytes += encoded ? *encoded
                          : ReferenceTo(pair ? QChar::surrogateToUcs4(character[0], character[1])
                                             : character[0].unicode());

@@ -23,7 +23,7 @@ public:
     bool Holds(char32_t character);
 
 private:
-    std::optional<QByteArray> EncodeCharacter(QStringView character);
+    std::optional<QByteArray> EncodeExactly(QStringView text);
     QByteArray EncodeEachCharacter(QStringView text);
     QString TurnBackReferences(QStringView text);
 
