@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+
+// The Control Center, the window the program starts with: it lets the parent choose what to set
+// up, the browser's home page or the desktop's programs, and opens the text about the parents'
+// keys. It has no state of its own.
+class frmConfigure : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmConfigure(QWidget* parent = nullptr);
+
+    void cmdEditBrowser_Click();
+    void cmdEditDesktop_Click();
+    void lblInfo_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void SetTabOrder();
+
+    QLabel* Label1 = nullptr;
+    QToolButton* cmdEditDesktop = nullptr;
+    QToolButton* cmdEditBrowser = nullptr;
+    QLabel* lblInfo = nullptr;
+};
