@@ -4,6 +4,7 @@
 #include "CWebPage.h"
 #include "Error.h"
 #include "RunCommand.h"
+#include "TextBox.h"
 #include "Twips.h"
 #include "WebBrowser.h"
 #include "basProcs.h"
@@ -44,8 +45,8 @@ frmLink::frmLink(QWidget* parent) : QDialog(parent)
 void frmLink::UpdateFields()
 {
     if (m_webPage) {
-        ui.txtTitle->setText(m_webPage->Name());
-        ui.txtURL->setText(m_webPage->MainLink());
+        SetBoxText(ui.txtTitle, m_webPage->Name());
+        SetBoxText(ui.txtURL, m_webPage->MainLink());
         // A picture the folder no longer holds leaves "(None)" chosen.
         ui.cmbImages->SetText(m_webPage->MainPicture());
     }

@@ -10,6 +10,7 @@
 #include "NativePath.h"
 #include "RunCommand.h"
 #include "Shell.h"
+#include "TextBox.h"
 #include "Twips.h"
 #include "WebBrowser.h"
 #include "basProcs.h"
@@ -141,8 +142,8 @@ void frmMain::UpdateFields()
 {
     IgnoringErrors([this] { ui.cmbWallpaper->SetListIndex(0); });
     IgnoringErrors([this] { ui.cmbMouseTrails->SetListIndex(0); });
-    ui.txtTitle->setText(m_page->Title());
-    ui.txtName->setText(m_page->Name());
+    SetBoxText(ui.txtTitle, m_page->Title());
+    SetBoxText(ui.txtName, m_page->Name());
     ShowPicture(ui.cmbWallpaper, m_page->Wallpaper());
     ShowPicture(ui.cmbMouseTrails, m_page->MouseTrails());
     FillLinksList();

@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "App.h"
+#include "GuiStartup.h"
 #include "frmConfigure.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 frmConfigure* StartProgram()
 {
     QApplication::setApplicationDisplayName(App::Title());
+    PrepareGuiFonts();
     auto* controlCenter = new frmConfigure();
     controlCenter->setAttribute(Qt::WA_DeleteOnClose);
     controlCenter->show();

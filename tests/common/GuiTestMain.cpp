@@ -7,6 +7,7 @@ int main(int argc, char** argv)
 {
     PrepareGuiApplication();
     QApplication app(argc, argv);
+    PrepareGuiFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

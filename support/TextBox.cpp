@@ -1,0 +1,9 @@
+#include "TextBox.h"
+
+#include <QLineEdit>
+
+void SetBoxText(QLineEdit* box, const QString& sText)
+{
+    box->setText(sText);
+    box->setCursorPosition(0);
+}

@@ -1,0 +1,138 @@
+// Takes the README's pictures of the real program: the Control Center, the editor on the
+// starter page, and the link dialog. Run it through tools/screenshots, which gives it a display.
+#include "App.h"
+#include "GuiStartup.h"
+#include "NativePath.h"
+#include "Program.h"
+#include "frmConfigure.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEngineView>
+#include <QWindow>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+QString g_outFolder;
+
+// Waits for the event loop for a while, so that pages load and windows paint.
+void Settle(int iMs)
+{
+    QEventLoop loop;
+    QTimer::singleShot(iMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A picture of the window as it stands on the screen, web views included.
+void Save(QWidget* window, const QString& sName)
+{
+    const QRect frame = window->frameGeometry();
+    const QPixmap shot =
+        window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    const QString path = QDir(g_outFolder).filePath(sName);
+    if (!shot.save(path))
+        std::fprintf(stderr, "Could not write %s\n", qPrintable(path));
+}
+
+// A copy of the laid-out application folder, so the pictures are taken on the starter page
+// without touching it.
+void CopyFolder(const QString& sFrom, const QString& sTo)
+{
+    QDirIterator it(sFrom, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = sTo + source.mid(sFrom.size());
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else
+            QFile::copy(source, target);
+    }
+}
+
+template <class T> T* TopLevel()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void Click(QWidget* window, const QString& sName)
+{
+    if (auto* button = window->findChild<QAbstractButton*>(sName))
+        button->click();
+}
+
+// Opens the link dialog on the first link, takes its picture, and cancels it.
+void ShootLinkDialog(QMainWindow* editor)
+{
+    editor->findChild<QListWidget*>(u"lstLinks"_s)->setCurrentRow(0);
+    QTimer::singleShot(0, [] {
+        Settle(2500);
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            Save(dialog, u"link-dialog.png"_s);
+            dialog->reject();
+        }
+    });
+    Click(editor, u"cmdLink_1"_s);
+}
+
+// Closes the editor without saving, so the starter page stays as it was.
+void CloseWithoutSaving(QMainWindow* editor)
+{
+    QTimer::singleShot(0, [] {
+        Settle(300);
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::No)->click();
+    });
+    editor->close();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    PrepareGuiApplication();
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "Usage: qz_screenshots <application folder> <output folder>\n");
+        return 2;
+    }
+    g_outFolder = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(g_outFolder);
+    QTemporaryDir copy;
+    CopyFolder(QString::fromLocal8Bit(argv[1]), copy.path());
+    App::SetPath(BackslashPath(copy.path()));
+
+    frmConfigure* controlCenter = StartProgram();
+    Settle(800);
+    Save(controlCenter, u"control-center.png"_s);
+
+    Click(controlCenter, u"cmdEditBrowser"_s);
+    auto* editor = TopLevel<QMainWindow>();
+    if (!editor)
+        return 1;
+    // Wider than it opens, so the preview shows the page's two columns of links in full.
+    editor->resize(960, 560);
+    editor->move(editor->screen()->availableGeometry().center() - editor->rect().center());
+    Settle(3000);
+    Save(editor, u"editor.png"_s);
+
+    ShootLinkDialog(editor);
+    CloseWithoutSaving(editor);
+    return 0;
+}
