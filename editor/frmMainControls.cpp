@@ -78,6 +78,7 @@ QWidget* FocusTaker(QWidget* control)
 
 void frmMainControls::SetupUi(QMainWindow* window)
 {
+    window->setObjectName(u"frmMain"_s);
     client = new QWidget(window);
     client->setObjectName(u"client"_s);
     client->setFont(Font(u"MS Sans Serif"_s, 8.25));
