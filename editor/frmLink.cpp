@@ -48,7 +48,7 @@ void frmLink::UpdateFields()
         SetBoxText(ui.txtTitle, m_webPage->Name());
         SetBoxText(ui.txtURL, m_webPage->MainLink());
         // A picture the folder no longer holds leaves "(None)" chosen.
-        ui.cmbImages->SetText(m_webPage->MainPicture());
+        ui.cmbImages->ShowPicture(m_webPage->MainPicture());
     }
     try {
         cmdUpdatePreview_Click();
@@ -81,13 +81,6 @@ void frmLink::ConnectEvents()
     connect(ui.cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
-// The picker's choice as a link stores it: "(None)" is no picture.
-QString frmLink::ChosenPicture() const
-{
-    const QString text = ui.cmbImages->Text();
-    return text == usrHomeImages::NoneEntry ? QString() : text;
-}
-
 void frmLink::Form_Load()
 {
     ui.cmbImages->SetImagesPath(AddBackslash(App::Path()) + u"home"_s);
@@ -101,7 +94,7 @@ void frmLink::cmdUpdatePreview_Click()
     preview.SetMode(1);
     preview.SetName(ui.txtTitle->text());
     preview.SetMainLink(ui.txtURL->text());
-    preview.SetMainPicture(ChosenPicture());
+    preview.SetMainPicture(ui.cmbImages->PictureName());
     const QString path = AddBackslash(App::Path()) + u"home\\qzhometmp2.html"_s;
     preview.GeneratePage(path);
     ui.ieBrowser->Navigate(path);
@@ -112,7 +105,7 @@ void frmLink::cmdOK_Click()
     if (m_webPage) {
         m_webPage->SetName(ui.txtTitle->text());
         m_webPage->SetMainLink(ui.txtURL->text());
-        m_webPage->SetMainPicture(ChosenPicture());
+        m_webPage->SetMainPicture(ui.cmbImages->PictureName());
     }
     accept();
 }

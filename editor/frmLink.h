@@ -35,7 +35,6 @@ public:
 private:
     void CenterOnScreen();
     void ConnectEvents();
-    QString ChosenPicture() const;
 
     void Form_Load();
     void cmdUpdatePreview_Click();

@@ -50,21 +50,6 @@ void IgnoringErrors(const std::function<void()>& step)
     }
 }
 
-// The picker's choice as the page stores it: "(None)" is no picture.
-QString PictureName(const usrHomeImages* picker)
-{
-    const QString text = picker->Text();
-    return text == usrHomeImages::NoneEntry ? QString() : text;
-}
-
-// Shows a stored picture name in a picker; one it does not list leaves "(None)" chosen. A name
-// that reads as the import command is no picture, and must not start an import.
-void ShowPicture(usrHomeImages* picker, const QString& sName)
-{
-    if (sName != usrHomeImages::ImportEntry)
-        picker->SetText(sName);
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
@@ -144,8 +129,8 @@ void frmMain::UpdateFields()
     IgnoringErrors([this] { ui.cmbMouseTrails->SetListIndex(0); });
     SetBoxText(ui.txtTitle, m_page->Title());
     SetBoxText(ui.txtName, m_page->Name());
-    ShowPicture(ui.cmbWallpaper, m_page->Wallpaper());
-    ShowPicture(ui.cmbMouseTrails, m_page->MouseTrails());
+    ui.cmbWallpaper->ShowPicture(m_page->Wallpaper());
+    ui.cmbMouseTrails->ShowPicture(m_page->MouseTrails());
     FillLinksList();
     IgnoringErrors([this] { cmdUpdatePreview_Click(); });
 }
@@ -176,12 +161,12 @@ void frmMain::txtName_LostFocus()
 
 void frmMain::cmbWallpaper_LostFocus()
 {
-    m_page->SetWallpaper(PictureName(ui.cmbWallpaper));
+    m_page->SetWallpaper(ui.cmbWallpaper->PictureName());
 }
 
 void frmMain::cmbMouseTrails_LostFocus()
 {
-    m_page->SetMouseTrails(PictureName(ui.cmbMouseTrails));
+    m_page->SetMouseTrails(ui.cmbMouseTrails->PictureName());
 }
 
 void frmMain::cmbWallpaper_NewImagesImported()

@@ -101,6 +101,18 @@ void usrHomeImages::SetListIndex(qint16 vNewValue)
     m_cmbImages->setCurrentIndex(vNewValue);
 }
 
+QString usrHomeImages::PictureName() const
+{
+    const QString text = Text();
+    return text == NoneEntry ? QString() : text;
+}
+
+void usrHomeImages::ShowPicture(const QString& sName)
+{
+    if (sName != ImportEntry)
+        SetText(sName);
+}
+
 QString usrHomeImages::ImportPicture()
 {
     QString chosen;

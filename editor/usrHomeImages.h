@@ -39,6 +39,12 @@ public:
     qint16 ListIndex() const;
     void SetListIndex(qint16 vNewValue);
 
+    // The choice as a page stores it: a picture's name, or the empty text for "(None)".
+    QString PictureName() const;
+    // Shows a stored picture name; one the list does not hold leaves the choice as it was. A name
+    // that reads as the import command is no picture, and must not start an import.
+    void ShowPicture(const QString& sName);
+
     // Lets the user copy a picture into the folder; returns its bare file name, or empty text
     // when nothing was copied. Tells the user about a name already taken or a failed copy.
     QString ImportPicture();
