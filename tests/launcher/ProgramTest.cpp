@@ -1,8 +1,10 @@
 #include "Program.h"
 
+#include "App.h"
 #include "CWebPage.h"
-#include "ModalDriver.h"
+#include "MessageBoxSeen.h"
 #include "NativePath.h"
+#include "ShellSpy.h"
 #include "TempAppFolder.h"
 #include "frmConfigure.h"
 #include "frmMain.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
@@ -28,83 +31,136 @@ QByteArray ReadFile(const QString& sNative)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray Golden(const QString& sName)
+QByteArray Starter(const QString& sName)
 {
-    return ReadFile(QStringLiteral(QZ_TEST_DATA "/golden/") + sName);
+    return ReadFile(QStringLiteral(QZ_DATA "/home/") + sName);
 }
 
-// Starts the program as main does and chooses "Browser": the editor window, shown and active.
-frmMain* OpenEditor()
+void Click(QWidget* window, const QString& sName)
 {
-    frmConfigure* controlCenter = StartProgram();
-    QTest::mouseClick(controlCenter->findChild<QWidget*>(u"cmdEditBrowser"_s), Qt::LeftButton);
-    frmMain* editor = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<frmMain*>(window); found && found->isVisible())
-            editor = found;
-    QApplication::setActiveWindow(editor);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
-    return editor;
+    QTest::mouseClick(window->findChild<QWidget*>(sName), Qt::LeftButton);
 }
 
-void ClickMenuItem(QAction* item)
+void Activate(QWidget* window)
 {
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
-void Choose(QWidget* picker, const QString& sText)
+// The program started as main starts it, on an application folder of its own, with what it asks
+// the shell to open observed instead of opened.
+class Program : public ::testing::Test
 {
-    auto* list = picker->findChild<QComboBox*>(u"cmbImages"_s);
-    list->setCurrentIndex(list->findText(sText));
+protected:
+    Program() : controlCenter(StartProgram()) { Activate(controlCenter); }
+    ~Program() override { qDeleteAll(OpenWindows()); }
+
+    static QList<QWidget*> OpenWindows()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QList<QWidget*> open = QApplication::topLevelWidgets();
+        open.removeIf([](const QWidget* window) { return !window->isVisible(); });
+        return open;
+    }
+
+    frmMain* ChooseBrowser() const
+    {
+        Click(controlCenter, u"cmdEditBrowser"_s);
+        auto* editor = qobject_cast<frmMain*>(OpenWindows().value(0));
+        Activate(editor);
+        return editor;
+    }
+
+    TempAppFolder app;
+    ShellSpy shell;
+    QPointer<frmConfigure> controlCenter;
+};
+
+TEST_F(Program, StartsOnTheControlCenterWithTheFocusOnDesktop)
+{
+    EXPECT_EQ(controlCenter->windowTitle(), u"Control Center"_s);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), u"cmdEditDesktop"_s);
+    EXPECT_FALSE(controlCenter->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(controlCenter->minimumSize(), controlCenter->maximumSize());
+}
+
+// Also from an application folder whose path ends in a backslash.
+TEST_F(Program, LabelOpensTheParentsKeysAndTheControlCenterStays)
+{
+    App::SetPath(app.Path() + u'\\');
+    Click(controlCenter, u"lblInfo"_s);
+    Click(controlCenter, u"lblInfo"_s);
+
+    const QString keys = app.NativeFile(u"QzDesk Parents Keys.txt"_s);
+    EXPECT_EQ(shell.opened, QStringList({keys, keys}));
+    EXPECT_EQ(OpenWindows(), QList<QWidget*>{controlCenter});
+}
+
+TEST_F(Program, DesktopTellsThenOpensTheProgramsFolderAndEnds)
+{
+    MessageBoxSeen seen;
+    ModalDriver driver(AnswerMessageBox(u"OK"_s, seen));
+    Click(controlCenter, u"cmdEditDesktop"_s);
+
+    EXPECT_EQ(seen.text, u"The Desktop Programs folder will now open so you can add shortcuts to "
+                         u"it. You can drag shortcuts to the folder from your Start Menu."_s);
+    EXPECT_EQ(seen.title, App::Title());
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(seen.buttons, QStringList{u"OK"_s});
+    EXPECT_EQ(shell.opened, QStringList{app.NativeFile(u"programs"_s)});
+    EXPECT_TRUE(OpenWindows().isEmpty());
+}
+
+TEST_F(Program, BrowserLeavesTheEditorAsTheOnlyWindow)
+{
+    const frmMain* editor = ChooseBrowser();
+
+    EXPECT_NE(editor, nullptr);
+    EXPECT_EQ(OpenWindows().size(), 1);
+    EXPECT_TRUE(controlCenter.isNull());
 }
 
 // A parent's first afternoon: a link added through the dialog, a background colour, Ctrl+S, and
 // the window closed with Yes. Both files come out byte for byte as expected.
-TEST(Program, AddsALinkSetsAColourSavesAndCloses)
+TEST_F(Program, AddsALinkSetsAColourSavesAndCloses)
 {
-    TempAppFolder app;
-    app.WriteFile(u"home/ball.jpg"_s, ReadFile(QStringLiteral(QZ_DATA "/home/ball.jpg")));
-    frmMain* editor = OpenEditor();
-
+    app.WriteFile(u"home/ball.jpg"_s, Starter(u"ball.jpg"_s));
+    frmMain* editor = ChooseBrowser();
     ModalDriver linkDialog([](QWidget* dialog) {
-        Choose(dialog->findChild<QWidget*>(u"cmbImages"_s), u"ball.jpg"_s);
+        auto* pictures = dialog->findChild<QComboBox*>(u"cmbImages"_s);
+        pictures->setCurrentIndex(pictures->findText(u"ball.jpg"_s));
         TypeInto(dialog, u"txtTitle"_s, u"Games"_s);
         TypeInto(dialog, u"txtURL"_s, u"games.html"_s);
         PressKey(dialog, Qt::Key_Return);
     });
-    QTest::mouseClick(editor->findChild<QWidget*>(u"cmdLink_0"_s), Qt::LeftButton);
-    ASSERT_TRUE(linkDialog.Ran());
-
+    Click(editor, u"cmdLink_0"_s);
     ModalDriver colorDialog([](QWidget* dialog) {
         qobject_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(255, 255, 0));
         ClickButton(dialog, u"OK"_s);
     });
-    QTest::mouseClick(editor->findChild<QWidget*>(u"cmdColors"_s), Qt::LeftButton);
-    ClickMenuItem(editor->findChild<QAction*>(u"mnuColors_0"_s));
-    ASSERT_TRUE(colorDialog.Ran());
-
+    Click(editor, u"cmdColors"_s);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* background = editor->findChild<QAction*>(u"mnuColors_0"_s);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(background).center());
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
     ModalDriver question([](QWidget* box) { ClickButton(box, u"Yes"_s); });
     editor->close();
 
-    EXPECT_TRUE(question.Ran());
-    EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s), Golden(u"afternoon.dat"_s));
-    EXPECT_EQ(app.ReadFile(u"home/qzhome.html"_s), Golden(u"afternoon.html"_s));
+    EXPECT_TRUE(linkDialog.Ran() && colorDialog.Ran() && question.Ran());
+    const QString golden = QStringLiteral(QZ_TEST_DATA "/golden/afternoon.");
+    EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s), ReadFile(golden + u"dat"_s));
+    EXPECT_EQ(app.ReadFile(u"home/qzhome.html"_s), ReadFile(golden + u"html"_s));
 }
 
 // The hearts of the starter page follow the mouse pointer across the editor's preview.
-TEST(Program, MouseTrailFollowsThePointerInThePreview)
+TEST_F(Program, MouseTrailFollowsThePointerInThePreview)
 {
-    TempAppFolder app;
     for (const QString& file : {u"qzhome.dat"_s, u"trails.js"_s, u"heart.gif"_s})
-        app.WriteFile(u"home/"_s + file, ReadFile(QStringLiteral(QZ_DATA "/home/") + file));
-    frmMain* editor = OpenEditor();
-    auto* view = editor->findChild<QWebEngineView*>(u"ieBrowser"_s);
+        app.WriteFile(u"home/"_s + file, Starter(file));
+    auto* view = ChooseBrowser()->findChild<QWebEngineView*>(u"ieBrowser"_s);
     QSignalSpy loaded(view, &QWebEngineView::loadFinished);
     ASSERT_TRUE(loaded.wait(20000));
-
     const auto dotPlace = [view] {
         QString place;
         view->page()->runJavaScript(
@@ -115,24 +171,20 @@ TEST(Program, MouseTrailFollowsThePointerInThePreview)
         return place;
     };
     const QString before = dotPlace();
-    QWidget* surface = view->focusProxy();
-    QTest::mouseMove(surface, QPoint(300, 200));
-    QTest::mouseMove(surface, QPoint(320, 220));
 
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dotPlace() != before; }, 5000))
-        << before.toStdString();
-    delete editor;
+    QTest::mouseMove(view->focusProxy(), QPoint(300, 200));
+    QTest::mouseMove(view->focusProxy(), QPoint(320, 220));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dotPlace() != before; }, 5000));
 }
 
-// The starter page laid out for the parent is the generator's own output of its settings file.
-TEST(Program, StarterPageIsGeneratedFromItsSettings)
+// The starter page laid out for the parent is the generator's own output of its settings.
+TEST(StarterPage, IsGeneratedFromItsSettings)
 {
     TempAppFolder app;
     CWebPage page;
     page.LoadSettings(BackslashPath(QStringLiteral(QZ_DATA "/home/qzhome.dat")));
     page.GeneratePage(app.Path() + u"\\qzhome.html"_s);
-    EXPECT_EQ(app.ReadFile(u"qzhome.html"_s),
-              ReadFile(QStringLiteral(QZ_DATA "/home/qzhome.html")));
+    EXPECT_EQ(app.ReadFile(u"qzhome.html"_s), Starter(u"qzhome.html"_s));
 }
 
 } // namespace
