@@ -7,14 +7,8 @@ ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& see
 {
     return [sButton, &seen](QWidget* widget) {
         auto* box = qobject_cast<QMessageBox*>(widget);
-        if (!box) {
-            ADD_FAILURE() << "The modal window is no message box.";
-            return;
-        }
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons.clear();
+        ASSERT_TRUE(box) << "The modal window is no message box.";
+        seen = {box->windowTitle(), box->text(), box->icon(), {}};
         for (QAbstractButton* button : box->buttons())
             seen.buttons << button->text().remove(u'&');
         seen.buttons.sort();

@@ -14,8 +14,6 @@ struct MessageBoxSeen {
     QStringList buttons; // their texts without "&" marks, sorted
 };
 
-// A driver action that notes what the message box shows in seen, then clicks sButton:
-//
-//     MessageBoxSeen seen;
-//     ModalDriver driver(AnswerMessageBox(u"Yes"_s, seen));
+// A driver action that notes in seen what the message box shows, then clicks sButton:
+// ModalDriver driver(AnswerMessageBox(u"Yes"_s, seen));
 ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& seen);

@@ -12,20 +12,10 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-constexpr int PollIntervalMs = 20;
-
-QString Describe(const QWidget* window)
+std::string Describe(const QWidget* window)
 {
-    return QString::fromLatin1(window->metaObject()->className()) + u" \""_s +
-           window->windowTitle() + u'"';
-}
-
-void Close(QWidget* window)
-{
-    if (auto* dialog = qobject_cast<QDialog*>(window))
-        dialog->reject();
-    else
-        window->close();
+    return window->metaObject()->className() +
+           (u" \""_s + window->windowTitle() + u'"').toStdString();
 }
 
 } // namespace
@@ -35,7 +25,7 @@ ModalDriver::ModalDriver(Action action, int iTimeoutMs)
       m_deadline(iTimeoutMs)
 {
     connect(&m_timer, &QTimer::timeout, this, &ModalDriver::Poll);
-    m_timer.start(PollIntervalMs);
+    m_timer.start(20);
 }
 
 void ModalDriver::Poll()
@@ -47,36 +37,29 @@ void ModalDriver::Poll()
         m_ran = true;
         m_action(modal);
     } else if (m_deadline.hasExpired()) {
-        ADD_FAILURE() << "The modal window " << qPrintable(Describe(modal))
+        ADD_FAILURE() << "The modal window " << Describe(modal)
                       << " was still open after the timeout; closing it.";
-        Close(modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
     }
-}
-
-QAbstractButton* FindButton(QWidget* window, const QString& sTextOrName)
-{
-    const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
-    for (QAbstractButton* button : buttons) {
-        if (button->objectName() == sTextOrName || button->text().remove(u'&') == sTextOrName)
-            return button;
-    }
-    ADD_FAILURE() << "No button " << qPrintable(sTextOrName) << " in "
-                  << qPrintable(Describe(window));
-    return nullptr;
 }
 
 void ClickButton(QWidget* window, const QString& sTextOrName)
 {
-    if (QAbstractButton* button = FindButton(window, sTextOrName))
-        QTest::mouseClick(button, Qt::LeftButton);
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->objectName() == sTextOrName || button->text().remove(u'&') == sTextOrName)
+            return QTest::mouseClick(button, Qt::LeftButton);
+    }
+    ADD_FAILURE() << "No button " << sTextOrName.toStdString() << " in " << Describe(window);
 }
 
 void TypeInto(QWidget* window, const QString& sObjectName, const QString& sText)
 {
     auto* widget = window->findChild<QWidget*>(sObjectName);
     if (!widget) {
-        ADD_FAILURE() << "No control " << qPrintable(sObjectName) << " in "
-                      << qPrintable(Describe(window));
+        ADD_FAILURE() << "No control " << sObjectName.toStdString() << " in " << Describe(window);
         return;
     }
     widget->setFocus(Qt::OtherFocusReason);

@@ -1,7 +1,6 @@
 #include "TempAppFolder.h"
 
 #include "App.h"
-#include "NativePath.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,21 +16,6 @@ TempAppFolder::TempAppFolder()
 TempAppFolder::~TempAppFolder()
 {
     App::SetPath(QString());
-}
-
-QString TempAppFolder::Path() const
-{
-    return BackslashPath(m_dir.path());
-}
-
-QString TempAppFolder::Native() const
-{
-    return m_dir.path();
-}
-
-QString TempAppFolder::NativeFile(const QString& relative) const
-{
-    return m_dir.filePath(relative);
 }
 
 void TempAppFolder::MakeFolder(const QString& relative) const

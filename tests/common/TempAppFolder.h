@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NativePath.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -13,11 +15,10 @@ public:
     TempAppFolder(const TempAppFolder&) = delete;
     TempAppFolder& operator=(const TempAppFolder&) = delete;
 
-    // The folder as the program sees it ("\"-separated) and as the file system does.
-    QString Path() const;
-    QString Native() const;
-    // The native path of a file or folder below it, given "/"-separated.
-    QString NativeFile(const QString& relative) const;
+    // The folder as the program sees it ("\"-separated), and the native path of a file or folder
+    // below it, given "/"-separated (empty for the folder itself).
+    QString Path() const { return BackslashPath(m_dir.path()); }
+    QString NativeFile(const QString& relative) const { return m_dir.filePath(relative); }
 
     // Creates a folder below it, and a file with the given bytes.
     void MakeFolder(const QString& relative) const;
