@@ -1,145 +1,199 @@
+#include "../support/QStringPrinter.h"
 #include "CWebPage.h"
-#include "SamplePages.h"
+#include "Error.h"
 #include "TempAppFolder.h"
 
+#include <QDir>
+#include <csignal>
 #include <gtest/gtest.h>
-#include <limits>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
 namespace
 {
 
-QString SettingsPath(const TempAppFolder& app)
+QByteArray Golden(const QString& fileName)
 {
-    app.MakeFolder(u"home"_s);
-    return app.Path() + u"\\home\\qzhome.dat"_s;
+    QFile file(QStringLiteral(QZ_TEST_DATA "/golden/") + fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Loads the bytes as a settings file into a fresh page.
-void LoadBytes(CWebPage& page, const QByteArray& bytes)
+QByteArray WithLine(const QByteArray& file, int line, const QByteArray& text)
 {
+    QList<QByteArray> lines = file.split('\n');
+    lines[line - 1] = text + '\r';
+    return lines.join('\n');
+}
+
+QByteArray FirstLines(const QByteArray& file, int count)
+{
+    return file.split('\n').mid(0, count).join('\n') + '\n';
+}
+
+struct Files {
     TempAppFolder app;
-    app.WriteFile(u"home/qzhome.dat"_s, bytes);
-    page.LoadSettings(SettingsPath(app));
-}
-
-class GoldenPage : public ::testing::TestWithParam<QString>
-{
+    QString dat = app.Path() + u"\\home\\qzhome.dat"_s;
+    QString html = app.Path() + u"\\home\\qzhome.html"_s;
+    Files() { app.MakeFolder(u"home"_s); }
 };
 
-// Both files are written over a longer old one, which must be replaced whole.
-TEST_P(GoldenPage, WritesBothFilesByteForByte)
+// Each sample (a new page is "empty"), read and written back byte for byte over longer files.
+TEST(PageFiles, ReadAndWriteEverySampleByteForByte)
 {
-    TempAppFolder app;
-    app.WriteFile(u"home/qzhome.dat"_s, QByteArray(5000, 'x'));
-    app.WriteFile(u"home/qzhome.html"_s, QByteArray(5000, 'x'));
-    CWebPage page;
-    FillSamplePage(page, GetParam());
-    page.SaveSettings(SettingsPath(app));
-    page.GeneratePage(app.Path() + u"\\home\\qzhome.html"_s);
-    EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s), Golden(GetParam() + u".dat"_s));
-    EXPECT_EQ(app.ReadFile(u"home/qzhome.html"_s), Golden(GetParam() + u".html"_s));
+    for (const QString& name : {u"empty"_s, u"one"_s, u"three"_s, u"four"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        Files f;
+        f.app.WriteFile(u"home/x.dat"_s, Golden(name + u".dat"_s));
+        f.app.WriteFile(u"home/qzhome.dat"_s, QByteArray(5000, 'x'));
+        f.app.WriteFile(u"home/qzhome.html"_s, QByteArray(5000, 'x'));
+        CWebPage page;
+        if (name != u"empty")
+            page.LoadSettings(f.app.Path() + u"\\home\\x.dat"_s);
+        page.SaveSettings(f.dat);
+        page.GeneratePage(f.html);
+        EXPECT_EQ(f.app.ReadFile(u"home/qzhome.dat"_s), Golden(name + u".dat"_s));
+        EXPECT_EQ(f.app.ReadFile(u"home/qzhome.html"_s), Golden(name + u".html"_s));
+        if (name == u"one") { // its link, read as a link, on its own as the link dialog shows it
+            page.Links().Item(1)->GeneratePage(f.html);
+            EXPECT_EQ(f.app.ReadFile(u"home/qzhome.html"_s), Golden(u"link.html"_s));
+        }
+    }
 }
-
-// What is read back writes the same file again, so every value survived; links come back as links.
-TEST_P(GoldenPage, ReadsBackWhatItWrote)
-{
-    CWebPage page;
-    LoadBytes(page, Golden(GetParam() + u".dat"_s));
-    for (qint32 position = 1; position <= page.Links().Count(); ++position)
-        EXPECT_EQ(page.Links().Item(position)->Mode(), 1);
-    TempAppFolder app;
-    page.SaveSettings(SettingsPath(app));
-    EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s), Golden(GetParam() + u".dat"_s));
-}
-
-INSTANTIATE_TEST_SUITE_P(Pages, GoldenPage,
-                         ::testing::Values(u"empty"_s, u"one"_s, u"three"_s, u"four"_s));
-
-TEST(GeneratePage, WritesALinkOnItsOwnWithoutAnchor)
-{
-    TempAppFolder app;
-    app.MakeFolder(u"home"_s);
-    CWebPage link;
-    FillSamplePage(link, u"link"_s);
-    link.GeneratePage(app.Path() + u"\\home\\qzhometmp2.html"_s);
-    EXPECT_EQ(app.ReadFile(u"home/qzhometmp2.html"_s), Golden(u"link.html"_s));
-}
-
-struct TextCase {
-    QString value;
-    QByteArray stored;
-    QString readBack;
-};
 
 TEST(SettingsFile, StoresTextSoThatItReadsBack)
 {
-    const TextCase cases[] = {
-        {u"a, b"_s, "\"a, b\"", u"a, b"_s},
-        {u"  (None) "_s, "\"  (None) \"", u"  (None) "_s},
+    const QString longText(100000, u'x'); // written and read in several blocks
+    const std::tuple<QString, QByteArray, QString> cases[] = {
+        // the title, as stored on line 2, as read back
+        {u"  (None), b "_s, "\"  (None), b \"", u"  (None), b "_s},
         {u"say \"hi\""_s, "\"say \"\"hi\"\"\"", u"say \"hi\""_s},
         {u"\""_s, "\"\"\"\"", u"\""_s},
         {u"two\r\nlines\nand\rmore"_s, "\"two lines and more\"", u"two lines and more"_s},
-        {u"caf\u00e9 \u20ac"_s, "\"caf\xe9 \x80\"", u"caf\u00e9 \u20ac"_s},
-        {u"\u4e2d \U0001F600"_s, "\"&#20013; &#128512;\"", u"\u4e2d \U0001F600"_s},
-        {u"&#65; &#233;"_s, "\"&#65; &#233;\"", u"&#65; &#233;"_s},
+        {u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600"_s, "\"caf\xe9 \x80\x92&#20013; &#128512;\"",
+         u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600"_s},
+        {u"&#65; &#233; "_s + QChar(0xD800), "\"&#65; &#233; &#55296;\"",
+         u"&#65; &#233; &#55296;"_s},
+        {longText + u"\u4e2d"_s, '"' + longText.toLatin1() + "&#20013;\"", longText + u"\u4e2d"_s},
     };
-    for (const TextCase& c : cases) {
-        TempAppFolder app;
+    for (const auto& [title, stored, readBack] : cases) {
+        SCOPED_TRACE(stored.left(40).constData());
+        Files f;
         CWebPage page;
-        page.SetTitle(c.value);
-        page.SaveSettings(SettingsPath(app));
-        EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s).split('\n').at(1), c.stored + '\r');
-        CWebPage loaded;
-        loaded.LoadSettings(SettingsPath(app));
-        EXPECT_EQ(loaded.Title(), c.readBack) << c.stored.constData();
+        page.SetTitle(title);
+        page.SaveSettings(f.dat);
+        EXPECT_EQ(f.app.ReadFile(u"home/qzhome.dat"_s).split('\n').at(1), stored + '\r');
+        page.LoadSettings(f.dat);
+        EXPECT_EQ(page.Title(), readBack);
     }
 }
 
-TEST(SettingsFile, ReadsTheNumberAtTheStartOfAValue)
-{
-    const std::pair<QByteArray, qint32> cases[] = {
-        {"\" 65535\"", 65535},
-        {"\"-1\"", -1},
-        {"\"  -7\"", -7},
-        {"\"12abc\"", 12},
-        {"\"abc\"", 0},
-        {"\"\"", 0},
-        {"\"007\"", 7},
-        {"\"-2147483648\"", std::numeric_limits<qint32>::min()},
-        {"\" 2147483647\"", std::numeric_limits<qint32>::max()},
-    };
-    for (const auto& [stored, color] : cases) {
-        CWebPage page;
-        LoadBytes(page, WithLine(Golden(u"empty.dat"_s), 5, stored));
-        EXPECT_EQ(page.Backcolor(), color) << stored.constData();
-    }
-}
-
-struct FormCase {
-    const char* name;
-    QByteArray file;
-    QString title;
-    qint32 links;
-};
-
-TEST(SettingsFile, ReadsEveryFormItAccepts)
+// Reading starts on a page titled "Before" with one link; a fault leaves what was read so far.
+TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
 {
     const QByteArray three = Golden(u"three.dat"_s);
-    const FormCase cases[] = {
-        {"text on a reserved line", WithLine(three, 20, "\"anything\""), u"Trail Page"_s, 3},
-        {"a count of 0 before records", WithLine(three, 30, "\" 0\""), u"Trail Page"_s, 0},
-        {"a negative count", WithLine(three, 30, "\"-3\""), u"Trail Page"_s, 0},
-        {"text after the closing quote", WithLine(three, 2, "\"Title\" junk\""), u"Title"_s, 3},
-        {"no quotes at all", WithLine(three, 2, "bare words"), u"bare words"_s, 3},
-        {"no closing quote", WithLine(three, 2, "\"open"), u"open"_s, 3},
+    const QString before = u"Before|-1|1"_s;
+    const auto read = [](int links) { return u"Trail Page|16777215|%1"_s.arg(links); };
+    const struct {
+        const char* name;
+        QByteArray file;                 // written to home/x.dat
+        qint32 error;                    // 0 for none
+        QString says, summary;           // the page's title, Backcolor and number of links after
+        QString path = u"home\\x.dat"_s; // read, below the application folder
+    } cases[] = {
+        {"LF line ends", QByteArray(three).replace('\r', ""), 0, {}, read(3)},
+        {"blanks first", WithLine(three, 5, "\"  -7\""), 0, {}, u"Trail Page|-7|3"_s},
+        {"text after", WithLine(three, 5, "\"12abc\""), 0, {}, u"Trail Page|12|3"_s},
+        {"no digits", WithLine(three, 5, "\"abc\""), 0, {}, u"Trail Page|0|3"_s},
+        {"zeros first", WithLine(three, 5, "\"007\""), 0, {}, u"Trail Page|7|3"_s},
+        {"least", WithLine(three, 5, "\"-2147483648\""), 0, {}, u"Trail Page|-2147483648|3"_s},
+        {"reserved line", WithLine(three, 20, "\"anything\""), 0, {}, read(3)},
+        {"no links", WithLine(three, 30, "\" 0\""), 0, {}, read(0)},
+        {"negative count", WithLine(three, 30, "\"-3\""), 0, {}, read(0)},
+        {"after the quote", WithLine(three, 2, "\"Title\" junk\""), 0, {}, u"Title|16777215|3"_s},
+        {"no quotes", WithLine(three, 2, "bare words"), 0, {}, u"bare words|16777215|3"_s},
+        {"no closing quote", WithLine(three, 2, "\"open"), 0, {}, u"open|16777215|3"_s},
+        {"references", WithLine(three, 2, "\"&#; &#20013 &#x4e2d; &#1114112; &&#128512;;\""), 0,
+         QString(), u"&#; &#20013 &#x4e2d; &#1114112; &\U0001F600;|16777215|3"_s},
+        {"missing file", {}, 53, u"does not exist"_s, before, u"home\\none.dat"_s},
+        {"missing folder", {}, 76, u"folder"_s, before, u"nowhere\\x.dat"_s},
+        {"a folder", {}, 75, u"is a folder"_s, before, u"home"_s},
+        {"empty file", "", 62, u"is empty"_s, before},
+        {"lower-case header", WithLine(three, 1, "\"qzbrowse_cfg_001\""), 13,
+         u"not a home page settings file"_s, before},
+        {"header only", FirstLines(three, 1), 62, u"before line 2 (the page title)"_s, before},
+        {"ends after a colour", FirstLines(three, 5), 62, u"before line 6 (the text colour)"_s,
+         read(1)},
+        {"colour beyond 32 bits", WithLine(three, 6, "\"2147483648\""), 6,
+         u"line 6 (the text colour)"_s, read(1)},
+        {"32767 links", WithLine(three, 30, "\" 32767\""), 6, u"line 30 (the number of links)"_s,
+         read(1)},
+        {"count beyond 16 bits", WithLine(three, 30, "\"-32769\""), 6,
+         u"line 30 (the number of links)"_s, read(1)},
+        {"more links than records", WithLine(three, 30, "\" 4\""), 62,
+         u"line 40 (the caption of link 4)"_s, read(3)},
+        {"record cut short", FirstLines(three, 38), 62, u"line 39 (the address of link 3)"_s,
+         read(2)},
     };
-    for (const FormCase& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Files f;
+        f.app.WriteFile(u"home/x.dat"_s, c.file);
         CWebPage page;
-        LoadBytes(page, c.file);
-        EXPECT_EQ(page.Title(), c.title) << c.name;
-        EXPECT_EQ(page.Links().Count(), c.links) << c.name;
+        page.SetTitle(u"Before"_s);
+        page.Links().Add(std::make_shared<CWebPage>());
+        const QString path = f.app.Path() + u'\\' + c.path;
+        try {
+            page.LoadSettings(path);
+            EXPECT_EQ(c.error, 0);
+        } catch (const Error& error) {
+            EXPECT_EQ(error.Number(), c.error);
+            EXPECT_TRUE(error.Description().contains(path));
+            EXPECT_TRUE(error.Description().contains(c.says)) << error.what();
+        }
+        EXPECT_EQ(u"%1|%2|%3"_s.arg(page.Title()).arg(page.Backcolor()).arg(page.Links().Count()),
+                  c.summary);
+    }
+}
+
+// While it lives, no file may grow beyond 100 bytes: as close to a full disk as a test can come,
+// and it stops even the superuser.
+struct FileSizeLimit {
+    rlimit old{};
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    FileSizeLimit()
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit small{100, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+    }
+};
+
+TEST(PageFiles, AWriteThatFailsNamesTheFileAndLeavesThePreviousOneWhole)
+{
+    CWebPage page;
+    for (int link = 0; link < 100; ++link)
+        page.Links().Add(std::make_shared<CWebPage>());
+    for (const bool settings : {true, false}) {
+        SCOPED_TRACE(settings ? "settings" : "page");
+        TempAppFolder app;
+        app.WriteFile(u"home/old.txt"_s, "the old file");
+        const QString path = app.Path() + u"\\home\\old.txt"_s;
+        try {
+            FileSizeLimit limit;
+            settings ? page.SaveSettings(path) : page.GeneratePage(path);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.Number(), Error::PathFileAccessError);
+            EXPECT_TRUE(error.Description().contains(path));
+        }
+        EXPECT_EQ(app.ReadFile(u"home/old.txt"_s), "the old file");
+        EXPECT_EQ(QDir(app.NativeFile(u"home"_s)).count(), 3) << "a file was left behind";
     }
 }
 
