@@ -1,0 +1,244 @@
+#include "App.h"
+#include "ControlArray.h"
+#include "Error.h"
+#include "LostFocus.h"
+#include "MessageBoxSeen.h"
+#include "MsgBox.h"
+#include "NativePath.h"
+#include "RunCommand.h"
+#include "TempAppFolder.h"
+#include "WebBrowser.h"
+#include "basProcsDialogs.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMetaEnum>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace MsgBoxStyle;
+using namespace MsgBoxResult;
+using basProcs::CustomColors;
+using basProcs::ReportError;
+
+namespace
+{
+
+// Each way of asking shows a box with the program's name as title, and its icon, buttons and text.
+TEST(MsgBox, ShowsTheTextAndButtonsOfItsStyleAndGivesTheAnswer)
+{
+    const Error notFound(Error::FileNotFound);
+    const std::tuple<std::function<int()>, QString, int, QString> cases[] = {
+        {[] { return MsgBox(nullptr, u"<b>One</b>\r\nTwo"_s); }, u"OK"_s, Ok,
+         u"NoIcon|OK|<b>One</b>\nTwo"_s},
+        {[] { return MsgBox(nullptr, u"Sure?"_s, Critical + OkCancel); }, u"Cancel"_s, Cancel,
+         u"Critical|Cancel OK|Sure?"_s},
+        {[] { return MsgBox(nullptr, u"Save?"_s, Question + YesNo); }, u"No"_s, No,
+         u"Question|No Yes|Save?"_s},
+        {[&] { return int(ReportError(nullptr, notFound, {}, {}, {}, true)); }, u"OK"_s, 1,
+         u"Critical|OK|An error has occurred.\n53 File not found"_s},
+        {[&] {
+             return int(ReportError(nullptr, notFound, u"M"_s, u"Failed."_s, u"Again."_s, false));
+         },
+         u"OK"_s, 1, u"Critical|Cancel OK|Failed.\n(Module: M) 53 File not found\nAgain."_s},
+        {[] { return int(ReportError(nullptr, Error(-5, u"Odd"_s), {}, u"Failed."_s, {}, false)); },
+         u"Cancel"_s, 0, u"Critical|Cancel OK|Failed.\n-5 Odd"_s},
+        {[] { return RunCommand(nullptr, [] { throw Error(70, u"No \"a.html\"."_s); }), 0; },
+         u"OK"_s, 0, u"Critical|OK|No \"a.html\".\n\n(Error 70)"_s},
+    };
+    const QMetaEnum icons = QMetaEnum::fromType<QMessageBox::Icon>();
+    for (const auto& [ask, click, answer, shown] : cases) {
+        MessageBoxSeen seen;
+        ModalDriver driver(AnswerMessageBox(click, seen));
+        EXPECT_EQ(ask(), answer);
+        EXPECT_EQ(seen.title, App::Title());
+        EXPECT_EQ(u"%1|%2|%3"_s.arg(QString::fromLatin1(icons.valueToKey(seen.icon)),
+                                    seen.buttons.join(u' '), seen.text),
+                  shown);
+    }
+}
+
+// The user types a name into the dialog and presses Enter, or cancels when there is none.
+TEST(FileDialog, OpensOnTheFolderAndGivesTheChosenPath)
+{
+    const QString pictures = u"Picture Files,*.gif;*.jpg;*.bmp,All Files,*.*"_s, pics = u"\\pics"_s;
+    const struct {
+        QString initial; // below the application folder
+        qint16 mode;
+        QString filter, defaultExt, typed;
+        QString folder;   // where the dialog opens, below the application folder
+        QString expected; // the chosen file in that folder
+    } cases[] = {
+        {pics, 0, pictures, {}, u"cat"_s, pics, u"cat.bmp"_s},
+        {pics, 0, pictures, u"gif"_s, u"cat"_s, pics, u"cat.gif"_s},
+        {pics, 0, u"All,*.*"_s, {}, u"notes"_s, pics, u"notes"_s},
+        {pics, 1, u"Web Pages,*.html"_s, {}, u"page"_s, pics, u"page.html"_s},
+        {u"\\pics\\"_s, 0, pictures, {}, u"a"_s, pics, u"a.bmp"_s},
+        {u"\\nowhere"_s, 0, pictures, {}, u"a"_s, {}, u"a.bmp"_s},
+        {pics, 0, pictures, {}, {}, pics, {}},
+        {pics, 2, pictures, {}, u"a"_s, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.initial.toStdString() + ' ' + c.typed.toStdString());
+        TempAppFolder app;
+        app.MakeFolder(u"pics"_s);
+        QString shown;
+        QStringList choices;
+        ModalDriver driver([&](QWidget* widget) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            shown = dialog->directory().absolutePath();
+            auto* combo = dialog->findChild<QComboBox*>(u"fileTypeCombo"_s);
+            EXPECT_EQ(combo->currentIndex(), 0);
+            for (int i = 0; i < combo->count(); ++i)
+                choices << combo->itemText(i);
+            if (c.typed.isEmpty())
+                return ClickButton(dialog, u"Cancel"_s);
+            TypeInto(dialog, u"fileNameEdit"_s, c.typed);
+            PressKey(dialog, Qt::Key_Return);
+        });
+        QString fileName = u"left over"_s;
+        const qint32 result = basProcs::ShowFileDialog(
+            fileName, c.mode, nullptr, u"Import"_s, app.Path() + c.initial, c.filter, c.defaultExt);
+        const QString folder = app.Path() + c.folder;
+        EXPECT_EQ(driver.Ran(), c.mode < 2);
+        EXPECT_EQ(shown, driver.Ran() ? NativePath(folder) : QString());
+        if (c.filter == pictures && driver.Ran()) {
+            EXPECT_EQ(choices, QStringList({u"Picture Files"_s, u"All Files"_s}));
+        }
+        EXPECT_EQ(result != 0, !c.expected.isEmpty());
+        EXPECT_EQ(fileName, c.expected.isEmpty() ? QString() : folder + u'\\' + c.expected);
+    }
+}
+
+// Colours start as 7 and custom colour 2 as 0x00030201; a picked colour is added as custom 0.
+TEST(ColorDialog, StartsOnTheInitialColourAndKeepsChoicesOnlyAfterOk)
+{
+    const struct {
+        std::optional<qint32> initial;
+        QColor shown;
+        std::optional<QColor> picked;
+        QString button;
+        qint32 color, custom;
+    } cases[] = {
+        {0x00336699, QColor(0x99, 0x66, 0x33), {}, u"OK"_s, 0x00336699, 0},
+        {{}, QColor(0, 0, 0), {}, u"OK"_s, 0, 0},
+        {0, QColor(0, 0, 0), QColor(0x12, 0x34, 0x56), u"OK"_s, 0x00563412, 0x00563412},
+        {0, QColor(0, 0, 0), QColor(0x12, 0x34, 0x56), u"Cancel"_s, 7, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.color);
+        CustomColors().fill(0);
+        CustomColors()[2] = 0x00030201;
+        QColor shown, shownCustom;
+        ModalDriver driver([&](QWidget* widget) {
+            auto* dialog = qobject_cast<QColorDialog*>(widget);
+            shown = dialog->currentColor();
+            shownCustom = QColorDialog::customColor(2);
+            if (c.picked) {
+                dialog->setCurrentColor(*c.picked);
+                ClickButton(dialog, u"Add to Custom Colors"_s);
+            }
+            ClickButton(dialog, c.button);
+        });
+        qint32 color = 7;
+        EXPECT_EQ(basProcs::ShowColorDialog(color, nullptr, c.initial), c.button == u"OK"_s);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(shownCustom, QColor(1, 2, 3));
+        EXPECT_EQ(color, c.color);
+        EXPECT_EQ(CustomColors()[0], c.custom);
+        EXPECT_EQ(CustomColors()[2], 0x00030201);
+    }
+}
+
+TEST(ControlArray, NamesItsElementsAndReportsTheIndexOfTheOneUsed)
+{
+    QWidget window;
+    auto* cmdLink = new ControlArray(u"cmdLink"_s, &window);
+    for (qint16 index : {0, 3, 4})
+        cmdLink->Add(index, new QPushButton(&window));
+    auto* mnuFile = new ControlArray(u"mnuFile"_s, &window);
+    mnuFile->Add(10, new QAction(&window));
+    mnuFile->Add(20, new QAction(&window));
+    QList<qint16> used;
+    for (ControlArray* array : {cmdLink, mnuFile})
+        QObject::connect(array, &ControlArray::Click, [&](qint16 i) { used << i; });
+    for (const QString& name : {u"cmdLink_4"_s, u"cmdLink_0"_s, u"cmdLink_3"_s})
+        window.findChild<QPushButton*>(name)->click();
+    window.findChild<QAction*>(u"mnuFile_20"_s)->trigger();
+    EXPECT_EQ(used, QList<qint16>({4, 0, 3, 20}));
+}
+
+// A text box and a composite control whose focus sits in its drop-down list, under a menu bar.
+TEST(LostFocus, IsRaisedForTheControlLeftButNotForMenusPopupsOrMessageBoxes)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* menuBar = new QMenuBar(&window);
+    layout->setMenuBar(menuBar);
+    menuBar->addMenu(u"&File"_s)->addAction(u"&Save"_s);
+    auto* txtA = new QLineEdit(&window);
+    auto* composite = new QWidget(&window);
+    auto* combo = new QComboBox(composite);
+    combo->addItems({u"(None)"_s, u"cat.gif"_s});
+    (new QHBoxLayout(composite))->addWidget(combo);
+    composite->setFocusProxy(combo);
+    QStringList lost;
+    const std::pair<QWidget*, QString> controls[] = {{txtA, u"txtA"_s},
+                                                     {composite, u"composite"_s}};
+    for (const auto& [control, name] : controls) {
+        layout->addWidget(control);
+        OnLostFocus(control, [&lost, name] { lost << name; });
+    }
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    txtA->setFocus();
+    QTest::keyClick(txtA, Qt::Key_Tab);
+    txtA->setFocus();
+    txtA->setFocus();
+    composite->setFocus();
+    EXPECT_EQ(lost, QStringList({u"txtA"_s, u"composite"_s, u"txtA"_s}));
+
+    lost.clear();
+    combo->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(combo->view()->window()));
+    combo->hidePopup();
+    // Walking the menu bar by keyboard passes the focus through it.
+    QTest::keyClick(combo, Qt::Key_F, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(combo->hasFocus());
+    ModalDriver driver([](QWidget* box) { ClickButton(box, u"OK"_s); });
+    MsgBox(&window, u"Hello"_s);
+    EXPECT_TRUE(driver.Ran());
+    EXPECT_TRUE(lost.isEmpty());
+    // The window may not be active again yet; a move still counts.
+    txtA->setFocus();
+    EXPECT_EQ(lost, QStringList({u"composite"_s}));
+}
+
+// The file is read anew when the path is the one already shown.
+TEST(WebBrowser, NavigateShowsTheFileAsItIsNow)
+{
+    TempAppFolder app;
+    WebBrowser browser;
+    browser.show();
+    for (const QByteArray title : {"One", "Two"}) {
+        app.WriteFile(u"home/page #1.html"_s, "<html><title>" + title + "</title></html>");
+        QSignalSpy loaded(&browser, &WebBrowser::loadFinished);
+        browser.Navigate(app.Path() + u"\\home\\page #1.html"_s);
+        ASSERT_TRUE(loaded.wait(60000) && loaded.first().first().toBool()) << "not loaded";
+        EXPECT_EQ(browser.title(), QString::fromLatin1(title));
+    }
+}
+
+} // namespace
