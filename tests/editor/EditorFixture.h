@@ -2,55 +2,105 @@
 
 #include "../support/QStringPrinter.h"
 #include "CWebPage.h"
+#include "MessageBoxSeen.h"
 #include "TempAppFolder.h"
 #include "frmMain.h"
+#include "usrHomeImages.h"
 
-#include <QByteArray>
-#include <QStringList>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QListWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
-// An application folder whose home folder holds the pictures sky.jpg, heart.gif, ball.jpg and
-// book.bmp, and the editor window opened on it, shown and active.
-class EditorFixture : public ::testing::Test
+inline const QString None = usrHomeImages::NoneEntry.toString();
+
+// A home folder that holds sky.jpg, heart.gif and ball.jpg, and the editor window opened on it.
+class Editor : public ::testing::Test
 {
 protected:
-    EditorFixture();
+    Editor()
+    {
+        for (const char* picture : {"sky.jpg", "heart.gif", "ball.jpg"})
+            app.WriteFile(QStringLiteral("home/") + QLatin1StringView(picture), "picture");
+    }
 
-    // "My Home Page" on sky.jpg with the trail heart.gif and the links "Link 1" (ball.jpg,
-    // "1.html") to "Link n".
-    static CWebPage Page(int iLinks = 2);
-    void WriteSettings(const CWebPage& page) const;
-    void Open();
-    // Makes the window the active one again, as it is when the parent types into it.
-    void Activate() const;
+    // "My Home Page" on sky.jpg, trail heart.gif, links "Link 1" ("1.html") to "Link n".
+    static CWebPage Page(int iLinks = 2, const QString& sPicture = QStringLiteral("ball.jpg"))
+    {
+        CWebPage page;
+        page.SetTitle(QStringLiteral("My Home Page"));
+        page.SetName(QStringLiteral("Welcome"));
+        page.SetWallpaper(QStringLiteral("sky.jpg"));
+        page.SetMouseTrails(QStringLiteral("heart.gif"));
+        for (int number = 1; number <= iLinks; ++number) {
+            auto link = std::make_shared<CWebPage>();
+            link->SetName(QStringLiteral("Link %1").arg(number));
+            link->SetMainPicture(sPicture);
+            link->SetMainLink(QStringLiteral("%1.html").arg(number));
+            page.Links().Add(link);
+        }
+        return page;
+    }
+
+    void Open(const std::optional<CWebPage>& page = std::nullopt)
+    {
+        if (page)
+            page->SaveSettings(app.Path() + QStringLiteral("\\home\\qzhome.dat"));
+        window = std::make_unique<frmMain>();
+        window->show();
+        Activate();
+    }
+
+    void Activate() const
+    {
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void PressCtrlS() const
+    {
+        Activate();
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    }
 
     template <class T = QWidget> T* Child(const QString& sName) const
     {
-        T* child = window->findChild<T*>(sName);
-        EXPECT_NE(child, nullptr) << "No control " << qPrintable(sName);
-        return child;
+        return window->findChild<T*>(sName);
     }
-    // The control of the window that holds the focus, by name.
-    QString Focused() const;
-    void PressCtrlS() const;
 
-    QStringList Rows() const;
-    int SelectedRow() const;
-    void SelectRow(int iRow) const;
-
-    QByteArray Home(const QString& sFile) const;
     // The lines of the saved settings file, without their quotes.
-    QStringList SavedSettings() const;
-    static QByteArray Golden(const QString& sFile);
+    QStringList SavedSettings() const
+    {
+        const QByteArray saved = app.ReadFile(QStringLiteral("home/qzhome.dat"));
+        return QString::fromLatin1(saved).remove(u'"').remove(u'\r').split(u'\n');
+    }
+
+    static QByteArray Golden(const QString& sFile)
+    {
+        QFile file(QStringLiteral(QZ_TEST_DATA "/golden/") + sFile);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
+        return file.readAll();
+    }
 
     TempAppFolder app;
     std::unique_ptr<frmMain> window;
 };
 
-// An editor test run once for each case of a table, named by the case's name.
-template <class Case>
-class EditorCases : public EditorFixture, public ::testing::WithParamInterface<Case>
+// Clicks a row of a list, or an entry of a drop-down list, as a user does.
+inline void ClickItem(QAbstractItemView* view, int iRow)
 {
-};
-constexpr auto CaseName = [](const auto& info) { return std::string(info.param.name); };
+    const QModelIndex item = view->model()->index(iRow, 0);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+}
+
+inline void Choose(QComboBox* list, const QString& sText)
+{
+    ASSERT_GE(list->findText(sText), 0) << qPrintable(sText);
+    list->showPopup();
+    ClickItem(list->view(), list->findText(sText));
+}
