@@ -1,3 +1,4 @@
+#include "../support/QStringPrinter.h"
 #include "CWebPage.h"
 #include "Error.h"
 #include "basConversions.h"

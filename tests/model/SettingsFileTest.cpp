@@ -156,8 +156,7 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
     }
 }
 
-// While it lives, no file may grow beyond 100 bytes: as close to a full disk as a test can come,
-// and it stops even the superuser.
+// While it lives no file may pass 100 bytes: a full disk, as near as tests get, even for root.
 struct FileSizeLimit {
     rlimit old{};
     void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);

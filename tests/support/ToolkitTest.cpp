@@ -5,6 +5,7 @@
 #include "MessageBoxSeen.h"
 #include "MsgBox.h"
 #include "NativePath.h"
+#include "QStringPrinter.h"
 #include "RunCommand.h"
 #include "TempAppFolder.h"
 #include "WebBrowser.h"
@@ -231,7 +232,6 @@ TEST(WebBrowser, NavigateShowsTheFileAsItIsNow)
 {
     TempAppFolder app;
     WebBrowser browser;
-    browser.show();
     for (const QByteArray title : {"One", "Two"}) {
         app.WriteFile(u"home/page #1.html"_s, "<html><title>" + title + "</title></html>");
         QSignalSpy loaded(&browser, &WebBrowser::loadFinished);
