@@ -40,7 +40,9 @@ TEST_F(Editor, SavesEveryEditOfASession)
     basProcs::CustomColors().fill(0);
     const QColor blue(0x12, 0x34, 0x56);
     const std::tuple<int, QColor, QString> colours[] = {
-        {3, blue, u"OK"_s}, {0, Qt::black, u"OK"_s}, {1, Qt::red, u"Cancel"_s}};
+        {3, blue, u"OK"_s},        {0, Qt::black, u"OK"_s},     {1, Qt::red, u"Cancel"_s},
+        {2, Qt::darkRed, u"OK"_s}, {4, Qt::darkGreen, u"OK"_s},
+    };
     QList<QColor> customShown;
     for (const auto& [item, colour, button] : colours) {
         ModalDriver dialog([&](QWidget* box) {
@@ -57,7 +59,7 @@ TEST_F(Editor, SavesEveryEditOfASession)
         QAction* action = Child<QAction>(u"mnuColors_%1"_s.arg(item));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
     }
-    EXPECT_EQ(customShown, QList<QColor>({Qt::black, blue, blue}));
+    EXPECT_EQ(customShown, QList<QColor>({Qt::black, blue, blue, blue, blue}));
 
     // A double click edits the link, whose picture shows as "(None)"; OK stores that as no
     // picture. The dialog's preview shows its fields, not the link's.
@@ -133,8 +135,7 @@ TEST_F(Editor, LinkCommandsChangeTheLinksAndSelectTheRowAfterwards)
     }
 }
 
-// The link's picture has gone from the folder: the dialog shows "(None)", which Enter stores as
-// no picture; the other ways of closing keep the link as it was.
+// A picture gone from the folder shows "(None)": Enter stores no picture, the rest keep it.
 TEST_F(Editor, TheLinkDialogWritesTheLinkOnlyOnOk)
 {
     for (const QString& way : {u"Enter"_s, u"Cancel"_s, u"Esc"_s, u"close"_s}) {

@@ -8,8 +8,8 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// Closing asks first; Yes saves the title still being typed, No writes neither file. A save that
-// fails is told, naming the file, and keeps the window open with nothing lost.
+// Closing asks first; Yes saves the title being typed, No writes no file. A save that fails (a
+// folder stands in the page's place) is told, naming the file; the window stays, losing nothing.
 TEST_F(Editor, AsksOnEveryCloseAndSavesOnYes)
 {
     const std::pair<QString, bool> ways[] = {{u"Yes"_s, false}, {u"No"_s, false}, {u"Yes"_s, true}};
@@ -19,7 +19,6 @@ TEST_F(Editor, AsksOnEveryCloseAndSavesOnYes)
         Open(Page());
         const QByteArray before = app.ReadFile(u"home/qzhome.dat"_s);
         TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
-        // A folder in the page's place cannot be replaced by a file.
         if (fails)
             app.MakeFolder(u"home/qzhome.html"_s);
         MessageBoxSeen question, failure;
