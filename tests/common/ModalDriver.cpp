@@ -65,7 +65,13 @@ void TypeInto(QWidget* window, const QString& sObjectName, const QString& sText)
     widget->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->selectAll();
-    QTest::keyClicks(widget, sText);
+    // QTest types plain ASCII keys only; any other character arrives as the text of a key.
+    for (const QChar ch : sText) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(widget, char(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
+    }
 }
 
 void PressKey(QWidget* window, Qt::Key key)
