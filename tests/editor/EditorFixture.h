@@ -1,8 +1,8 @@
 #pragma once
 
-#include "../support/QStringPrinter.h"
 #include "CWebPage.h"
 #include "MessageBoxSeen.h"
+#include "QStringPrinter.h"
 #include "TempAppFolder.h"
 #include "frmMain.h"
 #include "usrHomeImages.h"

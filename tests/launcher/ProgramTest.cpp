@@ -4,6 +4,7 @@
 #include "CWebPage.h"
 #include "MessageBoxSeen.h"
 #include "NativePath.h"
+#include "QStringPrinter.h"
 #include "ShellSpy.h"
 #include "TempAppFolder.h"
 #include "frmConfigure.h"

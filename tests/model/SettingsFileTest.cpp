@@ -1,6 +1,6 @@
-#include "../support/QStringPrinter.h"
 #include "CWebPage.h"
 #include "Error.h"
+#include "QStringPrinter.h"
 #include "TempAppFolder.h"
 
 #include <QDir>
