@@ -2,12 +2,12 @@
 // preview shown in its web view (100 links; the first window of the process starts the web
 // engine, as the program's one editor window does), the time of UpdateFields on the largest page
 // (32766 links: the list rebuilt and the preview written), and the memory of the process then.
-#include "App.h"
-#include "CWebPage.h"
-#include "GuiStartup.h"
-#include "NativePath.h"
-#include "WebBrowser.h"
-#include "frmMain.h"
+#include "editor/frmMain.h"
+#include "model/CWebPage.h"
+#include "support/App.h"
+#include "support/NativePath.h"
+#include "toolkit/GuiStartup.h"
+#include "toolkit/WebBrowser.h"
 
 #include <QApplication>
 #include <QDir>

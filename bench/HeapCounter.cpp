@@ -1,4 +1,4 @@
-#include "HeapCounter.h"
+#include "bench/HeapCounter.h"
 
 #include <atomic>
 #include <cerrno>

@@ -2,9 +2,9 @@
 // address each. Each of GeneratePage, SaveSettings and LoadSettings runs beside a plain QFile
 // writing or reading the same bytes, and the summary gives the ratio of the two; it also gives
 // the most heap LoadSettings holds beyond the page it builds, against the size of the file.
-#include "CWebPage.h"
-#include "HeapCounter.h"
-#include "NativePath.h"
+#include "bench/HeapCounter.h"
+#include "model/CWebPage.h"
+#include "support/NativePath.h"
 
 #include <QFile>
 #include <QTemporaryDir>

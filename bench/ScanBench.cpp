@@ -1,8 +1,8 @@
 // Times ScanFolder over a tree given on the command line:
 //   qz_scan_bench FOLDER [PATTERNS [RUNS]]
 // and prints the number of results, the fastest run in milliseconds and the peak memory.
-#include "NativePath.h"
-#include "basProcs.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "DamagedFile.h"
+#include "editor/DamagedFile.h"
 
-#include "Error.h"
-#include "NativePath.h"
-#include "basProcs.h"
+#include "support/Error.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
 
 #include <QFile>
 

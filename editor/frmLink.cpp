@@ -1,14 +1,14 @@
-#include "frmLink.h"
+#include "editor/frmLink.h"
 
-#include "App.h"
-#include "CWebPage.h"
-#include "Error.h"
-#include "RunCommand.h"
-#include "TextBox.h"
-#include "Twips.h"
-#include "WebBrowser.h"
-#include "basProcs.h"
-#include "usrHomeImages.h"
+#include "editor/usrHomeImages.h"
+#include "model/CWebPage.h"
+#include "support/App.h"
+#include "support/Error.h"
+#include "support/basProcs.h"
+#include "toolkit/RunCommand.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Twips.h"
+#include "toolkit/WebBrowser.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmLinkControls.h"
+#include "editor/frmLinkControls.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "frmLinkControls.h"
+#include "editor/frmLinkControls.h"
 
-#include "Twips.h"
-#include "WebBrowser.h"
-#include "usrHomeImages.h"
+#include "editor/usrHomeImages.h"
+#include "toolkit/Twips.h"
+#include "toolkit/WebBrowser.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmMainControls.h"
+#include "editor/frmMainControls.h"
 
 #include <QMainWindow>
 #include <QString>

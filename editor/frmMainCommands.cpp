@@ -1,10 +1,10 @@
 // The editor window's links list commands and colour commands.
 
-#include "CWebPage.h"
-#include "ControlArray.h"
-#include "basProcsDialogs.h"
-#include "frmLink.h"
-#include "frmMain.h"
+#include "editor/frmLink.h"
+#include "editor/frmMain.h"
+#include "model/CWebPage.h"
+#include "toolkit/ControlArray.h"
+#include "toolkit/basProcsDialogs.h"
 
 #include <QListWidget>
 #include <QMenu>

@@ -1,9 +1,9 @@
-#include "frmMainControls.h"
+#include "editor/frmMainControls.h"
 
-#include "ControlArray.h"
-#include "Twips.h"
-#include "WebBrowser.h"
-#include "usrHomeImages.h"
+#include "editor/usrHomeImages.h"
+#include "toolkit/ControlArray.h"
+#include "toolkit/Twips.h"
+#include "toolkit/WebBrowser.h"
 
 #include <QAction>
 #include <QFontDatabase>

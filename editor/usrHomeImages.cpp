@@ -1,12 +1,12 @@
-#include "usrHomeImages.h"
+#include "editor/usrHomeImages.h"
 
-#include "Error.h"
-#include "FileError.h"
-#include "MsgBox.h"
-#include "NativePath.h"
-#include "Twips.h"
-#include "basProcs.h"
-#include "basProcsDialogs.h"
+#include "support/Error.h"
+#include "support/FileError.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/Twips.h"
+#include "toolkit/basProcsDialogs.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,9 +1,9 @@
 // Any bytes at all as a settings file. Reading must never crash, hang or run out of memory; a
 // page that reads is written out, read back and written again, and the two settings files must
 // be the same bytes; the page is also written as HTML.
-#include "CWebPage.h"
-#include "Error.h"
-#include "NativePath.h"
+#include "model/CWebPage.h"
+#include "support/Error.h"
+#include "support/NativePath.h"
 
 #include <QFile>
 #include <QTemporaryDir>

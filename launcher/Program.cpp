@@ -1,8 +1,8 @@
-#include "Program.h"
+#include "launcher/Program.h"
 
-#include "App.h"
-#include "GuiStartup.h"
-#include "frmConfigure.h"
+#include "launcher/frmConfigure.h"
+#include "support/App.h"
+#include "toolkit/GuiStartup.h"
 
 #include <QApplication>
 #include <QIcon>

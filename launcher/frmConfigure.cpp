@@ -1,12 +1,12 @@
-#include "frmConfigure.h"
+#include "launcher/frmConfigure.h"
 
-#include "App.h"
-#include "MsgBox.h"
-#include "RunCommand.h"
-#include "Shell.h"
-#include "Twips.h"
-#include "basProcs.h"
-#include "frmMain.h"
+#include "editor/frmMain.h"
+#include "support/App.h"
+#include "support/basProcs.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/RunCommand.h"
+#include "toolkit/Shell.h"
+#include "toolkit/Twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
-#include "GuiStartup.h"
-#include "Program.h"
+#include "launcher/Program.h"
+#include "toolkit/GuiStartup.h"
 
 #include <QApplication>
 

@@ -1,8 +1,7 @@
-#include "CWebPage.h"
+#include "model/CWebPage.h"
 
-#include "PageGenerator.h"
-#include "SettingsReader.h"
-#include "SettingsWriter.h"
+#include "model/SettingsReader.h"
+#include "model/SettingsWriter.h"
 
 namespace
 {
@@ -54,12 +53,5 @@ void CWebPage::SaveSettings(const QString& sFile) const
         out.WriteText(link->MainPicture());
         out.WriteText(link->MainLink());
     }
-    out.Commit();
-}
-
-void CWebPage::GeneratePage(const QString& sFile) const
-{
-    TextFileWriter out(sFile);
-    PageGenerator(*this, out).Write();
     out.Commit();
 }

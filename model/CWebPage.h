@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Collection.h"
+#include "model/Collection.h"
 
 #include <QString>
 #include <QtGlobal>

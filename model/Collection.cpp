@@ -1,6 +1,6 @@
-#include "Collection.h"
+#include "model/Collection.h"
 
-#include "Error.h"
+#include "support/Error.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,17 @@
-#include "PageGenerator.h"
+#include "model/PageGenerator.h"
 
-#include "CWebPage.h"
-#include "basWebSafeColorProcs.h"
+#include "model/CWebPage.h"
+#include "model/basWebSafeColorProcs.h"
 
 using namespace Qt::StringLiterals;
+
+// Beside the generator, so that the page and the generator need not include each other.
+void CWebPage::GeneratePage(const QString& sFile) const
+{
+    TextFileWriter out(sFile);
+    PageGenerator(*this, out).Write();
+    out.Commit();
+}
 
 PageGenerator::PageGenerator(const CWebPage& page, TextFileWriter& out) : m_page(page), m_out(out)
 {

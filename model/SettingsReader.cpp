@@ -1,7 +1,7 @@
-#include "SettingsReader.h"
+#include "model/SettingsReader.h"
 
-#include "Collection.h"
-#include "SettingsLayout.h"
+#include "model/Collection.h"
+#include "model/SettingsLayout.h"
 
 #include <limits>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Error.h"
-#include "TextFileReader.h"
+#include "support/Error.h"
+#include "support/TextFileReader.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "SettingsWriter.h"
+#include "model/SettingsWriter.h"
 
-#include "SettingsLayout.h"
+#include "model/SettingsLayout.h"
 
 #include <algorithm>
 

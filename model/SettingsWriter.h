@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextFileWriter.h"
+#include "support/TextFileWriter.h"
 
 #include <QString>
 

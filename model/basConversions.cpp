@@ -1,6 +1,6 @@
-#include "basConversions.h"
+#include "model/basConversions.h"
 
-#include "Error.h"
+#include "support/Error.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "basWebSafeColorProcs.h"
+#include "model/basWebSafeColorProcs.h"
 
-#include "basConversions.h"
+#include "model/basConversions.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "App.h"
+#include "support/App.h"
 
-#include "NativePath.h"
+#include "support/NativePath.h"
 
 #include <QCoreApplication>
 

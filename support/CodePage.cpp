@@ -1,4 +1,4 @@
-#include "CodePage.h"
+#include "support/CodePage.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The procedures that ask the disk whether a path exists or a folder can be written.
-#include "App.h"
-#include "NativePath.h"
-#include "basProcs.h"
+#include "support/App.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
 
 #include <QFile>
 #include <QFileInfo>

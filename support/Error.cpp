@@ -1,4 +1,4 @@
-#include "Error.h"
+#include "support/Error.h"
 
 using namespace Qt::StringLiterals;
 

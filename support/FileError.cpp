@@ -1,6 +1,6 @@
-#include "FileError.h"
+#include "support/FileError.h"
 
-#include "NativePath.h"
+#include "support/NativePath.h"
 
 #include <QFileInfo>
 

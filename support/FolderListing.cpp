@@ -1,4 +1,4 @@
-#include "FolderListing.h"
+#include "support/FolderListing.h"
 
 #include <QFile>
 #include <memory>

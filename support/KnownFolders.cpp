@@ -1,6 +1,6 @@
 // The folders that the platform keeps for the user, looked up by their shell ids.
-#include "NativePath.h"
-#include "basProcs.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
 
 #include <QStandardPaths>
 

@@ -1,4 +1,4 @@
-#include "NativePath.h"
+#include "support/NativePath.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
 // The procedures that only take path text apart and put it together; none touches the disk.
-#include "basProcs.h"
+#include "support/basProcs.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 // The recursive listing of the files below a folder whose names match a list of patterns.
-#include "FolderListing.h"
-#include "NativePath.h"
-#include "Wildcard.h"
-#include "basProcs.h"
+#include "support/FolderListing.h"
+#include "support/NativePath.h"
+#include "support/Wildcard.h"
+#include "support/basProcs.h"
 
 #include <QFileInfo>
 #include <QSet>

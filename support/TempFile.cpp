@@ -1,6 +1,6 @@
 // New empty files with unique names, for callers that need a file of their own in a folder.
-#include "NativePath.h"
-#include "basProcs.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "TextFileReader.h"
+#include "support/TextFileReader.h"
 
-#include "FileError.h"
-#include "NativePath.h"
+#include "support/FileError.h"
+#include "support/NativePath.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CodePage.h"
+#include "support/CodePage.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "TextFileWriter.h"
+#include "support/TextFileWriter.h"
 
-#include "FileError.h"
-#include "NativePath.h"
+#include "support/FileError.h"
+#include "support/NativePath.h"
 
 using namespace Qt::StringLiterals;
 

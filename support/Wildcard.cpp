@@ -1,4 +1,4 @@
-#include "Wildcard.h"
+#include "support/Wildcard.h"
 
 #include <algorithm>
 

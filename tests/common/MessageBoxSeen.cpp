@@ -1,4 +1,4 @@
-#include "MessageBoxSeen.h"
+#include "common/MessageBoxSeen.h"
 
 #include <QAbstractButton>
 #include <gtest/gtest.h>

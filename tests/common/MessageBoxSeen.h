@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModalDriver.h"
+#include "common/ModalDriver.h"
 
 #include <QMessageBox>
 #include <QString>

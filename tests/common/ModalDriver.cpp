@@ -1,4 +1,4 @@
-#include "ModalDriver.h"
+#include "common/ModalDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "TempAppFolder.h"
+#include "common/TempAppFolder.h"
 
-#include "App.h"
+#include "support/App.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NativePath.h"
+#include "support/NativePath.h"
 
 #include <QString>
 #include <QTemporaryDir>

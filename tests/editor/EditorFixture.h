@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CWebPage.h"
-#include "MessageBoxSeen.h"
-#include "QStringPrinter.h"
-#include "TempAppFolder.h"
-#include "frmMain.h"
-#include "usrHomeImages.h"
+#include "common/MessageBoxSeen.h"
+#include "common/QStringPrinter.h"
+#include "common/TempAppFolder.h"
+#include "editor/frmMain.h"
+#include "editor/usrHomeImages.h"
+#include "model/CWebPage.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

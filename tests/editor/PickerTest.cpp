@@ -1,5 +1,5 @@
-#include "EditorFixture.h"
-#include "Error.h"
+#include "editor/EditorFixture.h"
+#include "support/Error.h"
 
 using namespace Qt::StringLiterals;
 

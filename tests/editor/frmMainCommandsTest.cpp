@@ -1,7 +1,7 @@
-#include "EditorFixture.h"
-#include "WebBrowser.h"
-#include "basProcsDialogs.h"
-#include "frmLink.h"
+#include "editor/EditorFixture.h"
+#include "editor/frmLink.h"
+#include "toolkit/WebBrowser.h"
+#include "toolkit/basProcsDialogs.h"
 
 #include <QColorDialog>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "EditorFixture.h"
+#include "editor/EditorFixture.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
-#include "Program.h"
+#include "launcher/Program.h"
 
-#include "App.h"
-#include "CWebPage.h"
-#include "MessageBoxSeen.h"
-#include "NativePath.h"
-#include "QStringPrinter.h"
-#include "ShellSpy.h"
-#include "TempAppFolder.h"
-#include "frmConfigure.h"
-#include "frmMain.h"
+#include "common/MessageBoxSeen.h"
+#include "common/QStringPrinter.h"
+#include "common/TempAppFolder.h"
+#include "editor/frmMain.h"
+#include "launcher/ShellSpy.h"
+#include "launcher/frmConfigure.h"
+#include "model/CWebPage.h"
+#include "support/App.h"
+#include "support/NativePath.h"
 
 #include <QApplication>
 #include <QColorDialog>

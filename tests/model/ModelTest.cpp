@@ -1,8 +1,8 @@
-#include "CWebPage.h"
-#include "Error.h"
-#include "QStringPrinter.h"
-#include "basConversions.h"
-#include "basWebSafeColorProcs.h"
+#include "common/QStringPrinter.h"
+#include "model/CWebPage.h"
+#include "model/basConversions.h"
+#include "model/basWebSafeColorProcs.h"
+#include "support/Error.h"
 
 #include <functional>
 #include <gtest/gtest.h>

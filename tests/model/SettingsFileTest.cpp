@@ -1,7 +1,7 @@
-#include "CWebPage.h"
-#include "Error.h"
-#include "QStringPrinter.h"
-#include "TempAppFolder.h"
+#include "common/QStringPrinter.h"
+#include "common/TempAppFolder.h"
+#include "model/CWebPage.h"
+#include "support/Error.h"
 
 #include <QDir>
 #include <csignal>

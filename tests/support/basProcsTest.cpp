@@ -1,9 +1,9 @@
-#include "basProcs.h"
+#include "support/basProcs.h"
 
-#include "NativePath.h"
-#include "QStringPrinter.h"
-#include "TempAppFolder.h"
-#include "Wildcard.h"
+#include "common/QStringPrinter.h"
+#include "common/TempAppFolder.h"
+#include "support/NativePath.h"
+#include "support/Wildcard.h"
 
 #include <QDir>
 #include <QFile>

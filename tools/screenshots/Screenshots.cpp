@@ -1,10 +1,10 @@
 // Takes the README's pictures of the real program: the Control Center, the editor on the
 // starter page, and the link dialog. Run it through tools/screenshots, which gives it a display.
-#include "App.h"
-#include "GuiStartup.h"
-#include "NativePath.h"
-#include "Program.h"
-#include "frmConfigure.h"
+#include "launcher/Program.h"
+#include "launcher/frmConfigure.h"
+#include "support/App.h"
+#include "support/NativePath.h"
+#include "toolkit/GuiStartup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ControlArray.h"
+#include "toolkit/ControlArray.h"
 
 #include <QAbstractButton>
 #include <QAction>

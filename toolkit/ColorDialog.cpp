@@ -1,4 +1,4 @@
-#include "basProcsDialogs.h"
+#include "toolkit/basProcsDialogs.h"
 
 #include <QColorDialog>
 

@@ -1,7 +1,7 @@
-#include "RunCommand.h"
+#include "toolkit/RunCommand.h"
 
-#include "Error.h"
-#include "MsgBox.h"
+#include "support/Error.h"
+#include "toolkit/MsgBox.h"
 
 #include <new>
 

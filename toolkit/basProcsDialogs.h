@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Error.h"
+#include "support/Error.h"
 
 #include <QString>
 #include <QtGlobal>

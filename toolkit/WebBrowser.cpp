@@ -1,6 +1,6 @@
-#include "WebBrowser.h"
+#include "toolkit/WebBrowser.h"
 
-#include "NativePath.h"
+#include "support/NativePath.h"
 
 #include <QUrl>
 

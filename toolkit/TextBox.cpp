@@ -1,4 +1,4 @@
-#include "TextBox.h"
+#include "toolkit/TextBox.h"
 
 #include <QLineEdit>
 

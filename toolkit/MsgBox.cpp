@@ -1,6 +1,6 @@
-#include "MsgBox.h"
+#include "toolkit/MsgBox.h"
 
-#include "App.h"
+#include "support/App.h"
 
 #include <QMessageBox>
 

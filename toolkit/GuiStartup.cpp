@@ -1,4 +1,4 @@
-#include "GuiStartup.h"
+#include "toolkit/GuiStartup.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,5 +1,5 @@
-#include "MsgBox.h"
-#include "basProcsDialogs.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/basProcsDialogs.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "LostFocus.h"
+#include "toolkit/LostFocus.h"
 
 #include <QEvent>
 #include <QMenuBar>

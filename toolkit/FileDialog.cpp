@@ -1,7 +1,7 @@
-#include "App.h"
-#include "NativePath.h"
-#include "basProcs.h"
-#include "basProcsDialogs.h"
+#include "support/App.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
+#include "toolkit/basProcsDialogs.h"
 
 #include <QFileDialog>
 

@@ -1,6 +1,6 @@
-#include "Shell.h"
+#include "toolkit/Shell.h"
 
-#include "NativePath.h"
+#include "support/NativePath.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "Twips.h"
+#include "toolkit/Twips.h"
 
 #include <QWidget>
 
