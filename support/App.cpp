@@ -1,6 +1,7 @@
 #include "support/App.h"
 
 #include "support/NativePath.h"
+#include "support/basProcs.h"
 
 #include <QCoreApplication>
 
@@ -25,6 +26,11 @@ QString Path()
     if (!OverriddenPath().isEmpty())
         return OverriddenPath();
     return BackslashPath(QCoreApplication::applicationDirPath());
+}
+
+QString File(const QString& sRelative)
+{
+    return basProcs::AddBackslash(Path()) + sRelative;
 }
 
 void SetPath(const QString& sPath)

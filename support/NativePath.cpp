@@ -21,3 +21,8 @@ QString BackslashPath(const QString& sNative)
     return path.replace(u'/', u'\\');
 #endif
 }
+
+QString DisplayPath(const QString& sPath)
+{
+    return QDir::toNativeSeparators(NativePath(sPath));
+}

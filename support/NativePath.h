@@ -11,3 +11,6 @@ QString NativePath(const QString& sPath);
 
 // The reverse: a path as the file system or a dialog reports it, as "\"-separated text.
 QString BackslashPath(const QString& sNative);
+
+// A path as the parent reads it in a message: written the way this system writes paths.
+QString DisplayPath(const QString& sPath);
