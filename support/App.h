@@ -10,7 +10,7 @@ namespace App
 // trailing backslash (a root keeps its own). Every file of the program lies under it.
 QString Path();
 
-// A file or folder below the application folder, given by its relative path ("home\\qzhome.dat").
+// A file or folder below the application folder, given by its relative path ("home\qzhome.dat").
 QString File(const QString& sRelative);
 
 // Points the program at another application folder; tests use it to run on a folder of their own.
