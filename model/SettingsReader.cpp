@@ -2,6 +2,7 @@
 
 #include "model/Collection.h"
 #include "model/SettingsLayout.h"
+#include "support/NativePath.h"
 
 #include <limits>
 #include <optional>
@@ -81,7 +82,7 @@ void SettingsReader::ReadHeader()
     if (ReadText() != SettingsLayout::Header)
         throw Error(Error::TypeMismatch,
                     u"The file \"%1\" is not a home page settings file: its first line is not "
-                    u"\"%2\"."_s.arg(m_in.Path(), SettingsLayout::Header));
+                    u"\"%2\"."_s.arg(DisplayPath(m_in.Path()), SettingsLayout::Header));
 }
 
 QString SettingsReader::ReadText()
@@ -112,11 +113,11 @@ QStringView SettingsReader::ReadLine()
         return *line;
     if (m_in.LineNumber() == 0)
         throw Error(Error::InputPastEndOfFile,
-                    u"The settings file \"%1\" is empty."_s.arg(m_in.Path()));
+                    u"The settings file \"%1\" is empty."_s.arg(DisplayPath(m_in.Path())));
     const qint64 missing = m_in.LineNumber() + 1;
     throw Error(Error::InputPastEndOfFile,
                 u"The settings file \"%1\" cannot be read: it ends before line %2 (%3)."_s.arg(
-                    m_in.Path(), QString::number(missing), LineMeaning(missing)));
+                    DisplayPath(m_in.Path()), QString::number(missing), LineMeaning(missing)));
 }
 
 qint32 SettingsReader::ReadNumberWithin(qint32 least, qint32 most)
@@ -131,6 +132,7 @@ qint32 SettingsReader::ReadNumberWithin(qint32 least, qint32 most)
 Error SettingsReader::Damaged(qint32 number, const QString& problem) const
 {
     const qint64 line = m_in.LineNumber();
-    return Error(number, u"The settings file \"%1\" cannot be read: line %2 (%3) %4."_s.arg(
-                             m_in.Path(), QString::number(line), LineMeaning(line), problem));
+    return Error(number,
+                 u"The settings file \"%1\" cannot be read: line %2 (%3) %4."_s.arg(
+                     DisplayPath(m_in.Path()), QString::number(line), LineMeaning(line), problem));
 }

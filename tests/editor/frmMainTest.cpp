@@ -31,7 +31,7 @@ TEST_F(Editor, AsksOnEveryCloseAndSavesOnYes)
 
         EXPECT_EQ(question.text, u"Save Home Page before exiting?"_s);
         EXPECT_EQ(question.buttons, QStringList({u"No"_s, u"Yes"_s}));
-        EXPECT_EQ(failure.text.contains(app.Path() + u"\\home\\qzhome.html"_s), fails);
+        EXPECT_EQ(failure.text.contains(DisplayPath(app.Path() + u"\\home\\qzhome.html"_s)), fails);
         EXPECT_EQ(window->isVisible(), fails);
         if (fails) {
             QDir(app.NativeFile(u"home/qzhome.html"_s)).removeRecursively();
@@ -74,7 +74,8 @@ TEST_F(Editor, OpensOnWhatCouldBeReadAndKeepsADamagedFile)
         EXPECT_EQ(QTest::qWaitFor([&] { return driver.Ran(); }, c.problem.isEmpty() ? 300 : 10000),
                   !c.problem.isEmpty());
 
-        for (const QString& part : {app.Path() + u"\\home\\qzhome.dat"_s, c.problem, c.copy})
+        for (const QString& part :
+             {DisplayPath(app.Path() + u"\\home\\qzhome.dat"_s), c.problem, c.copy})
             EXPECT_TRUE(c.problem.isEmpty() || seen.text.contains(part)) << qPrintable(seen.text);
         EXPECT_EQ(app.ReadFile(u"home/"_s + c.copy), c.settings);
         EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(),

@@ -2,6 +2,7 @@
 #include "common/TempAppFolder.h"
 #include "model/CWebPage.h"
 #include "support/Error.h"
+#include "support/NativePath.h"
 
 #include <QDir>
 #include <csignal>
@@ -148,7 +149,7 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
             EXPECT_EQ(c.error, 0);
         } catch (const Error& error) {
             EXPECT_EQ(error.Number(), c.error);
-            EXPECT_TRUE(error.Description().contains(path));
+            EXPECT_TRUE(error.Description().contains(u'"' + DisplayPath(path) + u'"'));
             EXPECT_TRUE(error.Description().contains(c.says)) << error.what();
         }
         EXPECT_EQ(u"%1|%2|%3"_s.arg(page.Title()).arg(page.Backcolor()).arg(page.Links().Count()),
@@ -189,7 +190,7 @@ TEST(PageFiles, AWriteThatFailsNamesTheFileAndLeavesThePreviousOneWhole)
             ADD_FAILURE() << "no error";
         } catch (const Error& error) {
             EXPECT_EQ(error.Number(), Error::PathFileAccessError);
-            EXPECT_TRUE(error.Description().contains(path));
+            EXPECT_TRUE(error.Description().contains(u'"' + DisplayPath(path) + u'"'));
         }
         EXPECT_EQ(app.ReadFile(u"home/old.txt"_s), "the old file");
         EXPECT_EQ(QDir(app.NativeFile(u"home"_s)).count(), 3) << "a file was left behind";
