@@ -87,7 +87,10 @@ void SettingsReader::ReadHeader()
 
 QString SettingsReader::ReadText()
 {
-    return Unquote(ReadLine());
+    QString value = Unquote(ReadLine());
+    if (value.contains(SettingsLayout::StoredReferenceStart))
+        value.replace(SettingsLayout::StoredReferenceStart, SettingsLayout::TypedReferenceStart);
+    return value;
 }
 
 qint32 SettingsReader::ReadNumber()

@@ -9,11 +9,13 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// The value as it is stored: each double quote doubled, each line break a blank.
+// The value as it is stored: each double quote doubled, each line break a blank, each "&#" kept
+// apart from the references that stand for characters the code page lacks.
 QString Stored(const QString& value)
 {
     QString stored = value;
     stored.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
+    stored.replace(SettingsLayout::TypedReferenceStart, SettingsLayout::StoredReferenceStart);
     return stored.replace(u"\""_s, u"\"\""_s);
 }
 
@@ -29,9 +31,9 @@ void SettingsWriter::WriteHeader()
 void SettingsWriter::WriteText(const QString& value)
 {
     m_out.Write(u"\"");
-    // Nearly every character lies above the double quote, and is passed with one comparison.
+    // Nearly every character lies above the "&", and is passed with one comparison.
     const bool plain = std::none_of(value.begin(), value.end(), [](QChar c) {
-        return c <= u'"' && (c == u'"' || c == u'\r' || c == u'\n');
+        return c <= u'&' && (c == u'"' || c == u'\r' || c == u'\n' || c == u'&');
     });
     if (plain)
         m_out.Write(value);

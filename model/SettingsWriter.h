@@ -5,7 +5,8 @@
 #include <QString>
 
 // Writes the values of a settings file, one quoted value a line. A double quote inside a value is
-// written doubled and a line break as a blank, so that every value reads back as one line.
+// written doubled and a line break as a blank, so that every value reads back as one line; a typed
+// "&#" is written "&#38;#", so that it reads back as typed and not as a reference.
 class SettingsWriter
 {
 public:

@@ -73,8 +73,11 @@ TEST(SettingsFile, StoresTextSoThatItReadsBack)
         {u"two\r\nlines\nand\rmore"_s, "\"two lines and more\"", u"two lines and more"_s},
         {u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600"_s, "\"caf\xe9 \x80\x92&#20013; &#128512;\"",
          u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600"_s},
-        {u"&#65; &#233; "_s + QChar(0xD800), "\"&#65; &#233; &#55296;\"",
-         u"&#65; &#233; &#55296;"_s},
+        {u"&#20013; a&#b \u4e2d"_s, "\"&#38;#20013; a&#38;#b &#20013;\"",
+         u"&#20013; a&#b \u4e2d"_s},
+        {u"&#"_s, "\"&#38;#\"", u"&#"_s},
+        {u"&#38;#"_s, "\"&#38;#38;#\"", u"&#38;#"_s},
+        {u"&#233; &"_s + QChar(0xD800), "\"&#38;#233; &&#55296;\"", u"&#233; &&#55296;"_s},
         {longText + u"\u4e2d"_s, '"' + longText.toLatin1() + "&#20013;\"", longText + u"\u4e2d"_s},
     };
     for (const auto& [title, stored, readBack] : cases) {
