@@ -2,6 +2,8 @@
 
 #include "support/App.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -22,7 +24,7 @@ QList<QMessageBox::StandardButton> Buttons(int iStyle)
     }
 }
 
-QMessageBox::Icon Icon(int iStyle)
+QMessageBox::Icon IconOf(int iStyle)
 {
     switch (iStyle & 0xF0) {
     case MsgBoxStyle::Critical:
@@ -33,6 +35,37 @@ QMessageBox::Icon Icon(int iStyle)
         return QMessageBox::NoIcon;
     }
 }
+
+// A box with Yes and No has no answer for Esc or its close box: either would pick one that the
+// parent never chose, so only the buttons close it, and it shows no close box.
+class Box : public QMessageBox
+{
+public:
+    Box(int iStyle, const QString& sTitle, const QString& sText, QWidget* owner)
+        : QMessageBox(IconOf(iStyle), sTitle, sText, QMessageBox::NoButton, owner),
+          m_bButtonsOnly((iStyle & 0x0F) == MsgBoxStyle::YesNo)
+    {
+        if (m_bButtonsOnly)
+            setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!(m_bButtonsOnly && event->matches(QKeySequence::Cancel)))
+            QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (m_bButtonsOnly)
+            event->ignore();
+        else
+            QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_bButtonsOnly;
+};
 
 int Answer(int button)
 {
@@ -54,8 +87,7 @@ int MsgBox(QWidget* owner, const QString& sPrompt, int iStyle, const QString& sT
 {
     QString text = sPrompt;
     text.replace(u"\r\n"_s, u"\n"_s);
-    QMessageBox box(Icon(iStyle), sTitle.isEmpty() ? App::Title() : sTitle, text,
-                    QMessageBox::NoButton, owner);
+    Box box(iStyle, sTitle.isEmpty() ? App::Title() : sTitle, text, owner);
     // The parent's own text must never be read as markup.
     box.setTextFormat(Qt::PlainText);
     const QList<QMessageBox::StandardButton> buttons = Buttons(iStyle);

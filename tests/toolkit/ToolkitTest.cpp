@@ -68,6 +68,21 @@ TEST(MsgBox, ShowsTheTextAndButtonsOfItsStyleAndGivesTheAnswer)
     }
 }
 
+// Neither Esc nor the close box answers a question of Yes and No; it waits for a button.
+TEST(MsgBox, AQuestionIsAnsweredOnlyByItsButtons)
+{
+    bool stayed = false;
+    ModalDriver driver([&](QWidget* box) {
+        PressKey(box, Qt::Key_Escape);
+        box->close();
+        QTest::qWait(50);
+        stayed = box->isVisible() && !(box->windowFlags() & Qt::WindowCloseButtonHint);
+        ClickButton(box, u"No"_s);
+    });
+    EXPECT_EQ(MsgBox(nullptr, u"Save?"_s, Question + YesNo), No);
+    EXPECT_TRUE(stayed);
+}
+
 // The user types a name into the dialog and presses Enter, or cancels when there is none.
 TEST(FileDialog, OpensOnTheFolderAndGivesTheChosenPath)
 {
