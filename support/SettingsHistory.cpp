@@ -1,0 +1,96 @@
+#include "support/SettingsHistory.h"
+
+#include "support/FileError.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+using namespace basProcs;
+
+namespace
+{
+
+// A copy's name in parts: "qzhome", "-20240131-184502", "-2" or nothing, ".dat".
+struct CopyName {
+    QString stem, moment, extension;
+    int number = 1;
+
+    QString Text() const
+    {
+        return stem + u'-' + moment + (number > 1 ? u"-%1"_s.arg(number) : QString()) + extension;
+    }
+    // Newer: a later moment, or the same moment with a higher number.
+    bool operator<(const CopyName& other) const
+    {
+        return std::pair(moment, number) < std::pair(other.moment, other.number);
+    }
+};
+
+QString FolderOf(const QString& sFile)
+{
+    return AddBackslash(GetPathPart(sFile)) + u"history"_s;
+}
+
+CopyName NameFor(const QString& sFile, const QDateTime& now)
+{
+    const QString extension = GetPathPart(sFile, PartExtension);
+    QString stem = GetPathPart(sFile, PartFileName);
+    stem.chop(extension.isEmpty() ? 0 : extension.size() + 1);
+    return {stem, now.toString(u"yyyyMMdd-HHmmss"_s),
+            extension.isEmpty() ? QString() : u'.' + extension};
+}
+
+// The copies of the file in the history, oldest first; other files there are not ours.
+QList<CopyName> CopiesIn(const QString& sFolder, const CopyName& pattern)
+{
+    const QRegularExpression form(u"^%1-(\\d{8}-\\d{6})(?:-(\\d+))?%2$"_s.arg(
+        QRegularExpression::escape(pattern.stem), QRegularExpression::escape(pattern.extension)));
+    QList<CopyName> copies;
+    for (const QString& name : QDir(NativePath(sFolder)).entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = form.match(name);
+        if (match.hasMatch())
+            copies.append({pattern.stem, match.captured(1), pattern.extension,
+                           match.captured(2).isEmpty() ? 1 : match.captured(2).toInt()});
+    }
+    std::sort(copies.begin(), copies.end());
+    return copies;
+}
+
+// A copy that cannot be removed stays: keeping one too many loses nothing.
+void RemoveOldest(const QString& sFolder, const CopyName& pattern)
+{
+    const QList<CopyName> copies = CopiesIn(sFolder, pattern);
+    for (qsizetype i = 0; i + SettingsHistory::Kept < copies.size(); ++i)
+        QFile::remove(NativePath(AddBackslash(sFolder) + copies[i].Text()));
+}
+
+} // namespace
+
+namespace SettingsHistory
+{
+
+QString Keep(const QString& sFile, const QDateTime& now)
+{
+    const QString folder = FolderOf(sFile);
+    // After the highest number of the moment, not in the first gap: the oldest copies of a busy
+    // second are removed, and a new one must still sort after the rest.
+    CopyName name = NameFor(sFile, now);
+    for (const CopyName& older : CopiesIn(folder, name)) {
+        if (older.moment == name.moment)
+            name.number = std::max(name.number, older.number + 1);
+    }
+    const QString copy = AddBackslash(folder) + name.Text();
+    QDir().mkpath(NativePath(folder));
+    QFile file(NativePath(sFile));
+    if (!file.copy(NativePath(copy)))
+        throw FileError::OpenFailed(file, copy, FileError::Access::Write);
+    RemoveOldest(folder, name);
+    return copy;
+}
+
+} // namespace SettingsHistory
