@@ -1,11 +1,12 @@
-"""Writers for the picture formats the project ships: XPM, GIF, BMP and baseline JPEG.
+"""Writers for the picture formats the project ships: XPM, GIF, BMP, baseline JPEG and PNG.
 
 A picture is given as rows of pixels; a pixel is an (r, g, b) tuple of 0..255, or None where
-the picture is transparent (XPM and GIF only).
+the picture is transparent (XPM and GIF only). PNG takes (r, g, b, a) pixels.
 """
 
 import math
 import struct
+import zlib
 
 # ---------------------------------------------------------------- XPM
 
@@ -109,6 +110,24 @@ def write_gif(path, rows):
     data += b"\x00\x3b"
     with open(path, "wb") as f:
         f.write(data)
+
+
+# ---------------------------------------------------------------- PNG
+
+
+def _png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def write_png(path, rows):
+    """An 8-bit RGBA PNG, each row unfiltered."""
+    header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6, 0, 0, 0)
+    raw = b"".join(b"\0" + bytes(c for pixel in row for c in pixel) for row in rows)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n")
+        f.write(_png_chunk(b"IHDR", header))
+        f.write(_png_chunk(b"IDAT", zlib.compress(raw, 9)))
+        f.write(_png_chunk(b"IEND", b""))
 
 
 # ---------------------------------------------------------------- BMP

@@ -13,16 +13,35 @@ sys.dont_write_bytecode = True  # keeps the source folder free of caches
 import icons  # noqa: E402
 import imagefiles  # noqa: E402
 import pictures  # noqa: E402
-from canvas import reduce_colours  # noqa: E402
+from canvas import reduce_colours, resample  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 HOME = os.path.join(ROOT, "data", "home")
+DESKTOP_ICONS = os.path.join(ROOT, "desktop", "icons")
+# The sizes of the program's icon in the desktop's icon theme.
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
 def icon(path, name, drawing):
     imagefiles.write_xpm(
         os.path.join(ROOT, path), name, drawing["rows"], drawing["legend"], drawing.get("hot_spot")
     )
+
+
+def drawing_pixels(drawing):
+    """The drawing's characters as (r, g, b) pixels, None where it is transparent."""
+    legend = {c: None if v == "None" else bytes.fromhex(v[1:]) for c, v in drawing["legend"].items()}
+    return [[None if legend[c] is None else tuple(legend[c]) for c in row] for row in drawing["rows"]]
+
+
+def theme_icons():
+    """The program's icon at every theme size: the 16-pixel drawing for 16, the 32-pixel one
+    resampled for the rest (whole-number enlargements stay sharp)."""
+    os.makedirs(DESKTOP_ICONS, exist_ok=True)
+    for size in THEME_SIZES:
+        drawing = icons.EDITOR_16 if size == 16 else icons.EDITOR_32
+        path = os.path.join(DESKTOP_ICONS, f"qzeditor-{size}.png")
+        imagefiles.write_png(path, resample(drawing_pixels(drawing), size))
 
 
 def colour(red, green, blue):
@@ -64,6 +83,7 @@ def main():
     icon("launcher/art/desktop.xpm", "desktop", icons.DESKTOP)
     icon("launcher/art/browser.xpm", "browser", icons.BROWSER)
     icon("launcher/art/hand.xpm", "hand", icons.HAND)
+    theme_icons()
 
     os.makedirs(HOME, exist_ok=True)
     imagefiles.write_jpeg(os.path.join(HOME, "ball.jpg"), pictures.ball(), 92)
