@@ -38,19 +38,17 @@ QString LineMeaning(qint64 line)
         .arg(index / SettingsLayout::LinesPerLink + 1);
 }
 
-// The value of a line: the text between its opening double quote and the first one that is not
-// doubled, each doubled one read as one. A line without an opening double quote is its own value.
-QString Unquote(QStringView line)
+// The value of a line whose value holds a doubled double quote: the bytes after its opening double
+// quote up to the first one that is not doubled, each doubled one read as one.
+QByteArray Undoubled(QByteArrayView line)
 {
-    if (!line.startsWith(u'"'))
-        return line.toString();
-    bool doubled = false;
-    qsizetype end = line.indexOf(u'"', 1);
-    for (; end >= 0 && end + 1 < line.size() && line[end + 1] == u'"';
-         end = line.indexOf(u'"', end + 2))
-        doubled = true;
-    QString value = line.sliced(1, (end < 0 ? line.size() : end) - 1).toString();
-    return doubled ? value.replace(u"\"\""_s, u"\""_s) : value;
+    QByteArray value;
+    for (qsizetype at = 1; at < line.size(); ++at) {
+        if (line[at] == '"' && (at + 1 == line.size() || line[++at] != '"'))
+            break;
+        value += line[at];
+    }
+    return value;
 }
 
 // The number at the start of a value: blanks skipped, an optional minus sign, decimal digits.
@@ -85,10 +83,25 @@ void SettingsReader::ReadHeader()
                     u"\"%2\"."_s.arg(DisplayPath(m_in.Path()), SettingsLayout::Header));
 }
 
+// The text between the line's opening double quote and the first one that is not doubled. A line
+// without an opening double quote is its own value.
 QString SettingsReader::ReadText()
 {
-    QString value = Unquote(ReadLine());
-    if (value.contains(SettingsLayout::StoredReferenceStart))
+    const QByteArrayView line = ReadLine();
+    if (!line.startsWith('"'))
+        return Text(line);
+    const qsizetype end = line.indexOf('"', 1);
+    if (end < 0)
+        return Text(line.sliced(1));
+    if (end + 1 < line.size() && line[end + 1] == '"')
+        return Text(Undoubled(line));
+    return Text(line.sliced(1, end - 1));
+}
+
+QString SettingsReader::Text(QByteArrayView stored)
+{
+    QString value = m_in.Decode(stored);
+    if (stored.contains('&') && value.contains(SettingsLayout::StoredReferenceStart))
         value.replace(SettingsLayout::StoredReferenceStart, SettingsLayout::TypedReferenceStart);
     return value;
 }
@@ -109,9 +122,9 @@ void SettingsReader::SkipReserved()
         ReadLine();
 }
 
-QStringView SettingsReader::ReadLine()
+QByteArrayView SettingsReader::ReadLine()
 {
-    const std::optional<QStringView> line = m_in.ReadLine();
+    const std::optional<QByteArrayView> line = m_in.ReadLine();
     if (line)
         return *line;
     if (m_in.LineNumber() == 0)

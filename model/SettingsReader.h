@@ -24,7 +24,9 @@ public:
     void SkipReserved();
 
 private:
-    QStringView ReadLine();
+    QByteArrayView ReadLine();
+    // A value's stored bytes as text.
+    QString Text(QByteArrayView stored);
     qint32 ReadNumberWithin(qint32 least, qint32 most);
     Error Damaged(qint32 number, const QString& problem) const;
 

@@ -8,6 +8,16 @@ namespace
 
 constexpr qsizetype kBlockSize = 16 * 1024;
 
+// The first CR or LF from the start on, or the end. Both lie below every printable character,
+// so nearly every byte is passed with one comparison.
+const char* FindLineEnd(const char* from, const char* end)
+{
+    for (; from < end; ++from)
+        if (*from <= '\r' && (*from == '\r' || *from == '\n'))
+            break;
+    return from;
+}
+
 } // namespace
 
 TextFileReader::TextFileReader(const QString& sPath) : m_path(sPath), m_file(NativePath(sPath))
@@ -16,46 +26,44 @@ TextFileReader::TextFileReader(const QString& sPath) : m_path(sPath), m_file(Nat
         throw FileError::OpenFailed(m_file, m_path, FileError::Access::Read);
 }
 
-std::optional<QStringView> TextFileReader::ReadLine()
+std::optional<QByteArrayView> TextFileReader::ReadLine()
 {
-    qsizetype end = m_text.indexOf(u'\n', m_position);
-    while (end < 0 && ReadBlock())
-        end = m_text.indexOf(u'\n', m_position);
-    if (m_position >= m_text.size())
-        return std::nullopt;
-    if (end < 0)
-        end = m_text.size();
-    QStringView line = QStringView(m_text).sliced(m_position, end - m_position);
-    if (line.endsWith(u'\r'))
-        line.chop(1);
-    m_position = end + 1;
+    for (;;) {
+        const char* data = m_bytes.constData();
+        const qsizetype end = FindLineEnd(data + m_searched, data + m_bytes.size()) - data;
+        // A CR at the end of what has been read may be the first half of a CR LF.
+        const bool whole = end + 1 < m_bytes.size() || (end < m_bytes.size() && data[end] == '\n');
+        if (whole || (m_atEnd && end < m_bytes.size())) {
+            const bool crlf =
+                data[end] == '\r' && end + 1 < m_bytes.size() && data[end + 1] == '\n';
+            return TakeLine(end, end + (crlf ? 2 : 1));
+        }
+        if (m_atEnd)
+            return m_position < m_bytes.size() ? std::optional(TakeLine(end, end)) : std::nullopt;
+        m_searched = end;
+        ReadBlock();
+    }
+}
+
+QByteArrayView TextFileReader::TakeLine(qsizetype end, qsizetype next)
+{
+    const QByteArrayView line = QByteArrayView(m_bytes).sliced(m_position, end - m_position);
+    m_position = m_searched = next;
     ++m_lineNumber;
     return line;
 }
 
-// Decodes the bytes up to the last line end read so far, which keeps a character of several
-// bytes whole: no code page uses the LF byte inside a character. False at the end of the file.
-bool TextFileReader::ReadBlock()
+// Drops the lines already read and appends the next block; at the end of the file, notes it.
+void TextFileReader::ReadBlock()
 {
-    m_text.remove(0, m_position);
+    m_bytes.remove(0, m_position);
+    m_searched -= m_position;
     m_position = 0;
-    qsizetype lineEnd = -1;
-    while (lineEnd < 0) {
-        const qsizetype size = m_bytes.size();
-        m_bytes.resize(size + kBlockSize);
-        const qint64 got = m_file.read(m_bytes.data() + size, kBlockSize);
-        if (got < 0)
-            throw FileError::ReadFailed(m_file, m_path);
-        m_bytes.resize(size + got);
-        if (got == 0 && m_bytes.isEmpty())
-            return false;
-        const qsizetype inBlock = QByteArrayView(m_bytes).sliced(size).lastIndexOf('\n');
-        if (got == 0)
-            lineEnd = m_bytes.size() - 1;
-        else if (inBlock >= 0)
-            lineEnd = size + inBlock;
-    }
-    m_text += m_codePage.Decode(QByteArrayView(m_bytes).first(lineEnd + 1));
-    m_bytes.remove(0, lineEnd + 1);
-    return true;
+    const qsizetype size = m_bytes.size();
+    m_bytes.resize(size + kBlockSize);
+    const qint64 got = m_file.read(m_bytes.data() + size, kBlockSize);
+    if (got < 0)
+        throw FileError::ReadFailed(m_file, m_path);
+    m_bytes.resize(size + got);
+    m_atEnd = got == 0;
 }

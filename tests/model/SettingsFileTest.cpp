@@ -27,6 +27,16 @@ QByteArray WithLine(const QByteArray& file, int line, const QByteArray& text)
     return lines.join('\n');
 }
 
+// The file with its lines ended by the given ends in turn.
+QByteArray WithLineEnds(const QByteArray& file, const QList<QByteArray>& ends)
+{
+    const QList<QByteArray> lines = file.split('\n');
+    QByteArray result;
+    for (qsizetype line = 0; line + 1 < lines.size(); ++line)
+        result += lines[line].chopped(1) + ends[line % ends.size()];
+    return result;
+}
+
 QByteArray FirstLines(const QByteArray& file, int count)
 {
     return file.split('\n').mid(0, count).join('\n') + '\n';
@@ -98,6 +108,8 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
     const QByteArray three = Golden(u"three.dat"_s);
     const QString before = u"Before|-1|1"_s;
     const auto read = [](int links) { return u"Trail Page|16777215|%1"_s.arg(links); };
+    const QByteArray longTitle = '"' + QByteArray(16384 - 23, 't') + '"';
+    const QString readLong = QString(16384 - 23, u't') + u"|16777215|3"_s;
     const struct {
         const char* name;
         QByteArray file;                 // written to home/x.dat
@@ -105,7 +117,12 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
         QString says, summary;           // the page's title, Backcolor and number of links after
         QString path = u"home\\x.dat"_s; // read, below the application folder
     } cases[] = {
-        {"LF line ends", QByteArray(three).replace('\r', ""), 0, {}, read(3)},
+        {"LF line ends", WithLineEnds(three, {"\n"}), 0, {}, read(3)},
+        {"CR line ends", WithLineEnds(three, {"\r"}), 0, {}, read(3)},
+        {"mixed line ends", WithLineEnds(three, {"\r", "\n", "\r\n", "\n", "\r"}), 0, {}, read(3)},
+        // the title's line end at the reader's block boundary, after 16384 bytes
+        {"CR LF across blocks", WithLine(three, 2, longTitle), 0, {}, readLong},
+        {"CR across blocks", WithLineEnds(WithLine(three, 2, longTitle), {"\r"}), 0, {}, readLong},
         {"blanks first", WithLine(three, 5, "\"  -7\""), 0, {}, u"Trail Page|-7|3"_s},
         {"text after", WithLine(three, 5, "\"12abc\""), 0, {}, u"Trail Page|12|3"_s},
         {"no digits", WithLine(three, 5, "\"abc\""), 0, {}, u"Trail Page|0|3"_s},
