@@ -1,15 +1,29 @@
 #include "launcher/Program.h"
 
 #include "launcher/frmConfigure.h"
-#include "support/App.h"
 #include "toolkit/GuiStartup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+
+using namespace Qt::StringLiterals;
+
+// The icon of the program in the desktop's menu, for every window without an icon of its own.
+// Not in a namespace: Q_INIT_RESOURCE declares the resource's initialiser where it stands.
+static QIcon ProgramIcon()
+{
+    Q_INIT_RESOURCE(program_icons);
+    const QDir sizes(u":/program-icons"_s);
+    QIcon icon;
+    for (const QString& name : sizes.entryList())
+        icon.addFile(sizes.filePath(name));
+    return icon;
+}
 
 frmConfigure* StartProgram()
 {
-    QApplication::setApplicationDisplayName(App::Title());
+    QApplication::setWindowIcon(ProgramIcon());
     PrepareGuiFonts();
     auto* controlCenter = new frmConfigure();
     controlCenter->setAttribute(Qt::WA_DeleteOnClose);

@@ -83,6 +83,9 @@ TEST_F(Program, StartsOnTheControlCenterWithTheFocusOnDesktop)
     EXPECT_EQ(QApplication::focusWidget()->objectName(), u"cmdEditDesktop"_s);
     EXPECT_FALSE(controlCenter->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(controlCenter->minimumSize(), controlCenter->maximumSize());
+    // A window without an icon of its own shows the program's, at the desktop's sizes.
+    const QList<QSize> sizes = QWidget().windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256))) << sizes.size();
 }
 
 // Also from an application folder whose path ends in a backslash.
