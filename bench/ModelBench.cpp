@@ -38,7 +38,7 @@ std::unique_ptr<CWebPage> BigPage()
     page->SetMouseTrails(u"star.gif"_s);
     for (qint32 n = 1; n <= Collection::MaxCount; ++n) {
         auto link = std::make_shared<CWebPage>();
-        link->SetMode(1);
+        link->SetMode(CWebPage::LinkRecord);
         link->SetName(u"Link number %1"_s.arg(n));
         link->SetMainPicture(u"picture%1.gif"_s.arg(n));
         link->SetMainLink(u"http://www.example.com/pages/page%1.html"_s.arg(n));

@@ -91,7 +91,7 @@ void frmLink::Form_Load()
 void frmLink::cmdUpdatePreview_Click()
 {
     CWebPage preview;
-    preview.SetMode(1);
+    preview.SetMode(CWebPage::LinkRecord);
     preview.SetName(ui.txtTitle->text());
     preview.SetMainLink(ui.txtURL->text());
     preview.SetMainPicture(ui.cmbImages->PictureName());

@@ -101,7 +101,7 @@ void frmMain::Form_Load()
     m_page = std::make_shared<CWebPage>();
     ui.cmbWallpaper->SetImagesPath(AppFile(u"home"_s));
     ui.cmbMouseTrails->SetImagesPath(AppFile(u"home"_s));
-    m_page->SetMode(0);
+    m_page->SetMode(CWebPage::HomePage);
     LoadSettingsOrReport(AppFile(u"home\\qzhome.dat"_s));
     UpdateFields();
 }

@@ -83,7 +83,7 @@ void frmMain::cmdLink_Click(qint16 iIndex)
     switch (iIndex) {
     case cmdLinkAdd: {
         auto link = std::make_shared<CWebPage>();
-        link->SetMode(1);
+        link->SetMode(CWebPage::LinkRecord);
         link->SetName(u"New Link"_s);
         links.Add(link);
         UpdateFields();

@@ -9,7 +9,7 @@ namespace
 std::shared_ptr<CWebPage> ReadLink(SettingsReader& in)
 {
     auto link = std::make_shared<CWebPage>();
-    link->SetMode(1);
+    link->SetMode(CWebPage::LinkRecord);
     link->SetName(in.ReadText());
     link->SetMainPicture(in.ReadText());
     link->SetMainLink(in.ReadText());

@@ -11,6 +11,9 @@
 class CWebPage
 {
 public:
+    // What a page is, by its Mode. A page of any other Mode is written with an empty body.
+    enum PageMode : qint32 { HomePage = 0, LinkRecord = 1 };
+
     // Reads the settings file into this page; an Error when the file cannot be read whole.
     // Nothing changes unless the file opens and starts with the right header; after that each
     // value read stays, and Links holds the links read so far.
@@ -50,7 +53,7 @@ public:
     const Collection& Links() const { return m_links; }
 
 private:
-    qint32 m_mode = 0;
+    qint32 m_mode = HomePage;
     QString m_title;
     QString m_name;
     QString m_wallpaper;

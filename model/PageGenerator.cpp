@@ -28,9 +28,9 @@ void PageGenerator::Write()
     }
     m_out.WriteLine(u"</head>");
     WriteBodyTag();
-    if (m_page.Mode() == 0)
+    if (m_page.Mode() == CWebPage::HomePage)
         WriteHomeBody();
-    else if (m_page.Mode() == 1)
+    else if (m_page.Mode() == CWebPage::LinkRecord)
         WriteLinkParagraph(m_page, false);
     m_out.WriteLine(u"</body>");
     m_out.WriteLine(u"</html>");

@@ -72,6 +72,29 @@ TEST(PageFiles, ReadAndWriteEverySampleByteForByte)
     }
 }
 
+// The sample page written in each Mode: its home page, itself as a link, or an empty body.
+TEST(PageFiles, ModeChoosesTheBody)
+{
+    const QByteArray home = Golden(u"one.html"_s);
+    const QByteArray head = FirstLines(home, 5);
+    const QByteArray end = "</body>\r\n</html>\r\n";
+    const std::pair<qint32, QByteArray> cases[] = {
+        {CWebPage::HomePage, home},
+        {CWebPage::LinkRecord, head + "<p align=\"center\">\r\nWelcome\r\n</p>\r\n" + end},
+        {2, head + end},
+        {-1, head + end},
+    };
+    for (const auto& [mode, written] : cases) {
+        Files f;
+        f.app.WriteFile(u"home/qzhome.dat"_s, Golden(u"one.dat"_s));
+        CWebPage page;
+        page.LoadSettings(f.dat);
+        page.SetMode(mode);
+        page.GeneratePage(f.html);
+        EXPECT_EQ(f.app.ReadFile(u"home/qzhome.html"_s), written) << mode;
+    }
+}
+
 TEST(SettingsFile, StoresTextSoThatItReadsBack)
 {
     const QString longText(100000, u'x'); // written and read in several blocks
@@ -126,6 +149,10 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
         {"blanks first", WithLine(three, 5, "\"  -7\""), 0, {}, u"Trail Page|-7|3"_s},
         {"text after", WithLine(three, 5, "\"12abc\""), 0, {}, u"Trail Page|12|3"_s},
         {"no digits", WithLine(three, 5, "\"abc\""), 0, {}, u"Trail Page|0|3"_s},
+        // only blanks are skipped, and only a minus sign is taken
+        {"tab first", WithLine(three, 5, "\"\t7\""), 0, {}, u"Trail Page|0|3"_s},
+        {"plus sign", WithLine(three, 5, "\"+7\""), 0, {}, u"Trail Page|0|3"_s},
+        {"blank after the minus", WithLine(three, 5, "\"- 7\""), 0, {}, u"Trail Page|0|3"_s},
         {"zeros first", WithLine(three, 5, "\"007\""), 0, {}, u"Trail Page|7|3"_s},
         {"least", WithLine(three, 5, "\"-2147483648\""), 0, {}, u"Trail Page|-2147483648|3"_s},
         {"reserved line", WithLine(three, 20, "\"anything\""), 0, {}, read(3)},
@@ -141,6 +168,10 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
         {"a folder", {}, 75, u"is a folder"_s, before, u"home"_s},
         {"empty file", "", 62, u"is empty"_s, before},
         {"lower-case header", WithLine(three, 1, "\"qzbrowse_cfg_001\""), 13,
+         u"not a home page settings file"_s, before},
+        {"blank before the header", WithLine(three, 1, " \"QZBROWSE_CFG_001\""), 13,
+         u"not a home page settings file"_s, before},
+        {"blank inside the header", WithLine(three, 1, "\" QZBROWSE_CFG_001\""), 13,
          u"not a home page settings file"_s, before},
         {"header only", FirstLines(three, 1), 62, u"before line 2 (the page title)"_s, before},
         {"ends after a colour", FirstLines(three, 5), 62, u"before line 6 (the text colour)"_s,

@@ -117,6 +117,15 @@ TEST(DiskChecks, TellWhatExistsAndMakeTempFilesAndFindSpecialFolders)
     EXPECT_EQ(GetSpecialFolder(-1, 0), QString());
 }
 
+// The text with each of the characters in place of its "%1".
+QStringList EachIn(const QString& text, QStringView characters)
+{
+    QStringList texts;
+    for (const QChar c : characters)
+        texts << text.arg(c);
+    return texts;
+}
+
 TEST(Wildcard, Matches)
 {
     const std::tuple<QString, QStringList, QStringList> cases[] = {
@@ -127,7 +136,8 @@ TEST(Wildcard, Matches)
         {u"a*b*c"_s, {u"aXbYc"_s, u"abc"_s}, {u"aXbYcZ"_s}},
         {u"**ana"_s, {u"banana"_s}, {u"ban"_s}},
         {u"?at"_s, {u"cat"_s}, {u"at"_s, u"chat"_s}},
-        {u"file#.jpg"_s, {u"file7.jpg"_s}, {u"fileX.jpg"_s, u"file12.jpg"_s}},
+        {u"file#.jpg"_s, EachIn(u"file%1.jpg"_s, u"0123456789"),
+         EachIn(u"file%1.jpg"_s, u"/:X") << u"file12.jpg"_s << u"file.jpg"_s},
         {u"[bc]at"_s, {u"bat"_s, u"cat"_s}, {u"rat"_s, u"Bat"_s}},
         {u"[!bc]at"_s, {u"rat"_s, u"Bat"_s}, {u"bat"_s, u"at"_s}},
         {u"[a-c]x"_s, {u"bx"_s}, {u"dx"_s, u"Bx"_s}},
