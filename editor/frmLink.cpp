@@ -4,7 +4,6 @@
 #include "model/CWebPage.h"
 #include "support/App.h"
 #include "support/Error.h"
-#include "support/basProcs.h"
 #include "toolkit/RunCommand.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
@@ -16,7 +15,6 @@
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
-using basProcs::AddBackslash;
 
 namespace
 {
@@ -37,6 +35,7 @@ frmLink::frmLink(QWidget* parent) : QDialog(parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
     ui.SetupUi(this);
+    m_tabOrder.SetControls(ui.tabControls);
     CenterOnScreen();
     ConnectEvents();
     Form_Load();
@@ -63,6 +62,11 @@ void frmLink::done(int iResult)
     QDialog::done(iResult);
 }
 
+bool frmLink::focusNextPrevChild(bool bNext)
+{
+    return m_tabOrder.Move(bNext) || QDialog::focusNextPrevChild(bNext);
+}
+
 // On the screen, not over the window that opened it.
 void frmLink::CenterOnScreen()
 {
@@ -83,7 +87,7 @@ void frmLink::ConnectEvents()
 
 void frmLink::Form_Load()
 {
-    ui.cmbImages->SetImagesPath(AddBackslash(App::Path()) + u"home"_s);
+    ui.cmbImages->SetImagesPath(App::File(u"home"_s));
     ui.cmbImages->SetListIndex(0);
 }
 
@@ -95,7 +99,7 @@ void frmLink::cmdUpdatePreview_Click()
     preview.SetName(ui.txtTitle->text());
     preview.SetMainLink(ui.txtURL->text());
     preview.SetMainPicture(ui.cmbImages->PictureName());
-    const QString path = AddBackslash(App::Path()) + u"home\\qzhometmp2.html"_s;
+    const QString path = App::File(u"home\\qzhometmp2.html"_s);
     preview.GeneratePage(path);
     ui.ieBrowser->Navigate(path);
 }

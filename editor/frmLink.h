@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/frmLinkControls.h"
+#include "toolkit/TabOrder.h"
 
 #include <QDialog>
 #include <memory>
@@ -32,6 +33,9 @@ public:
     // Every way of closing the dialog ends here: OK, Cancel, Esc and the close box.
     void done(int iResult) override;
 
+protected:
+    bool focusNextPrevChild(bool bNext) override;
+
 private:
     void CenterOnScreen();
     void ConnectEvents();
@@ -43,5 +47,6 @@ private:
     void Form_QueryUnload();
 
     frmLinkControls ui;
+    TabOrder m_tabOrder;
     std::shared_ptr<CWebPage> m_webPage;
 };

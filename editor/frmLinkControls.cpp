@@ -45,15 +45,11 @@ void frmLinkControls::SetupUi(QDialog* form)
         {cmdOK, u"cmdOK"_s, 2025, 5175, 1230, 375},
         {cmdCancel, u"cmdCancel"_s, 3285, 5175, 1230, 375},
     };
-    QWidget* previous = nullptr;
     for (const auto& c : controls) {
         c.control->setObjectName(c.name);
         Twips::Place(c.control, c.left, c.top, c.width, c.height);
         // Labels take no focus and have no place in the tab order.
-        if (qobject_cast<QLabel*>(c.control))
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, c.control);
-        previous = c.control;
+        if (!qobject_cast<QLabel*>(c.control))
+            tabControls.append(c.control);
     }
 }

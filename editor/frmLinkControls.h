@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QList>
+
 class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 class WebBrowser;
 class usrHomeImages;
 
@@ -26,4 +29,7 @@ public:
     WebBrowser* ieBrowser = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
+
+    // The controls in the order that Tab walks them.
+    QList<QWidget*> tabControls;
 };

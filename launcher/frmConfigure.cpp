@@ -2,7 +2,6 @@
 
 #include "editor/frmMain.h"
 #include "support/App.h"
-#include "support/basProcs.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/RunCommand.h"
 #include "toolkit/Shell.h"
@@ -122,11 +121,11 @@ void frmConfigure::cmdEditDesktop_Click()
 {
     MsgBox(this, u"The Desktop Programs folder will now open so you can add shortcuts to it. You "
                  u"can drag shortcuts to the folder from your Start Menu."_s);
-    ShellOpen(basProcs::AddBackslash(App::Path()) + u"programs"_s);
+    ShellOpen(App::File(u"programs"_s));
     close();
 }
 
 void frmConfigure::lblInfo_Click()
 {
-    ShellOpen(basProcs::AddBackslash(App::Path()) + u"QzDesk Parents Keys.txt"_s);
+    ShellOpen(App::File(u"QzDesk Parents Keys.txt"_s));
 }
