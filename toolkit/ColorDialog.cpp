@@ -1,6 +1,10 @@
 #include "toolkit/basProcsDialogs.h"
 
 #include <QColorDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <functional>
+#include <memory>
 
 namespace basProcs
 {
@@ -17,6 +21,33 @@ QColor ToQColor(qint32 lColor)
 qint32 ToColorValue(const QColor& color)
 {
     return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+// The custom box that the next colour added goes into: the one after the last added this session.
+int& NextCustomColor()
+{
+    static int next = 0;
+    return next;
+}
+
+// A new dialog would add its first custom colour to the first box, over one added in an earlier
+// dialog: it is moved on to where the earlier ones stopped. The grid of boxes has no interface of
+// its own, but tells the dialog of a box the parent moves to, as it does here, by a signal.
+// Returns where the next box stands once the dialog has added the colours it adds.
+std::function<int()> ContinueCustomColors(QColorDialog& dialog)
+{
+    const int first = NextCustomColor();
+    auto added = std::make_shared<int>(0);
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->buddy() && label->text() == u"&Custom colors")
+            QMetaObject::invokeMethod(label->buddy(), "currentChanged", Q_ARG(int, first % 2),
+                                      Q_ARG(int, first / 2));
+    }
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == u"&Add to Custom Colors")
+            QObject::connect(button, &QPushButton::clicked, &dialog, [added] { ++*added; });
+    }
+    return [first, added] { return (first + *added) % int(CustomColors().size()); };
 }
 
 } // namespace
@@ -36,9 +67,11 @@ bool ShowColorDialog(qint32& lColor, QWidget* owner, std::optional<qint32> initi
 
     QColorDialog dialog(ToQColor(initialColor.value_or(0)), owner);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
+    const std::function<int()> next = ContinueCustomColors(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
 
+    NextCustomColor() = next();
     for (int i = 0; i < int(CustomColors().size()); ++i)
         CustomColors()[i] = ToColorValue(QColorDialog::customColor(i));
     lColor = ToColorValue(dialog.selectedColor());

@@ -135,7 +135,8 @@ TEST(FileDialog, OpensOnTheFolderAndGivesTheChosenPath)
     }
 }
 
-// Colours start as 7 and custom colour 2 as 0x00030201; a picked colour is added as custom 0.
+// Colours start as 7 and custom colour 2 as 0x00030201. A picked colour goes into the next
+// custom box, after those of earlier dialogs, but only once the dialog is closed with OK.
 TEST(ColorDialog, StartsOnTheInitialColourAndKeepsChoicesOnlyAfterOk)
 {
     const struct {
@@ -143,12 +144,15 @@ TEST(ColorDialog, StartsOnTheInitialColourAndKeepsChoicesOnlyAfterOk)
         QColor shown;
         std::optional<QColor> picked;
         QString button;
-        qint32 color, custom;
+        qint32 color;
+        int box;
+        qint32 custom; // the custom box's colour afterwards
     } cases[] = {
-        {0x00336699, QColor(0x99, 0x66, 0x33), {}, u"OK"_s, 0x00336699, 0},
-        {{}, QColor(0, 0, 0), {}, u"OK"_s, 0, 0},
-        {0, QColor(0, 0, 0), QColor(0x12, 0x34, 0x56), u"OK"_s, 0x00563412, 0x00563412},
-        {0, QColor(0, 0, 0), QColor(0x12, 0x34, 0x56), u"Cancel"_s, 7, 0},
+        {0x00336699, QColor(0x99, 0x66, 0x33), {}, u"OK"_s, 0x00336699, 0, 0},
+        {{}, QColor(0, 0, 0), {}, u"OK"_s, 0, 0, 0},
+        {0, QColor(0, 0, 0), QColor(0x12, 0x34, 0x56), u"OK"_s, 0x00563412, 0, 0x00563412},
+        {0, QColor(0, 0, 0), QColor(0x12, 0x34, 0x56), u"Cancel"_s, 7, 1, 0},
+        {0, QColor(0, 0, 0), QColor(0x65, 0x43, 0x21), u"OK"_s, 0x00214365, 1, 0x00214365},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.color);
@@ -170,7 +174,7 @@ TEST(ColorDialog, StartsOnTheInitialColourAndKeepsChoicesOnlyAfterOk)
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(shownCustom, QColor(1, 2, 3));
         EXPECT_EQ(color, c.color);
-        EXPECT_EQ(CustomColors()[0], c.custom);
+        EXPECT_EQ(CustomColors()[c.box], c.custom);
         EXPECT_EQ(CustomColors()[2], 0x00030201);
     }
 }
