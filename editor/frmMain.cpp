@@ -1,6 +1,7 @@
 #include "editor/frmMain.h"
 
 #include "editor/DamagedFile.h"
+#include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
 #include "support/App.h"
@@ -19,7 +20,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -89,8 +90,10 @@ void frmMain::ConnectEvents()
             Command(&frmMain::cmdUpdatePreview_Click));
     connect(ui.mnuFile, &ControlArray::Click, this, Command(&frmMain::mnuFile_Click));
     connect(ui.cmdLink, &ControlArray::Click, this, Command(&frmMain::cmdLink_Click));
-    connect(ui.lstLinks, &QListWidget::itemDoubleClicked, this,
-            Command(&frmMain::lstLinks_DblClick));
+    connect(ui.lstLinks, &QListView::doubleClicked, this, Command(&frmMain::lstLinks_DblClick));
+    // Queued: the list finishes its drop before its rows are replaced.
+    connect(ui.lstLinksRows, &LinksListModel::RowDropped, this,
+            Command(&frmMain::lstLinks_DragDrop), Qt::QueuedConnection);
     connect(ui.cmdColors, &QPushButton::clicked, this, Command(&frmMain::cmdColors_Click));
     connect(ui.mnuColors, &ControlArray::Click, this, Command(&frmMain::mnuColors_Click));
     ui.client->installEventFilter(this);
@@ -135,18 +138,10 @@ void frmMain::UpdateFields()
     IgnoringErrors([this] { cmdUpdatePreview_Click(); });
 }
 
-// Row r shows link r + 1 as "Name (MainLink)" and holds r + 1 as its item data.
+// The list reads its rows from the page's links as it shows them.
 void frmMain::FillLinksList()
 {
-    QListWidget* list = ui.lstLinks;
-    list->clear();
-    const Collection& links = m_page->Links();
-    for (qint32 position = 1; position <= links.Count(); ++position) {
-        const std::shared_ptr<CWebPage> link = links.Item(position);
-        auto* row = new QListWidgetItem(link->Name() + u" ("_s + link->MainLink() + u')');
-        row->setData(Qt::UserRole, position);
-        list->addItem(row);
-    }
+    ui.lstLinksRows->SetLinks(&m_page->Links());
 }
 
 void frmMain::txtTitle_LostFocus()

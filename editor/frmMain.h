@@ -46,6 +46,7 @@ private:
     // The links list commands and the colour commands.
     void cmdLink_Click(qint16 iIndex);
     void lstLinks_DblClick();
+    void lstLinks_DragDrop(int iRow, int iBefore);
     void EditLink(const std::shared_ptr<CWebPage>& link);
     void cmdColors_Click();
     void mnuColors_Click(qint16 iIndex);

@@ -6,7 +6,7 @@
 #include "toolkit/ControlArray.h"
 #include "toolkit/basProcsDialogs.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 
@@ -19,16 +19,27 @@ enum LinkCommand : qint16 { cmdLinkAdd, cmdLinkEdit, cmdLinkDel, cmdLinkUp, cmdL
 
 // The chosen row, -1 when none is: a row that is only current, as the list makes its first row
 // when it takes the focus, is not chosen.
-int ListIndex(const QListWidget* list)
+int ListIndex(const QListView* list)
 {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->row(selected.constFirst());
+    const QModelIndexList selected = list->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+int ListCount(const QListView* list)
+{
+    return list->model()->rowCount();
 }
 
 // The position in the page's links of the link that a row shows.
-qint32 ItemData(const QListWidget* list, int iRow)
+qint32 ItemData(const QListView* list, int iRow)
 {
-    return list->item(iRow)->data(Qt::UserRole).toInt();
+    return list->model()->index(iRow, 0).data(Qt::UserRole).toInt();
+}
+
+// Chooses a row, as a click on it does.
+void SetListIndex(QListView* list, int iRow)
+{
+    list->setCurrentIndex(list->model()->index(iRow, 0));
 }
 
 // Whether a command finds nothing to act on with iSelected chosen among iCount rows.
@@ -74,9 +85,9 @@ constexpr ColorProperty Colors[] = {{&CWebPage::Backcolor, &CWebPage::SetBackcol
 
 void frmMain::cmdLink_Click(qint16 iIndex)
 {
-    QListWidget* list = ui.lstLinks;
+    QListView* list = ui.lstLinks;
     const int selected = ListIndex(list);
-    if (NothingToDo(iIndex, selected, list->count()))
+    if (NothingToDo(iIndex, selected, ListCount(list)))
         return;
     Collection& links = m_page->Links();
     int remembered = -1;
@@ -89,7 +100,7 @@ void frmMain::cmdLink_Click(qint16 iIndex)
         UpdateFields();
         // The link stays whichever way the dialog is closed.
         EditLink(link);
-        remembered = list->count() - 1;
+        remembered = ListCount(list) - 1;
         break;
     }
     case cmdLinkEdit:
@@ -110,12 +121,30 @@ void frmMain::cmdLink_Click(qint16 iIndex)
     }
     UpdateFields();
     if (remembered != -1)
-        list->setCurrentRow(remembered);
+        SetListIndex(list, remembered);
 }
 
 void frmMain::lstLinks_DblClick()
 {
     cmdLink_Click(cmdLinkEdit);
+}
+
+// A row dragged to another place: its link moves there, as Move Up and Move Down move it by one
+// place, and its row is chosen again at its new place. Taken out first, it fits on a full page.
+void frmMain::lstLinks_DragDrop(int iRow, int iBefore)
+{
+    const int row = iBefore > iRow ? iBefore - 1 : iBefore;
+    if (row == iRow)
+        return;
+    Collection& links = m_page->Links();
+    const std::shared_ptr<CWebPage> link = links.Item(iRow + 1);
+    links.Remove(iRow + 1);
+    if (row < links.Count())
+        links.AddBefore(link, row + 1);
+    else
+        links.Add(link);
+    UpdateFields();
+    SetListIndex(ui.lstLinks, row);
 }
 
 // The dialog edits the link in place and writes into it only on OK.

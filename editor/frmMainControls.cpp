@@ -1,5 +1,6 @@
 #include "editor/frmMainControls.h"
 
+#include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/Twips.h"
@@ -9,7 +10,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -120,9 +121,15 @@ void frmMainControls::SetupColors()
 void frmMainControls::SetupLinks()
 {
     lblLinks = Label(client, u"lblLinks"_s, u"Links:"_s, 90, 2925, 825, 195);
-    lstLinks = Place(new QListWidget(client), u"lstLinks"_s, 90, 3150, 2220, 1230);
+    lstLinks = Place(new QListView(client), u"lstLinks"_s, 90, 3150, 2220, 1230);
+    lstLinksRows = new LinksListModel(lstLinks);
+    lstLinks->setModel(lstLinksRows);
     // Every row is one line of text: the list need not measure them, which keeps long lists fast.
     lstLinks->setUniformItemSizes(true);
+    lstLinks->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A row dragged elsewhere in the list is moved there; its rows refuse any other drop.
+    lstLinks->setDragDropMode(QAbstractItemView::DragDrop);
+    lstLinks->setDefaultDropAction(Qt::MoveAction);
 
     cmdLink = new ControlArray(u"cmdLink"_s, client);
     const QFont smallFont = Font(u"Small Fonts"_s, 6.75);

@@ -1,10 +1,11 @@
 #pragma once
 
 class ControlArray;
+class LinksListModel;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMainWindow;
 class QMenu;
 class QPushButton;
@@ -35,8 +36,9 @@ public:
     QPushButton* cmdColors = nullptr;
     QLabel* picColor = nullptr;
     QLabel* lblLinks = nullptr;
-    // The ItemData of a row is its data in Qt::UserRole.
-    QListWidget* lstLinks = nullptr;
+    // The ItemData of a row is its data in Qt::UserRole. Its rows come from lstLinksRows.
+    QListView* lstLinks = nullptr;
+    LinksListModel* lstLinksRows = nullptr;
     ControlArray* cmdLink = nullptr;
     QFrame* Line1 = nullptr;
     QPushButton* cmdUpdatePreview = nullptr;

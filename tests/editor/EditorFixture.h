@@ -11,7 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>

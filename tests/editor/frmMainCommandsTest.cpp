@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 
 using namespace Qt::StringLiterals;
 
@@ -71,10 +72,10 @@ TEST_F(Editor, SavesEveryEditOfASession)
         EXPECT_TRUE(QTest::qWaitFor([&] { return browser->url() == preview; }));
         ClickButton(link, u"OK"_s);
     });
-    auto* list = Child<QListWidget>(u"lstLinks"_s);
+    auto* list = Child<QListView>(u"lstLinks"_s);
     ClickItem(list, 0);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(list->item(0)).center());
+                       list->visualRect(list->model()->index(0, 0)).center());
     EXPECT_EQ(app.ReadFile(u"home/qzhometmp2.html"_s), Golden(u"link.html"_s));
 
     TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
@@ -84,13 +85,15 @@ TEST_F(Editor, SavesEveryEditOfASession)
 }
 
 // The rows as their links' numbers ("Link 2 (2.html)" reads 2, "New Link ()" N), and the selection.
-std::pair<QString, int> RowsOf(const QListWidget* list)
+std::pair<QString, int> RowsOf(const QListView* list)
 {
     QString order;
-    for (int row = 0; row < list->count(); ++row)
-        order += list->item(row)->text().section(u' ', 1, 1).replace(u"Link"_s, u"N"_s);
-    const auto selected = list->selectedItems();
-    return {order, selected.isEmpty() ? -1 : list->row(selected.first())};
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QString text = list->model()->index(row, 0).data().toString();
+        order += text.section(u' ', 1, 1).replace(u"Link"_s, u"N"_s);
+    }
+    const auto selected = list->selectionModel()->selectedRows();
+    return {order, selected.isEmpty() ? -1 : selected.first().row()};
 }
 
 // A dialog that opens shows its link, is changed and is cancelled: the link keeps what it had.
@@ -115,7 +118,7 @@ TEST_F(Editor, LinkCommandsChangeTheLinksAndSelectTheRowAfterwards)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.links << ' ' << c.selected << ' ' << c.button);
         Open(Page(c.links));
-        auto* list = Child<QListWidget>(u"lstLinks"_s);
+        auto* list = Child<QListView>(u"lstLinks"_s);
         if (c.selected >= 0)
             ClickItem(list, c.selected);
         QFile::remove(app.NativeFile(u"home/qzhometmp.html"_s));
@@ -135,6 +138,70 @@ TEST_F(Editor, LinkCommandsChangeTheLinksAndSelectTheRowAfterwards)
     }
 }
 
+// Drags a row of the list as the window system delivers a drag: into the list, then over a point
+// of a widget, where it is let go if that widget takes it. (The headless platform runs no drags.)
+void DragRow(QListView* list, int iRow, QWidget* target, QPoint at)
+{
+    const QModelIndex row = list->model()->index(iRow, 0);
+    const std::unique_ptr<QMimeData> data(list->model()->mimeData({row}));
+    QDragEnterEvent enter(list->visualRect(row).center(), Qt::MoveAction, data.get(),
+                          Qt::LeftButton, {});
+    QApplication::sendEvent(list->viewport(), &enter);
+    if (target != list->viewport()) {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(list->viewport(), &leave);
+        QDragEnterEvent over(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(target, &over);
+    }
+    QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    if (move.isAccepted())
+        QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();
+}
+
+// A row dragged elsewhere moves its link as the arrow presses that take it there do: the same
+// rows, the same preview, the moved row chosen. Let go where it stands or outside the list, it
+// changes nothing.
+TEST_F(Editor, DraggingARowMovesItsLinkAsTheArrowsDo)
+{
+    const struct {
+        int row, onto; // onto: the row let go over; 4 the space below the rows, -1 the title box
+        double height; // where in that row's height: above or below its middle
+        int downs;     // the Move Down presses that give the same, negative for Move Up
+    } cases[] = {
+        {0, 4, 0.5, 3},   {0, 3, 0.75, 3}, {0, 2, 0.25, 1},
+        {3, 1, 0.25, -2}, {2, 2, 0.25, 0}, {0, -1, 0.5, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.row << " onto " << c.onto << ' ' << c.height);
+        Open(Page(4));
+        auto* list = Child<QListView>(u"lstLinks"_s);
+        ClickItem(list, c.row);
+        for (int press = 0; press < std::abs(c.downs); ++press)
+            ClickButton(window.get(), c.downs > 0 ? u"cmdLink_4"_s : u"cmdLink_3"_s);
+        const auto pressed = RowsOf(list);
+        const QByteArray preview = app.ReadFile(u"home/qzhometmp.html"_s);
+
+        Open(Page(4));
+        list = Child<QListView>(u"lstLinks"_s);
+        ClickItem(list, c.row);
+        QFile::remove(app.NativeFile(u"home/qzhometmp.html"_s));
+        QWidget* target = c.onto < 0 ? Child(u"txtTitle"_s) : list->viewport();
+        const QRect below(0, list->visualRect(list->model()->index(3, 0)).bottom() + 1,
+                          target->width(), 2);
+        const QRect area = c.onto < 0   ? target->rect()
+                           : c.onto > 3 ? below
+                                        : list->visualRect(list->model()->index(c.onto, 0));
+        DragRow(list, c.row, target,
+                {area.center().x(), area.top() + int(area.height() * c.height)});
+
+        EXPECT_EQ(RowsOf(list), pressed);
+        EXPECT_EQ(app.ReadFile(u"home/qzhometmp.html"_s), c.downs ? preview : QByteArray());
+    }
+}
+
 // A picture gone from the folder shows "(None)": Enter stores no picture, the rest keep it.
 TEST_F(Editor, TheLinkDialogWritesTheLinkOnlyOnOk)
 {
@@ -151,7 +218,7 @@ TEST_F(Editor, TheLinkDialogWritesTheLinkOnlyOnOk)
             else
                 PressKey(link, way == u"Enter"_s ? Qt::Key_Return : Qt::Key_Escape);
         });
-        ClickItem(Child<QListWidget>(u"lstLinks"_s), 0);
+        ClickItem(Child<QListView>(u"lstLinks"_s), 0);
         ClickButton(window.get(), u"cmdLink_1"_s);
 
         PressCtrlS();

@@ -1,0 +1,109 @@
+#include "editor/LinksListModel.h"
+
+#include "model/CWebPage.h"
+
+#include <QCoreApplication>
+#include <QMimeData>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+const QString RowFormat = u"application/x-qzeditor-link-row"_s;
+
+} // namespace
+
+LinksListModel::LinksListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void LinksListModel::SetLinks(const Collection* links)
+{
+    beginResetModel();
+    m_links = links;
+    m_rows = links ? links->Count() : 0;
+    endResetModel();
+}
+
+int LinksListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+QVariant LinksListModel::data(const QModelIndex& index, int role) const
+{
+    const qint32 position = index.row() + 1;
+    if (!m_links || !index.isValid() || position > m_links->Count())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: {
+        const std::shared_ptr<CWebPage> link = m_links->Item(position);
+        return QVariant(link->Name() + u" ("_s + link->MainLink() + u')');
+    }
+    case Qt::UserRole:
+        return position;
+    default:
+        return {};
+    }
+}
+
+// A row is dropped between two others, never onto one.
+Qt::ItemFlags LinksListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled |
+           Qt::ItemNeverHasChildren;
+}
+
+Qt::DropActions LinksListModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+QStringList LinksListModel::mimeTypes() const
+{
+    return {RowFormat};
+}
+
+// The dragged row, with the list it comes from: another list, also one of another editor, may
+// hold other links at that row.
+QMimeData* LinksListModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.size() != 1)
+        return nullptr;
+    auto* data = new QMimeData();
+    data->setData(RowFormat, DragSource() + QByteArray::number(indexes.first().row()));
+    return data;
+}
+
+bool LinksListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int,
+                                     const QModelIndex& parent) const
+{
+    return action == Qt::MoveAction && !parent.isValid() && DraggedRow(data) >= 0;
+}
+
+bool LinksListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                  const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    // Let go below the last row, it goes to the end.
+    emit RowDropped(DraggedRow(data), row < 0 ? m_rows : row);
+    return true;
+}
+
+int LinksListModel::DraggedRow(const QMimeData* data) const
+{
+    const QByteArray dragged = data ? data->data(RowFormat) : QByteArray();
+    if (!dragged.startsWith(DragSource()))
+        return -1;
+    bool ok = false;
+    const int row = dragged.mid(DragSource().size()).toInt(&ok);
+    return ok && row >= 0 && row < m_rows ? row : -1;
+}
+
+QByteArray LinksListModel::DragSource() const
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + '/' +
+           QByteArray::number(quintptr(this)) + '/';
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+class Collection;
+
+// The rows of the editor's links list, read from the page's links only as the list shows them, so
+// that a page of any size is listed at once. Row r shows link r + 1 as "Name (MainLink)" and
+// holds r + 1 as its item data (Qt::UserRole). A row can be dragged to another place in the same
+// list; the model reports where, and changes nothing itself.
+class LinksListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit LinksListModel(QObject* parent = nullptr);
+
+    // Lists these links from now on, in place of what is listed; called again after they changed.
+    void SetLinks(const Collection* links);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
+signals:
+    // The row iRow was dropped in front of the row iBefore (after the last row: iBefore is the
+    // number of rows).
+    void RowDropped(int iRow, int iBefore);
+
+private:
+    // The row that a drag from this list carries, or -1 for anything else.
+    int DraggedRow(const QMimeData* data) const;
+    QByteArray DragSource() const;
+
+    const Collection* m_links = nullptr;
+    // The rows as the list last learnt them: the links may change before the list is told.
+    int m_rows = 0;
+};
