@@ -1,5 +1,6 @@
 #include "editor/usrHomeImages.h"
 
+#include "editor/Thumbnails.h"
 #include "support/Error.h"
 #include "support/FileError.h"
 #include "support/NativePath.h"
@@ -8,10 +9,12 @@
 #include "toolkit/Twips.h"
 #include "toolkit/basProcsDialogs.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardItemModel>
 
 using namespace Qt::StringLiterals;
 using namespace basProcs;
@@ -25,6 +28,10 @@ constexpr int DesignWidth = 4800;
 const QString PicturePatterns = u"*.gif,*.jpg,*.bmp"_s;
 const QString ImportFilter = u"Picture Files,*.gif;*.jpg;*.bmp,All Files,*.*"_s;
 constexpr qint32 DesktopFolder = 0;
+// The entries before the pictures: "(None)" and "(Import Picture...)".
+constexpr int FirstPicture = 2;
+// Each picture entry keeps the full path of its file, for its thumbnail.
+constexpr int PathRole = Qt::UserRole;
 
 // Copies sSource to sTarget, which does not exist yet. An Error that names the file at fault when
 // the copy fails: the picture that cannot be read, or the place it cannot be written to.
@@ -51,7 +58,16 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
     FitToList();
 
     // Runs for every change of the choice, by the user or by code, as the import entry needs.
-    connect(m_cmbImages, &QComboBox::currentIndexChanged, this, [this] { cmbImages_Click(); });
+    connect(m_cmbImages, &QComboBox::currentIndexChanged, this, [this] {
+        ShowThumbnail(m_cmbImages->currentIndex());
+        cmbImages_Click();
+    });
+    connect(&Thumbnails::Shared(), &Thumbnails::Ready, this,
+            [this](const QString& sFile) { ShowThumbnail(m_rowOfFile.value(sFile, -1)); });
+    // The pictures are read as the list opens, not before: a folder of thousands of pictures
+    // costs nothing until the parent looks at them.
+    m_cmbImages->view()->setIconSize(QSize(Thumbnails::Size, Thumbnails::Size));
+    m_cmbImages->view()->installEventFilter(this);
 }
 
 void usrHomeImages::SetImagesPath(const QString& vNewValue)
@@ -65,11 +81,21 @@ void usrHomeImages::ReloadImagesList()
     const QString chosen = Text();
     QStringList pictures;
     ScanFolder(pictures, m_imagesPath, false, QString(), PicturePatterns);
-    QStringList entries = {NoneEntry.toString(), ImportEntry.toString()};
-    for (const QString& picture : std::as_const(pictures))
-        entries << GetPathPart(picture, PartFileName);
+    QList<QStandardItem*> entries = {new QStandardItem(NoneEntry.toString()),
+                                     new QStandardItem(ImportEntry.toString())};
+    m_rowOfFile.clear();
+    const QIcon placeholder = Thumbnails::Shared().Placeholder();
+    for (const QString& picture : std::as_const(pictures)) {
+        auto* entry = new QStandardItem(placeholder, GetPathPart(picture, PartFileName));
+        entry->setData(picture, PathRole);
+        m_rowOfFile.insert(picture, int(entries.size()));
+        entries << entry;
+    }
     m_cmbImages->clear();
-    m_cmbImages->addItems(entries);
+    // All rows in one step: the list reacts once, not once per picture.
+    qobject_cast<QStandardItemModel*>(m_cmbImages->model())
+        ->invisibleRootItem()
+        ->appendRows(entries);
 
     SetText(chosen);
     if (Text() != chosen)
@@ -144,6 +170,25 @@ QSize usrHomeImages::sizeHint() const
 void usrHomeImages::resizeEvent(QResizeEvent* /*event*/)
 {
     FitToList();
+}
+
+bool usrHomeImages::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_cmbImages->view() && event->type() == QEvent::Show) {
+        for (int row = FirstPicture; row < m_cmbImages->count(); ++row)
+            ShowThumbnail(row);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// A picture entry shows its thumbnail, or the placeholder until that is ready.
+void usrHomeImages::ShowThumbnail(int iRow)
+{
+    if (iRow < FirstPicture)
+        return;
+    const QIcon icon = Thumbnails::Shared().Icon(m_cmbImages->itemData(iRow, PathRole).toString());
+    if (icon.cacheKey() != m_cmbImages->itemIcon(iRow).cacheKey())
+        m_cmbImages->setItemIcon(iRow, icon);
 }
 
 void usrHomeImages::changeEvent(QEvent* event)

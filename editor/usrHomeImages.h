@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringView>
 #include <QWidget>
@@ -9,6 +10,7 @@ class QComboBox;
 // A one-line picker of a picture from a folder: a drop-down list of "(None)", "(Import
 // Picture...)" and the bare names of the pictures found in the folder and its subfolders.
 // Choosing "(Import Picture...)" copies a picture from elsewhere into the folder and chooses it.
+// Each picture entry shows a small thumbnail beside its name once the list has been opened.
 // The host chooses the width; the height is always that of the list.
 class usrHomeImages : public QWidget
 {
@@ -58,11 +60,15 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void cmbImages_Click();
     void FitToList();
+    void ShowThumbnail(int iRow);
 
     QString m_imagesPath;
     QComboBox* m_cmbImages;
+    // The entry of each listed picture file, by its full path.
+    QHash<QString, int> m_rowOfFile;
 };
