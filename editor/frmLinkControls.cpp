@@ -1,6 +1,7 @@
 #include "editor/frmLinkControls.h"
 
 #include "editor/usrHomeImages.h"
+#include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
 
@@ -16,9 +17,9 @@ void frmLinkControls::SetupUi(QDialog* form)
     lblPicture = new QLabel(u"Picture:"_s, form);
     cmbImages = new usrHomeImages(form);
     lblTitle = new QLabel(u"Title:"_s, form);
-    txtTitle = new QLineEdit(form);
+    txtTitle = NewTextBox(form);
     lblURL = new QLabel(u"URL:"_s, form);
-    txtURL = new QLineEdit(form);
+    txtURL = NewTextBox(form);
     lblPreview = new QLabel(u"Preview:"_s, form);
     cmdUpdatePreview = new QPushButton(u"Update Preview"_s, form);
     ieBrowser = new WebBrowser(form);
