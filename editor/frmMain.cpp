@@ -105,6 +105,8 @@ void frmMain::Form_Load()
     ui.cmbWallpaper->SetImagesPath(AppFile(u"home"_s));
     ui.cmbMouseTrails->SetImagesPath(AppFile(u"home"_s));
     m_page->SetMode(CWebPage::HomePage);
+    // Taken before reading: a change made while the file is read is a change a Save asks about.
+    m_settingsGuard.Remember(AppFile(u"home\\qzhome.dat"_s));
     LoadSettingsOrReport(AppFile(u"home\\qzhome.dat"_s));
     UpdateFields();
 }
@@ -183,8 +185,13 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     ui.cmdUpdatePreview->setFocus();
     switch (iIndex) {
     case mnuFileSave:
+        m_saved = false;
+        if (!m_settingsGuard.MayReplace(this))
+            break;
         m_page->SaveSettings(AppFile(u"home\\qzhome.dat"_s));
+        m_settingsGuard.Remember(AppFile(u"home\\qzhome.dat"_s));
         m_page->GeneratePage(AppFile(u"home\\qzhome.html"_s));
+        m_saved = true;
         break;
     case mnuFileImport:
         ui.cmbWallpaper->ImportPicture();
@@ -204,13 +211,10 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     if (MsgBox(this, u"Save Home Page before exiting?"_s,
                MsgBoxStyle::YesNo + MsgBoxStyle::Question) == MsgBoxResult::Yes) {
-        bool saved = false;
-        RunCommand(this, [&] {
-            mnuFile_Click(mnuFileSave);
-            saved = true;
-        });
-        // The parent has been told why; the window stays, to try again or close without saving.
-        if (!saved) {
+        RunCommand(this, [this] { mnuFile_Click(mnuFileSave); });
+        // The parent has been told why, or chose to keep what another program saved: the window
+        // stays, to try again or close without saving.
+        if (!m_saved) {
             event->ignore();
             return;
         }

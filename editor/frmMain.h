@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/SettingsGuard.h"
 #include "editor/frmMainControls.h"
 
 #include <QMainWindow>
@@ -56,4 +57,7 @@ private:
 
     frmMainControls ui;
     std::shared_ptr<CWebPage> m_page;
+    SettingsGuard m_settingsGuard;
+    // Whether the last Save wrote both files; a closing window stays open when it did not.
+    bool m_saved = false;
 };

@@ -1,0 +1,32 @@
+#include "common/OrdinaryUser.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+bool RanAsOrdinaryUser()
+{
+    if (geteuid() != 0)
+        return false;
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    // Root's home folder is closed to nobody; the temporary folder is open to all.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"HOME"_s, QDir::tempPath());
+    environment.remove(u"XDG_RUNTIME_DIR"_s);
+    child.setProcessEnvironment(environment);
+    child.start(u"setpriv"_s,
+                {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s,
+                 QCoreApplication::applicationFilePath(),
+                 u"--gtest_filter=%1.%2"_s.arg(QString::fromUtf8(test->test_suite_name()),
+                                               QString::fromUtf8(test->name()))});
+    EXPECT_TRUE(child.waitForFinished(300000)) << qPrintable(child.errorString());
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << "the test failed as an ordinary user";
+    return true;
+}
