@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 
 using namespace Qt::StringLiterals;
 using namespace basProcs;
@@ -66,6 +67,9 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
             [this](const QString& sFile) { ShowThumbnail(m_rowOfFile.value(sFile, -1)); });
     // The pictures are read as the list opens, not before: a folder of thousands of pictures
     // costs nothing until the parent looks at them.
+    // A plain list delegate draws the thumbnails at the list's icon size, larger than the
+    // closed list's, which must stay one line high.
+    m_cmbImages->setItemDelegate(new QStyledItemDelegate(m_cmbImages));
     m_cmbImages->view()->setIconSize(QSize(Thumbnails::Size, Thumbnails::Size));
     m_cmbImages->view()->installEventFilter(this);
 }

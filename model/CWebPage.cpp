@@ -48,10 +48,10 @@ void CWebPage::SaveSettings(const QString& sFile) const
     out.WriteReserved();
     out.WriteNumber(m_links.Count());
     for (qint32 position = 1; position <= m_links.Count(); ++position) {
-        const std::shared_ptr<CWebPage> link = m_links.Item(position);
-        out.WriteText(link->Name());
-        out.WriteText(link->MainPicture());
-        out.WriteText(link->MainLink());
+        const CWebPage& link = *m_links.Item(position);
+        out.WriteText(link.Name());
+        out.WriteText(link.MainPicture());
+        out.WriteText(link.MainLink());
     }
     out.Commit();
 }

@@ -21,7 +21,7 @@ void Collection::AddAfter(std::shared_ptr<CWebPage> link, qint32 position)
     Insert(std::move(link), position);
 }
 
-std::shared_ptr<CWebPage> Collection::Item(qint32 position) const
+const std::shared_ptr<CWebPage>& Collection::Item(qint32 position) const
 {
     CheckPosition(position);
     return m_links[position - 1];

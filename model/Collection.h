@@ -18,8 +18,9 @@ public:
     void Add(std::shared_ptr<CWebPage> link);
     void AddBefore(std::shared_ptr<CWebPage> link, qint32 position);
     void AddAfter(std::shared_ptr<CWebPage> link, qint32 position);
-    // The link at the position; Error 9 for a position outside 1..Count().
-    std::shared_ptr<CWebPage> Item(qint32 position) const;
+    // The link at the position, valid until the links change; Error 9 for a position outside
+    // 1..Count().
+    const std::shared_ptr<CWebPage>& Item(qint32 position) const;
     void Remove(qint32 position);
 
 private:

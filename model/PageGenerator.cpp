@@ -19,63 +19,63 @@ PageGenerator::PageGenerator(const CWebPage& page, TextFileWriter& out) : m_page
 
 void PageGenerator::Write()
 {
-    m_out.WriteLine(u"<html>");
-    m_out.WriteLine(u"<head>");
+    m_out.WriteLine("<html>"_L1);
+    m_out.WriteLine("<head>"_L1);
     if (!m_page.Title().isEmpty()) {
-        m_out.Write(u"<title>");
+        m_out.Write("<title>"_L1);
         m_out.Write(m_page.Title());
-        m_out.WriteLine(u"</title>");
+        m_out.WriteLine("</title>"_L1);
     }
-    m_out.WriteLine(u"</head>");
+    m_out.WriteLine("</head>"_L1);
     WriteBodyTag();
     if (m_page.Mode() == CWebPage::HomePage)
         WriteHomeBody();
     else if (m_page.Mode() == CWebPage::LinkRecord)
         WriteLinkParagraph(m_page, false);
-    m_out.WriteLine(u"</body>");
-    m_out.WriteLine(u"</html>");
+    m_out.WriteLine("</body>"_L1);
+    m_out.WriteLine("</html>"_L1);
 }
 
 void PageGenerator::WriteBodyTag()
 {
-    m_out.Write(u"<body");
+    m_out.Write("<body"_L1);
     if (!m_page.Wallpaper().isEmpty()) {
-        m_out.Write(u" background=\"");
+        m_out.Write(" background=\""_L1);
         m_out.Write(m_page.Wallpaper());
-        m_out.Write(u"\"");
+        m_out.Write("\""_L1);
     }
-    WriteColorPiece(u"bgcolor", m_page.Backcolor());
-    WriteColorPiece(u"text", m_page.Forecolor());
-    WriteColorPiece(u"link", m_page.LinkColor());
-    WriteColorPiece(u"vlink", m_page.VLinkColor());
-    WriteColorPiece(u"alink", m_page.ALinkColor());
-    m_out.WriteLine(u">");
+    WriteColorPiece("bgcolor"_L1, m_page.Backcolor());
+    WriteColorPiece("text"_L1, m_page.Forecolor());
+    WriteColorPiece("link"_L1, m_page.LinkColor());
+    WriteColorPiece("vlink"_L1, m_page.VLinkColor());
+    WriteColorPiece("alink"_L1, m_page.ALinkColor());
+    m_out.WriteLine(">"_L1);
 }
 
-void PageGenerator::WriteColorPiece(QStringView attribute, qint32 color)
+void PageGenerator::WriteColorPiece(QLatin1StringView attribute, qint32 color)
 {
     if (color == -1)
         return;
-    m_out.Write(u" ");
+    m_out.Write(" "_L1);
     m_out.Write(attribute);
-    m_out.Write(u"=\"");
+    m_out.Write("=\""_L1);
     m_out.Write(basWebSafeColorProcs::ColorToHtml(color));
-    m_out.Write(u"\"");
+    m_out.Write("\""_L1);
 }
 
 void PageGenerator::WriteHomeBody()
 {
     if (!m_page.MouseTrails().isEmpty())
         WriteMouseTrail();
-    m_out.Write(u"<p align=\"center\"><font face=\"Comic Sans MS\" size=\"6\">");
+    m_out.Write("<p align=\"center\"><font face=\"Comic Sans MS\" size=\"6\">"_L1);
     m_out.Write(m_page.Name());
-    m_out.WriteLine(u"</font></p>");
-    m_out.WriteLine(u"<div align=\"center\"><center>");
+    m_out.WriteLine("</font></p>"_L1);
+    m_out.WriteLine("<div align=\"center\"><center>"_L1);
     m_out.WriteLine(
-        u"<table border=\"2\" width=\"44%\" bordercolor=\"#008080\" cellpadding=\"10\">");
+        "<table border=\"2\" width=\"44%\" bordercolor=\"#008080\" cellpadding=\"10\">"_L1);
     WriteLinksTable();
-    m_out.WriteLine(u"</table>");
-    m_out.WriteLine(u"</center></div>");
+    m_out.WriteLine("</table>"_L1);
+    m_out.WriteLine("</center></div>"_L1);
 }
 
 // Seven pictures for the trail script to move after the mouse pointer; only the first starts
@@ -83,15 +83,15 @@ void PageGenerator::WriteHomeBody()
 void PageGenerator::WriteMouseTrail()
 {
     for (int dot = 0; dot <= 6; ++dot) {
-        m_out.Write(u"<DIV id=dot");
+        m_out.Write("<DIV id=dot"_L1);
         m_out.Write(QString::number(dot));
-        m_out.Write(dot == 0 ? u" style=\"VISIBILITY: hidden; WIDTH: 30px;"_s
-                             : u" style=\"WIDTH: 30px;"_s);
-        m_out.Write(u" POSITION: absolute; HEIGHT: 30px\"><IMG height=32 src=\"");
+        m_out.Write(dot == 0 ? " style=\"VISIBILITY: hidden; WIDTH: 30px;"_L1
+                             : " style=\"WIDTH: 30px;"_L1);
+        m_out.Write(" POSITION: absolute; HEIGHT: 30px\"><IMG height=32 src=\""_L1);
         m_out.Write(m_page.MouseTrails());
-        m_out.WriteLine(u"\" width=32 align=bottom></DIV>");
+        m_out.WriteLine("\" width=32 align=bottom></DIV>"_L1);
     }
-    m_out.WriteLine(u"<SCRIPT LANGUAGE=\"JavaScript\" SRC=\"trails.js\"></SCRIPT>");
+    m_out.WriteLine("<SCRIPT LANGUAGE=\"JavaScript\" SRC=\"trails.js\"></SCRIPT>"_L1);
 }
 
 // Two links to a row; after an odd number of links the last row ends in an empty cell.
@@ -99,14 +99,14 @@ void PageGenerator::WriteLinksTable()
 {
     const Collection& links = m_page.Links();
     for (qint32 row = 1; row <= links.Count(); row += 2) {
-        m_out.WriteLine(u"<tr>");
+        m_out.WriteLine("<tr>"_L1);
         for (const qint32 position : {row, row + 1}) {
-            m_out.WriteLine(u"<td>");
+            m_out.WriteLine("<td>"_L1);
             if (position <= links.Count())
                 WriteLinkParagraph(*links.Item(position), true);
-            m_out.WriteLine(u"</td>");
+            m_out.WriteLine("</td>"_L1);
         }
-        m_out.WriteLine(u"</tr>");
+        m_out.WriteLine("</tr>"_L1);
     }
 }
 
@@ -115,20 +115,20 @@ void PageGenerator::WriteLinksTable()
 void PageGenerator::WriteLinkParagraph(const CWebPage& link, bool bAnchor)
 {
     const bool anchored = bAnchor && !link.MainLink().isEmpty();
-    m_out.WriteLine(u"<p align=\"center\">");
+    m_out.WriteLine("<p align=\"center\">"_L1);
     if (anchored) {
-        m_out.Write(u"<a href=\"");
+        m_out.Write("<a href=\""_L1);
         m_out.Write(link.MainLink());
-        m_out.WriteLine(u"\">");
+        m_out.WriteLine("\">"_L1);
     }
     if (!link.MainPicture().isEmpty()) {
-        m_out.Write(u"<img border=\"0\" src=\"");
+        m_out.Write("<img border=\"0\" src=\""_L1);
         m_out.Write(link.MainPicture());
-        m_out.WriteLine(u"\"><br>");
+        m_out.WriteLine("\"><br>"_L1);
     }
     if (!link.Name().isEmpty())
         m_out.WriteLine(link.Name());
     if (anchored)
-        m_out.WriteLine(u"</a>");
-    m_out.WriteLine(u"</p>");
+        m_out.WriteLine("</a>"_L1);
+    m_out.WriteLine("</p>"_L1);
 }

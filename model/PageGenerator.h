@@ -15,7 +15,7 @@ public:
 
 private:
     void WriteBodyTag();
-    void WriteColorPiece(QStringView attribute, qint32 color);
+    void WriteColorPiece(QLatin1StringView attribute, qint32 color);
     void WriteHomeBody();
     void WriteMouseTrail();
     void WriteLinksTable();

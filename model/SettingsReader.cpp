@@ -2,6 +2,7 @@
 
 #include "model/Collection.h"
 #include "model/SettingsLayout.h"
+#include "support/ByteScan.h"
 #include "support/NativePath.h"
 
 #include <limits>
@@ -71,6 +72,16 @@ std::optional<qint64> LeadingNumber(QStringView text)
     return negative ? -value : value;
 }
 
+// The first double quote, "&" or byte outside ASCII from the start on, or the end: a value before
+// it is ASCII without references, the same text in every code page, and needs no decoding.
+const char* FindQuoteOrDecoded(const char* from, const char* end)
+{
+    return ByteScan::FindFirst(from, end, [](ByteScan::Word word) {
+        return ByteScan::Equal(word, '"') | ByteScan::Equal(word, '&') |
+               (word & ByteScan::kHighBits);
+    });
+}
+
 } // namespace
 
 SettingsReader::SettingsReader(const QString& sFile) : m_in(sFile) {}
@@ -90,12 +101,17 @@ QString SettingsReader::ReadText()
     const QByteArrayView line = ReadLine();
     if (!line.startsWith('"'))
         return Text(line);
-    const qsizetype end = line.indexOf('"', 1);
-    if (end < 0)
+    const char* end = line.data() + line.size();
+    const char* stop = FindQuoteOrDecoded(line.data() + 1, end);
+    const bool closed = stop < end && *stop == '"';
+    if (stop == end || (closed && (stop + 1 == end || stop[1] != '"')))
+        return QString::fromLatin1(line.data() + 1, stop - line.data() - 1);
+    const qsizetype quote = line.indexOf('"', 1);
+    if (quote < 0)
         return Text(line.sliced(1));
-    if (end + 1 < line.size() && line[end + 1] == '"')
+    if (quote + 1 < line.size() && line[quote + 1] == '"')
         return Text(Undoubled(line));
-    return Text(line.sliced(1, end - 1));
+    return Text(line.sliced(1, quote - 1));
 }
 
 QString SettingsReader::Text(QByteArrayView stored)

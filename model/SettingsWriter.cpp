@@ -2,8 +2,6 @@
 
 #include "model/SettingsLayout.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace
@@ -30,16 +28,10 @@ void SettingsWriter::WriteHeader()
 
 void SettingsWriter::WriteText(const QString& value)
 {
-    m_out.Write(u"\"");
-    // Nearly every character lies above the "&", and is passed with one comparison.
-    const bool plain = std::none_of(value.begin(), value.end(), [](QChar c) {
-        return c <= u'&' && (c == u'"' || c == u'\r' || c == u'\n' || c == u'&');
-    });
-    if (plain)
-        m_out.Write(value);
-    else
+    m_out.Write("\""_L1);
+    if (!m_out.WriteAsciiWithout(value, "\"\r\n&"_L1))
         m_out.Write(Stored(value));
-    m_out.WriteLine(u"\"");
+    m_out.WriteLine("\""_L1);
 }
 
 void SettingsWriter::WriteNumber(qint32 value)
@@ -50,7 +42,7 @@ void SettingsWriter::WriteNumber(qint32 value)
 void SettingsWriter::WriteReserved()
 {
     for (int line = 0; line < SettingsLayout::ReservedLines; ++line)
-        m_out.WriteLine(u"\"\"");
+        m_out.WriteLine("\"\""_L1);
 }
 
 void SettingsWriter::Commit()

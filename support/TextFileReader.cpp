@@ -1,5 +1,6 @@
 #include "support/TextFileReader.h"
 
+#include "support/ByteScan.h"
 #include "support/FileError.h"
 #include "support/NativePath.h"
 
@@ -8,14 +9,12 @@ namespace
 
 constexpr qsizetype kBlockSize = 16 * 1024;
 
-// The first CR or LF from the start on, or the end. Both lie below every printable character,
-// so nearly every byte is passed with one comparison.
+// The first CR or LF from the start on, or the end.
 const char* FindLineEnd(const char* from, const char* end)
 {
-    for (; from < end; ++from)
-        if (*from <= '\r' && (*from == '\r' || *from == '\n'))
-            break;
-    return from;
+    return ByteScan::FindFirst(from, end, [](ByteScan::Word word) {
+        return ByteScan::Equal(word, '\r') | ByteScan::Equal(word, '\n');
+    });
 }
 
 } // namespace

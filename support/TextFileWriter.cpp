@@ -3,48 +3,51 @@
 #include "support/FileError.h"
 #include "support/NativePath.h"
 
-using namespace Qt::StringLiterals;
-
 namespace
 {
 
-// Text is encoded and written a block at a time, which keeps memory small for any file.
-constexpr qsizetype kBlockSize = 32 * 1024;
+// Large enough that writing costs few calls of the system, small enough for any file.
+constexpr qsizetype kBlockSize = 256 * 1024;
 
 } // namespace
 
-TextFileWriter::TextFileWriter(const QString& sPath) : m_path(sPath), m_file(NativePath(sPath))
+TextFileWriter::TextFileWriter(const QString& sPath)
+    : m_path(sPath), m_file(NativePath(sPath)), m_buffer(kBlockSize)
 {
     if (!m_file.open(QIODevice::WriteOnly))
         throw FileError::OpenFailed(m_file, m_path, FileError::Access::Write);
-    m_pending.reserve(kBlockSize);
 }
 
 void TextFileWriter::Write(QStringView text)
 {
-    m_pending.append(text.utf16(), size_t(text.size()));
-    if (m_pending.size() >= size_t(kBlockSize))
-        Flush();
+    if (WriteAsciiWithout(text, {}))
+        return;
+    const QByteArray bytes = m_codePage.Encode(text);
+    std::memcpy(Room(bytes.size()), bytes.data(), size_t(bytes.size()));
+    m_used += bytes.size();
 }
 
-void TextFileWriter::WriteLine(QStringView text)
+bool TextFileWriter::WriteAsciiWithout(QStringView text, QLatin1StringView excluded)
 {
-    m_pending.append(text.utf16(), size_t(text.size()));
-    Write(u"\r\n");
+    if (!CodePage::EncodeAscii(text, Room(text.size()), excluded))
+        return false;
+    m_used += text.size();
+    return true;
 }
 
 void TextFileWriter::Commit()
 {
-    Flush();
+    Flush(0);
     // commit() alone would put a short file in place when its last write fails (a full disk).
     if (!m_file.flush() || !m_file.commit())
         throw FileError::WriteFailed(m_path);
 }
 
-void TextFileWriter::Flush()
+void TextFileWriter::Flush(qsizetype room)
 {
-    const QByteArray bytes = m_codePage.Encode(QStringView(m_pending));
-    m_pending.clear();
-    if (m_file.write(bytes) != bytes.size())
+    if (m_file.write(m_buffer.data(), m_used) != m_used)
         throw FileError::WriteFailed(m_path);
+    m_used = 0;
+    if (room > qsizetype(m_buffer.size()))
+        m_buffer.resize(size_t(room));
 }

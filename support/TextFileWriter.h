@@ -2,41 +2,60 @@
 
 #include "support/CodePage.h"
 
+#include <QLatin1StringView>
 #include <QSaveFile>
 #include <QString>
-#include <string>
+#include <cstring>
+#include <vector>
 
 // Writes a text file in the code page with CR LF line ends. The file is replaced only by Commit,
 // once every byte has been written: until then, and for good when the writer is dropped without
-// Commit (an error on the way), the previous file stays whole.
+// Commit (an error on the way), the previous file stays whole. Bytes are gathered in a buffer
+// of its own and written a large block at a time: a page is written in many small pieces.
 class TextFileWriter
 {
 public:
     // Starts the new file; an Error when it cannot be created.
     explicit TextFileWriter(const QString& sPath);
 
-    void Write(QStringView text);
-    // The text and a line end.
-    void WriteLine(QStringView text = {});
-    // A literal, whose length is known without searching it for its end.
-    template <qsizetype N> void Write(const char16_t (&text)[N])
+    // Text of the program's own, in ASCII, which every code page holds as it is.
+    void Write(QLatin1StringView ascii)
     {
-        Write(QStringView(text, N - 1));
+        std::memcpy(Room(ascii.size()), ascii.data(), size_t(ascii.size()));
+        m_used += ascii.size();
     }
-    template <qsizetype N> void WriteLine(const char16_t (&text)[N])
+    void WriteLine(QLatin1StringView ascii = {})
     {
-        WriteLine(QStringView(text, N - 1));
+        Write(ascii);
+        Write(QLatin1StringView("\r\n"));
+    }
+    // Any text, each character the code page cannot hold as a reference.
+    void Write(QStringView text);
+    // The text when it is all ASCII and holds none of the characters in excluded, and true; else
+    // nothing, and false.
+    bool WriteAsciiWithout(QStringView text, QLatin1StringView excluded);
+    void WriteLine(QStringView text)
+    {
+        Write(text);
+        WriteLine();
     }
     // Finishes the file and puts it in place of the old one; an Error when that fails.
     void Commit();
 
 private:
-    void Flush();
+    // Where the next size bytes go, the buffer written out first when they do not fit.
+    char* Room(qsizetype size)
+    {
+        if (qsizetype(m_buffer.size()) - m_used < size)
+            Flush(size);
+        return m_buffer.data() + m_used;
+    }
+    void Flush(qsizetype room);
 
     QString m_path;
     QSaveFile m_file;
     CodePage m_codePage;
-    // Plain storage: appending to it is cheaper than to a QString, and text is appended in
-    // many small pieces.
-    std::u16string m_pending;
+    // Plain storage: Qt's containers check on every access whether they are shared.
+    std::vector<char> m_buffer;
+    qsizetype m_used = 0;
 };
