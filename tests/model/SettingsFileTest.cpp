@@ -97,17 +97,19 @@ TEST(PageFiles, ModeChoosesTheBody)
 
 TEST(SettingsFile, StoresTextSoThatItReadsBack)
 {
-    const QString longText(100000, u'x'); // written and read in several blocks
+    const QString longText(300000, u'x'); // more than the writer's and the reader's blocks
     const std::tuple<QString, QByteArray, QString> cases[] = {
         // the title, as stored on line 2, as read back
         {u"  (None), b "_s, "\"  (None), b \"", u"  (None), b "_s},
-        {u"say \"hi\""_s, "\"say \"\"hi\"\"\"", u"say \"hi\""_s},
+        {u"they say \"hi\" to all"_s, "\"they say \"\"hi\"\" to all\"",
+         u"they say \"hi\" to all"_s},
         {u"\""_s, "\"\"\"\"", u"\""_s},
         {u"two\r\nlines\nand\rmore"_s, "\"two lines and more\"", u"two lines and more"_s},
-        {u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600"_s, "\"caf\xe9 \x80\x92&#20013; &#128512;\"",
-         u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600"_s},
-        {u"&#20013; a&#b \u4e2d"_s, "\"&#38;#20013; a&#38;#b &#20013;\"",
-         u"&#20013; a&#b \u4e2d"_s},
+        {u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600 and more"_s,
+         "\"caf\xe9 \x80\x92&#20013; &#128512; and more\"",
+         u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600 and more"_s},
+        {u"&#20013; a&#b \u4e2d!"_s, "\"&#38;#20013; a&#38;#b &#20013;!\"",
+         u"&#20013; a&#b \u4e2d!"_s},
         {u"&#"_s, "\"&#38;#\"", u"&#"_s},
         {u"&#38;#"_s, "\"&#38;#38;#\"", u"&#38;#"_s},
         {u"&#233; &"_s + QChar(0xD800), "\"&#38;#233; &&#55296;\"", u"&#233; &&#55296;"_s},
