@@ -4,15 +4,14 @@
 #include "model/CWebPage.h"
 #include "support/App.h"
 #include "support/Error.h"
+#include "toolkit/CenterOnScreen.h"
 #include "toolkit/RunCommand.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -36,7 +35,7 @@ frmLink::frmLink(QWidget* parent) : QDialog(parent)
     setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
     ui.SetupUi(this);
     m_tabOrder.SetControls(ui.tabControls);
-    CenterOnScreen();
+    CenterOnScreen(this);
     ConnectEvents();
     Form_Load();
 }
@@ -65,16 +64,6 @@ void frmLink::done(int iResult)
 bool frmLink::focusNextPrevChild(bool bNext)
 {
     return m_tabOrder.Move(bNext) || QDialog::focusNextPrevChild(bNext);
-}
-
-// On the screen, not over the window that opened it.
-void frmLink::CenterOnScreen()
-{
-    const QScreen* screen =
-        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 void frmLink::ConnectEvents()

@@ -37,7 +37,6 @@ protected:
     bool focusNextPrevChild(bool bNext) override;
 
 private:
-    void CenterOnScreen();
     void ConnectEvents();
 
     void Form_Load();

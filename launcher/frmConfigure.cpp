@@ -2,16 +2,15 @@
 
 #include "editor/frmMain.h"
 #include "support/App.h"
+#include "toolkit/CenterOnScreen.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/RunCommand.h"
 #include "toolkit/Shell.h"
 #include "toolkit/Twips.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +47,7 @@ frmConfigure::frmConfigure(QWidget* parent)
     setFixedSize(Twips::ToPixels(3975), Twips::ToPixels(2595));
     CreateControls();
     SetTabOrder();
+    CenterOnScreen(this);
 }
 
 void frmConfigure::CreateControls()
@@ -85,13 +85,6 @@ void frmConfigure::SetTabOrder()
     // "Desktop" comes first and so has the focus when the window opens; labels take none.
     setTabOrder(cmdEditDesktop, cmdEditBrowser);
     cmdEditDesktop->setFocus();
-}
-
-void frmConfigure::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 bool frmConfigure::eventFilter(QObject* watched, QEvent* event)

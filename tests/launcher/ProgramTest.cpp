@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include <QProcess>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
@@ -179,6 +181,49 @@ TEST_F(Program, MouseTrailFollowsThePointerInThePreview)
     QTest::mouseMove(view->focusProxy(), QPoint(300, 200));
     QTest::mouseMove(view->focusProxy(), QPoint(320, 220));
     EXPECT_TRUE(QTest::qWaitFor([&] { return dotPlace() != before; }, 5000));
+}
+
+// The caption in the window's title bar, as the window system holds it.
+QString Caption(const QWidget* window)
+{
+    QProcess xprop;
+    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window->winId()), u"_NET_WM_NAME"_s});
+    EXPECT_TRUE(xprop.waitForFinished());
+    return QString::fromUtf8(xprop.readAllStandardOutput()).section(u'"', 1, -2);
+}
+
+// The caption, and whether the window's frame, title bar included, stands centred on the screen.
+QString Shown(QWidget* window)
+{
+    EXPECT_TRUE(QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }))
+        << "no frame";
+    const QPoint off =
+        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    return Caption(window) + (off.manhattanLength() <= 1 ? u" centred"_s : u" off centre"_s);
+}
+
+// Under a window manager (the test "window_system" runs it so), no window's caption carries more
+// than its own, and each window's frame opens centred.
+TEST_F(Program, TheWindowSystemShowsEachCaptionAloneAndEachFrameCentred)
+{
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        GTEST_SKIP() << "needs a window system";
+    QStringList shown{Shown(controlCenter)};
+    frmMain* editor = ChooseBrowser();
+    shown << Shown(editor);
+    ModalDriver link([&](QWidget* dialog) {
+        shown << Shown(dialog);
+        ClickButton(dialog, u"Cancel"_s);
+    });
+    Click(editor, u"cmdLink_0"_s);
+    ModalDriver question([&](QWidget* box) {
+        shown << Caption(box);
+        ClickButton(box, u"No"_s);
+    });
+    editor->close();
+    EXPECT_EQ(shown, QStringList({u"Control Center centred"_s,
+                                  u"Zellow's Browser Home Page Editor centred"_s, u"Link centred"_s,
+                                  u"QzBrowser Editor"_s}));
 }
 
 // The starter page laid out for the parent is the generator's own output of its settings.
