@@ -1,8 +1,11 @@
 // The editor window on large pages, headless: the time from creating the window to the first
 // preview shown in its web view (100 links; the first window of the process starts the web
 // engine, as the program's one editor window does), the time of UpdateFields on the largest page
-// (32766 links: the list rebuilt and the preview written), and the memory of the process then.
+// (32766 links: the list rebuilt and the preview written), and the memory of the process then;
+// and the window with 2,000 pictures in its home folder, with thumbnails and without.
+#include "editor/Thumbnails.h"
 #include "editor/frmMain.h"
+#include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
 #include "support/App.h"
 #include "support/NativePath.h"
@@ -10,6 +13,7 @@
 #include "toolkit/WebBrowser.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -70,6 +74,12 @@ double TimeToFirstPreview(std::unique_ptr<frmMain>& window)
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The fastest and the median of several runs of UpdateFields, in milliseconds.
 std::pair<double, double> TimeUpdateFields(frmMain& window, int iRuns)
 {
@@ -83,6 +93,53 @@ std::pair<double, double> TimeUpdateFields(frmMain& window, int iRuns)
     }
     std::sort(times.begin(), times.end());
     return {times.front(), times[times.size() / 2]};
+}
+
+// 2,000 photographs in 20 folders of home: the window to its first preview with thumbnails and
+// without, in turns, so that both meet the same load of the machine (median of 11 each; each run
+// shows another wallpaper, whose thumbnail is read anew); then the wallpaper list opened, and
+// the time until every entry shows its thumbnail.
+void CompareThumbnails(const QTemporaryDir& folder, std::unique_ptr<frmMain>& window)
+{
+    constexpr int Pictures = 2000;
+    for (int n = 0; n < Pictures; ++n) {
+        QImage photo(640, 480, QImage::Format_RGB32);
+        photo.fill(QColor::fromHsv(n % 360, 160, 230));
+        const QString subfolder = u"home/photos%1"_s.arg(n / 100);
+        QDir(folder.path()).mkpath(subfolder);
+        photo.save(folder.filePath(subfolder + u"/photo%1.jpg"_s.arg(n)));
+    }
+    std::vector<double> times[2];
+    for (int run = 0; run < 22; ++run) {
+        CWebPage page;
+        page.SetWallpaper(u"photo%1.jpg"_s.arg(run));
+        page.SaveSettings(App::Path() + u"\\home\\qzhome.dat"_s);
+        Thumbnails::SetEnabled(run % 2 == 1);
+        times[run % 2].push_back(TimeToFirstPreview(window));
+    }
+    const double without = Median(times[0]), with = Median(times[1]);
+    std::printf("Window to first preview, %d pictures: %.0f ms with thumbnails, %.0f ms without "
+                "(medians of 11): %.2fx\n",
+                Pictures, with, without, with / without);
+
+    auto* list = window->findChild<usrHomeImages*>(u"cmbWallpaper"_s)->findChild<QComboBox*>();
+    const qint64 placeholder = Thumbnails::Shared().Placeholder().cacheKey();
+    const auto waiting = [&] {
+        for (int row = 2; row < list->count(); ++row) {
+            if (list->itemIcon(row).cacheKey() == placeholder)
+                return true;
+        }
+        return false;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    list->showPopup();
+    const double opened = double(clock.nsecsElapsed()) / 1e6;
+    while (waiting())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    std::printf("Wallpaper list of %d pictures opened in %.0f ms; every thumbnail shown after "
+                "%.0f ms\n",
+                Pictures, opened, double(clock.nsecsElapsed()) / 1e6);
 }
 
 // A number of a process's status, such as the peak resident size "VmHWM" in kilobytes, or 0.
@@ -147,5 +204,6 @@ int main(int argc, char** argv)
                 "(VmRSS); its web engine helpers: %.0f MB now\n",
                 double(Status(u"self"_s, "VmHWM")) / 1024,
                 double(Status(u"self"_s, "VmRSS")) / 1024, HelpersMegabytes());
+    CompareThumbnails(folder, window);
     return cold < 0 || big < 0 ? 1 : 0;
 }
