@@ -24,10 +24,11 @@ public:
         std::memcpy(Room(ascii.size()), ascii.data(), size_t(ascii.size()));
         m_used += ascii.size();
     }
-    void WriteLine(QLatin1StringView ascii = {})
+    void WriteLine() { Write(QLatin1StringView("\r\n")); }
+    void WriteLine(QLatin1StringView ascii)
     {
         Write(ascii);
-        Write(QLatin1StringView("\r\n"));
+        WriteLine();
     }
     // Any text, each character the code page cannot hold as a reference.
     void Write(QStringView text);
