@@ -9,9 +9,14 @@
 namespace
 {
 
+// The window's frame as the window system reports it; none while it is still being framed.
 QMargins FrameOf(const QWidget* window)
 {
-    return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QMargins frame =
+        window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const bool framed =
+        frame.left() >= 0 && frame.top() > 0 && frame.right() >= 0 && frame.bottom() >= 0;
+    return framed ? frame : QMargins();
 }
 
 // The window's own frame once it has one, else that of another window already on screen.
@@ -31,8 +36,8 @@ void Center(QWidget* window)
     const QMargins frame = Frame(window);
     QRect outer(QPoint(), window->size().grownBy(frame));
     outer.moveCenter(window->screen()->availableGeometry().center());
-    // A window's position is that of its frame.
-    window->move(outer.topLeft());
+    // Placed by its inner area, which means the same before and after the window is framed.
+    window->setGeometry(outer.marginsRemoved(frame));
 }
 
 // Centres the window when it is first shown, and again once its own frame is known; later shows,
@@ -46,18 +51,18 @@ public:
     }
 
 protected:
-    // The window system frames the window before it first shows it on screen (Expose).
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_window && event->type() == QEvent::Show) {
-            m_window->removeEventFilter(this);
+        if (!m_shown && watched == m_window && event->type() == QEvent::Show) {
+            m_shown = true;
             Center(m_window);
-            if (!FrameOf(m_window).isNull())
-                deleteLater();
-            else if (QWindow* handle = m_window->windowHandle())
+            if (QWindow* handle = m_window->windowHandle())
                 handle->installEventFilter(this);
-        } else if (event->type() == QEvent::Expose && !FrameOf(m_window).isNull()) {
-            watched->removeEventFilter(this);
+        }
+        // The window system frames the window once it is shown; Qt learns of the frame along with
+        // one event or another, in no fixed order, so the first event after it will do.
+        if (m_shown && !m_framed && !FrameOf(m_window).isNull()) {
+            m_framed = true;
             Center(m_window);
             deleteLater();
         }
@@ -66,6 +71,8 @@ protected:
 
 private:
     QWidget* m_window;
+    bool m_shown = false;
+    bool m_framed = false;
 };
 
 } // namespace

@@ -197,9 +197,12 @@ QString Shown(QWidget* window)
 {
     EXPECT_TRUE(QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); }))
         << "no frame";
-    const QPoint off =
-        window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    return Caption(window) + (off.manhattanLength() <= 1 ? u" centred"_s : u" off centre"_s);
+    const bool centred = QTest::qWaitFor([window] {
+        const QPoint off =
+            window->frameGeometry().center() - window->screen()->availableGeometry().center();
+        return off.manhattanLength() <= 1;
+    });
+    return Caption(window) + (centred ? u" centred"_s : u" off centre"_s);
 }
 
 // Under a window manager (the test "window_system" runs it so), no window's caption carries more
