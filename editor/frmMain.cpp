@@ -7,7 +7,7 @@
 #include "support/App.h"
 #include "support/Error.h"
 #include "support/NativePath.h"
-#include "support/basProcs.h"
+#include "toolkit/CenterOnScreen.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/LostFocus.h"
 #include "toolkit/MsgBox.h"
@@ -23,8 +23,6 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -34,13 +32,6 @@ namespace
 
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 6675;
-
-enum FileMenu : qint16 {
-    mnuFileSave = 10,
-    mnuFileImport = 16,
-    mnuFileOpenFolder = 17,
-    mnuFileExit = 20
-};
 
 // Runs one step of an operation that passes over the steps that fail.
 void IgnoringErrors(const std::function<void()>& step)
@@ -63,11 +54,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(icon);
     resize(Twips::ToPixels(ClientWidth),
            Twips::ToPixels(ClientHeight) + menuBar()->sizeHint().height());
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
+    CenterOnScreen(this);
     ConnectEvents();
     Form_Load();
-    ui.SetupTabOrder();
+    m_tabOrder.SetControls(ui.TabControls());
 }
 
 // Every handler runs as a command: a failure it does not handle is shown to the parent.
@@ -102,12 +92,12 @@ void frmMain::ConnectEvents()
 void frmMain::Form_Load()
 {
     m_page = std::make_shared<CWebPage>();
-    ui.cmbWallpaper->SetImagesPath(AppFile(u"home"_s));
-    ui.cmbMouseTrails->SetImagesPath(AppFile(u"home"_s));
+    ui.cmbWallpaper->SetImagesPath(App::File(u"home"_s));
+    ui.cmbMouseTrails->SetImagesPath(App::File(u"home"_s));
     m_page->SetMode(CWebPage::HomePage);
     // Taken before reading: a change made while the file is read is a change a Save asks about.
-    m_settingsGuard.Remember(AppFile(u"home\\qzhome.dat"_s));
-    LoadSettingsOrReport(AppFile(u"home\\qzhome.dat"_s));
+    m_settingsGuard.Remember(App::File(u"home\\qzhome.dat"_s));
+    LoadSettingsOrReport(App::File(u"home\\qzhome.dat"_s));
     UpdateFields();
 }
 
@@ -119,7 +109,7 @@ void frmMain::LoadSettingsOrReport(const QString& sFile)
         m_page->LoadSettings(sFile);
     } catch (const Error& error) {
         if (error.Number() == Error::FileNotFound || error.Number() == Error::PathNotFound) {
-            QDir().mkpath(NativePath(AppFile(u"home"_s)));
+            QDir().mkpath(NativePath(App::File(u"home"_s)));
             return;
         }
         const QString message = DamagedFile::SetAside(sFile, error);
@@ -174,7 +164,7 @@ void frmMain::cmbWallpaper_NewImagesImported()
 
 void frmMain::cmdUpdatePreview_Click()
 {
-    const QString path = AppFile(u"home\\qzhometmp.html"_s);
+    const QString path = App::File(u"home\\qzhometmp.html"_s);
     m_page->GeneratePage(path);
     ui.ieBrowser->Navigate(path);
 }
@@ -185,19 +175,13 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     ui.cmdUpdatePreview->setFocus();
     switch (iIndex) {
     case mnuFileSave:
-        m_saved = false;
-        if (!m_settingsGuard.MayReplace(this))
-            break;
-        m_page->SaveSettings(AppFile(u"home\\qzhome.dat"_s));
-        m_settingsGuard.Remember(AppFile(u"home\\qzhome.dat"_s));
-        m_page->GeneratePage(AppFile(u"home\\qzhome.html"_s));
-        m_saved = true;
+        SaveHomePage();
         break;
     case mnuFileImport:
         ui.cmbWallpaper->ImportPicture();
         break;
     case mnuFileOpenFolder:
-        ShellOpen(AppFile(u"home"_s));
+        ShellOpen(App::File(u"home"_s));
         break;
     case mnuFileExit:
         close();
@@ -205,6 +189,26 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     default:
         break;
     }
+}
+
+// The settings first, then the page. When only the page fails, the parent learns that the two
+// now differ, and that saving again will bring the page in line.
+void frmMain::SaveHomePage()
+{
+    m_saved = false;
+    if (!m_settingsGuard.MayReplace(this))
+        return;
+    m_page->SaveSettings(App::File(u"home\\qzhome.dat"_s));
+    m_settingsGuard.Remember(App::File(u"home\\qzhome.dat"_s));
+    try {
+        m_page->GeneratePage(App::File(u"home\\qzhome.html"_s));
+    } catch (const Error& error) {
+        throw Error(error.Number(),
+                    u"The home page settings were saved, but the home page itself was not, so the "
+                    u"page still shows the earlier settings.\r\n\r\n%1\r\n\r\nSave again to "
+                    u"write the page once the problem is solved."_s.arg(error.Description()));
+    }
+    m_saved = true;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -220,6 +224,11 @@ void frmMain::closeEvent(QCloseEvent* event)
         }
     }
     event->accept();
+}
+
+bool frmMain::focusNextPrevChild(bool bNext)
+{
+    return m_tabOrder.Move(bNext) || QMainWindow::focusNextPrevChild(bNext);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -238,9 +247,4 @@ void frmMain::Form_Resize()
     if (width < 0)
         return;
     browser->setGeometry(browser->x(), browser->y(), width, ui.client->height());
-}
-
-QString frmMain::AppFile(const QString& sRelative)
-{
-    return basProcs::AddBackslash(App::Path()) + sRelative;
 }

@@ -2,6 +2,7 @@
 
 #include "editor/SettingsGuard.h"
 #include "editor/frmMainControls.h"
+#include "toolkit/TabOrder.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -27,6 +28,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool bNext) override;
 
 private:
     void ConnectEvents();
@@ -43,6 +45,7 @@ private:
     void cmbWallpaper_NewImagesImported();
     void cmdUpdatePreview_Click();
     void mnuFile_Click(qint16 iIndex);
+    void SaveHomePage();
 
     // The links list commands and the colour commands.
     void cmdLink_Click(qint16 iIndex);
@@ -52,10 +55,8 @@ private:
     void cmdColors_Click();
     void mnuColors_Click(qint16 iIndex);
 
-    // The path of a file or folder under the application folder ("home\qzhome.dat").
-    static QString AppFile(const QString& sRelative);
-
     frmMainControls ui;
+    TabOrder m_tabOrder;
     std::shared_ptr<CWebPage> m_page;
     SettingsGuard m_settingsGuard;
     // Whether the last Save wrote both files; a closing window stays open when it did not.

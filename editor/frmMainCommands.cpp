@@ -15,8 +15,6 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-enum LinkCommand : qint16 { cmdLinkAdd, cmdLinkEdit, cmdLinkDel, cmdLinkUp, cmdLinkDown };
-
 // The chosen row, -1 when none is: a row that is only current, as the list makes its first row
 // when it takes the focus, is not chosen.
 int ListIndex(const QListView* list)
@@ -74,12 +72,15 @@ struct ColorProperty {
     void (CWebPage::*set)(qint32);
 };
 
-// The page colour that each item of the Colors menu edits, by the item's index.
-constexpr ColorProperty Colors[] = {{&CWebPage::Backcolor, &CWebPage::SetBackcolor},
-                                    {&CWebPage::Forecolor, &CWebPage::SetForecolor},
-                                    {&CWebPage::LinkColor, &CWebPage::SetLinkColor},
-                                    {&CWebPage::VLinkColor, &CWebPage::SetVLinkColor},
-                                    {&CWebPage::ALinkColor, &CWebPage::SetALinkColor}};
+// The page colour that each item of the Colors menu edits, in the items' order.
+constexpr ColorProperty Colors[] = {
+    {&CWebPage::Backcolor, &CWebPage::SetBackcolor},   // mnuColorsBackground
+    {&CWebPage::Forecolor, &CWebPage::SetForecolor},   // mnuColorsText
+    {&CWebPage::LinkColor, &CWebPage::SetLinkColor},   // mnuColorsLink
+    {&CWebPage::VLinkColor, &CWebPage::SetVLinkColor}, // mnuColorsVisited
+    {&CWebPage::ALinkColor, &CWebPage::SetALinkColor}, // mnuColorsActive
+};
+static_assert(std::size(Colors) == mnuColorsActive + 1);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "toolkit/ControlArray.h"
+#include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
 
@@ -69,12 +70,6 @@ void SetArrow(QPushButton* button, char16_t symbol, char16_t unicode)
     }
 }
 
-// A control made of others takes the focus in the child that it passes the focus to.
-QWidget* FocusTaker(QWidget* control)
-{
-    return control->focusProxy() ? control->focusProxy() : control;
-}
-
 } // namespace
 
 void frmMainControls::SetupUi(QMainWindow* window)
@@ -99,9 +94,9 @@ void frmMainControls::SetupUi(QMainWindow* window)
 void frmMainControls::SetupFields()
 {
     lblTitle = Label(client, u"lblTitle_0"_s, u"Page Title:"_s, 90, 90, 1410, 240);
-    txtTitle = Place(new QLineEdit(client), u"txtTitle"_s, 90, 315, 2220, 285);
+    txtTitle = Place(NewTextBox(client), u"txtTitle"_s, 90, 315, 2220, 285);
     lblName = Label(client, u"lblName"_s, u"Name On Page:"_s, 90, 675, 1410, 240);
-    txtName = Place(new QLineEdit(client), u"txtName"_s, 90, 900, 2220, 285);
+    txtName = Place(NewTextBox(client), u"txtName"_s, 90, 900, 2220, 285);
     lblWallpaper = Label(client, u"lblWallpaper"_s, u"Wallpaper:"_s, 90, 1260, 1410, 240);
     cmbWallpaper = Place(new usrHomeImages(client), u"cmbWallpaper"_s, 90, 1485, 2220, 315);
     Label1 = Label(client, u"Label1"_s, u"Mouse Trails:"_s, 90, 1845, 1410, 240);
@@ -133,35 +128,39 @@ void frmMainControls::SetupLinks()
 
     cmdLink = new ControlArray(u"cmdLink"_s, client);
     const QFont smallFont = Font(u"Small Fonts"_s, 6.75);
+    // The arrows have no caption: they draw a symbol in a font of their own.
     const struct {
+        LinkButton index;
         QString caption;
         int left;
         int width;
-    } buttons[] = {{u"Add..."_s, 90, 540},
-                   {u"Edit..."_s, 630, 540},
-                   {u"Del"_s, 1170, 540},
-                   {QString(), 1710, 315},
-                   {QString(), 2025, 315}};
-    for (qint16 index = 0; index < qint16(std::size(buttons)); ++index) {
-        auto* button = cmdLink->Add(index, new QPushButton(buttons[index].caption, client));
-        Twips::Place(button, buttons[index].left, 4410, buttons[index].width, 330);
-        if (!buttons[index].caption.isEmpty())
+        char16_t symbol, arrow;
+        QString toolTip;
+    } buttons[] = {{cmdLinkAdd, u"Add..."_s, 90, 540, 0, 0, {}},
+                   {cmdLinkEdit, u"Edit..."_s, 630, 540, 0, 0, {}},
+                   {cmdLinkDel, u"Del"_s, 1170, 540, 0, 0, {}},
+                   {cmdLinkUp, {}, 1710, 315, 0xE1, u'\u2191', u"Move Up"_s},
+                   {cmdLinkDown, {}, 2025, 315, 0xE2, u'\u2193', u"Move Down"_s}};
+    for (const auto& b : buttons) {
+        auto* button = cmdLink->Add(b.index, new QPushButton(b.caption, client));
+        Twips::Place(button, b.left, 4410, b.width, 330);
+        button->setToolTip(b.toolTip);
+        if (b.caption.isEmpty())
+            SetArrow(button, b.symbol, b.arrow);
+        else
             button->setFont(smallFont);
     }
-    // The arrows take a font of their own.
-    SetArrow(cmdLink->Item<QPushButton>(3), 0xE1, u'\u2191');
-    cmdLink->Item<QPushButton>(3)->setToolTip(u"Move Up"_s);
-    SetArrow(cmdLink->Item<QPushButton>(4), 0xE2, u'\u2193');
-    cmdLink->Item<QPushButton>(4)->setToolTip(u"Move Down"_s);
 }
 
 void frmMainControls::SetupMenus(QMainWindow* window)
 {
+    // A caption "-" makes a plain separator line, with no text of its own to show.
     const auto addItems = [window](QMenu* menu, ControlArray* items,
                                    const QList<std::pair<qint16, QString>>& captions) {
         for (const auto& [index, caption] : captions) {
-            auto* action = items->Add(index, new QAction(caption, window));
-            action->setSeparator(caption == u"-"_s);
+            const bool separator = caption == u"-"_s;
+            auto* action = items->Add(index, new QAction(separator ? QString() : caption, window));
+            action->setSeparator(separator);
             menu->addAction(action);
         }
     };
@@ -170,40 +169,38 @@ void frmMainControls::SetupMenus(QMainWindow* window)
     tmnuFile->setObjectName(u"tmnuFile"_s);
     mnuFile = new ControlArray(u"mnuFile"_s, window);
     addItems(tmnuFile, mnuFile,
-             {{10, u"&Save"_s},
-              {15, u"-"_s},
-              {16, u"Import Picture..."_s},
-              {17, u"Open Folder In Explorer"_s},
-              {19, u"-"_s},
-              {20, u"E&xit"_s}});
-    mnuFile->Item<QAction>(10)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+             {{mnuFileSave, u"&Save"_s},
+              {mnuFileSaveEnd, u"-"_s},
+              {mnuFileImport, u"Import Picture..."_s},
+              {mnuFileOpenFolder, u"Open Folder In Explorer"_s},
+              {mnuFileExitAbove, u"-"_s},
+              {mnuFileExit, u"E&xit"_s}});
+    mnuFile->Item<QAction>(mnuFileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
     tmnuColors = new QMenu(u"Colors"_s, window);
     tmnuColors->setObjectName(u"tmnuColors"_s);
     mnuColors = new ControlArray(u"mnuColors"_s, window);
     addItems(tmnuColors, mnuColors,
-             {{0, u"Background..."_s},
-              {1, u"Text..."_s},
-              {2, u"Link..."_s},
-              {3, u"Visited Link..."_s},
-              {4, u"Active Link..."_s}});
+             {{mnuColorsBackground, u"Background..."_s},
+              {mnuColorsText, u"Text..."_s},
+              {mnuColorsLink, u"Link..."_s},
+              {mnuColorsVisited, u"Visited Link..."_s},
+              {mnuColorsActive, u"Active Link..."_s}});
 }
 
-void frmMainControls::SetupTabOrder()
+QList<QWidget*> frmMainControls::TabControls() const
 {
-    QWidget* const order[] = {txtTitle,
-                              txtName,
-                              FocusTaker(cmbWallpaper),
-                              cmdColors,
-                              lstLinks,
-                              cmdLink->Item<QPushButton>(0),
-                              cmdLink->Item<QPushButton>(1),
-                              cmdLink->Item<QPushButton>(2),
-                              cmdLink->Item<QPushButton>(3),
-                              cmdLink->Item<QPushButton>(4),
-                              cmdUpdatePreview,
-                              FocusTaker(ieBrowser),
-                              FocusTaker(cmbMouseTrails)};
-    for (size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    return {txtTitle,
+            txtName,
+            cmbWallpaper,
+            cmdColors,
+            lstLinks,
+            cmdLink->Item<QPushButton>(cmdLinkAdd),
+            cmdLink->Item<QPushButton>(cmdLinkEdit),
+            cmdLink->Item<QPushButton>(cmdLinkDel),
+            cmdLink->Item<QPushButton>(cmdLinkUp),
+            cmdLink->Item<QPushButton>(cmdLinkDown),
+            cmdUpdatePreview,
+            ieBrowser,
+            cmbMouseTrails};
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QtGlobal>
+
 class ControlArray;
 class LinksListModel;
 class QFrame;
@@ -13,6 +16,25 @@ class QWidget;
 class WebBrowser;
 class usrHomeImages;
 
+// The indices of the window's control arrays, which their handlers dispatch on.
+enum LinkButton : qint16 { cmdLinkAdd, cmdLinkEdit, cmdLinkDel, cmdLinkUp, cmdLinkDown };
+enum FileMenuItem : qint16 {
+    mnuFileSave = 10,
+    mnuFileSaveEnd = 15,
+    mnuFileImport = 16,
+    mnuFileOpenFolder = 17,
+    mnuFileExitAbove = 19,
+    mnuFileExit = 20
+};
+// The Colors menu's items, in the order of the page's colours they edit.
+enum ColorsMenuItem : qint16 {
+    mnuColorsBackground,
+    mnuColorsText,
+    mnuColorsLink,
+    mnuColorsVisited,
+    mnuColorsActive
+};
+
 // The controls of the home page editor window, each at its place in twips in the client area,
 // with its caption, font, tab order and objectName. The window owns them all; this only builds
 // them and keeps pointers to them, as a Designer form class does.
@@ -20,9 +42,8 @@ class frmMainControls
 {
 public:
     void SetupUi(QMainWindow* window);
-    // The web view makes the widget that takes its focus when it is first given a page: the tab
-    // order is set once it has one.
-    void SetupTabOrder();
+    // The controls in the order that Tab walks them.
+    QList<QWidget*> TabControls() const;
 
     QWidget* client = nullptr;
     QLabel* lblTitle = nullptr;

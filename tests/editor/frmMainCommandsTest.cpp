@@ -17,7 +17,7 @@ namespace
 TEST_F(Editor, SavesEveryEditOfASession)
 {
     CWebPage page = Page(2, u"gone.gif"_s);
-    page.SetTitle(QString(200, u'W'));
+    page.SetTitle(QString(40000, u'W')); // beyond the text box's own limit
     page.SetWallpaper(u"gone.jpg"_s);
     Open(page);
     // A long text reads from its start. A wallpaper that the folder lacks shows "(None)", and is
@@ -25,6 +25,7 @@ TEST_F(Editor, SavesEveryEditOfASession)
     EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->cursorPosition(), 0);
     EXPECT_EQ(Child<usrHomeImages>(u"cmbWallpaper"_s)->Text(), None);
     PressCtrlS();
+    EXPECT_EQ(SavedSettings().value(1), page.Title());
     EXPECT_EQ(SavedSettings().value(3), u"gone.jpg"_s);
     Child(u"cmbWallpaper"_s)->setFocus();
     Child(u"cmbMouseTrails"_s)->setFocus();

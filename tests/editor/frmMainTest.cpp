@@ -1,7 +1,11 @@
+#include "common/TabWalk.h"
 #include "editor/EditorFixture.h"
+#include "toolkit/WebBrowser.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +36,8 @@ TEST_F(Editor, AsksOnEveryCloseAndSavesOnYes)
         EXPECT_EQ(question.text, u"Save Home Page before exiting?"_s);
         EXPECT_EQ(question.buttons, QStringList({u"No"_s, u"Yes"_s}));
         EXPECT_EQ(failure.text.contains(DisplayPath(app.Path() + u"\\home\\qzhome.html"_s)), fails);
+        EXPECT_EQ(failure.text.contains(u"settings were saved, but the home page itself was not"_s),
+                  fails);
         EXPECT_EQ(window->isVisible(), fails);
         if (fails) {
             QDir(app.NativeFile(u"home/qzhome.html"_s)).removeRecursively();
@@ -135,6 +141,53 @@ TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
     }
 }
 
+// Shows the preview anew and waits until the page is up in the web view.
+void ShowPreview(QWidget* window)
+{
+    QSignalSpy loaded(window->findChild<WebBrowser*>(u"ieBrowser"_s), &WebBrowser::loadFinished);
+    ClickButton(window, u"cmdUpdatePreview"_s);
+    ASSERT_TRUE(loaded.wait(20000));
+}
+
+QStringList Reversed(QStringList list)
+{
+    std::reverse(list.begin(), list.end());
+    return list;
+}
+
+// Tab and Shift+Tab walk round the whole window, through the links of the page in the preview,
+// after every preview; the same in the link dialog, whose preview has no links.
+TEST_F(Editor, TabWalksRoundTheWindowThroughThePreviewsLinks)
+{
+    Open(Page(2));
+    const QStringList ring = {u"txtTitle"_s,         u"txtName"_s,          u"cmbWallpaper"_s,
+                              u"cmdColors"_s,        u"lstLinks"_s,         u"cmdLink_0"_s,
+                              u"cmdLink_1"_s,        u"cmdLink_2"_s,        u"cmdLink_3"_s,
+                              u"cmdLink_4"_s,        u"cmdUpdatePreview"_s, u"ieBrowser:Link 1"_s,
+                              u"ieBrowser:Link 2"_s, u"cmbMouseTrails"_s,   u"txtTitle"_s};
+    for (int preview = 0; preview < 2; ++preview) {
+        ShowPreview(window.get());
+        Child(u"txtTitle"_s)->setFocus();
+        EXPECT_EQ(TabWalk(window.get(), int(ring.size()) - 1), ring);
+        EXPECT_EQ(TabWalk(window.get(), int(ring.size()) - 1, false), Reversed(ring));
+    }
+
+    const QStringList dialogRing = {u"cmbImages"_s,        u"txtTitle"_s,           u"txtURL"_s,
+                                    u"cmdUpdatePreview"_s, u"ieBrowser:New Link"_s, u"cmdOK"_s,
+                                    u"cmdCancel"_s,        u"cmbImages"_s};
+    QStringList walked, walkedBack;
+    ModalDriver dialog([&](QWidget* link) {
+        ShowPreview(link);
+        link->findChild<QWidget*>(u"cmbImages"_s)->setFocus();
+        walked = TabWalk(link, int(dialogRing.size()) - 1);
+        walkedBack = TabWalk(link, int(dialogRing.size()) - 1, false);
+        ClickButton(link, u"Cancel"_s);
+    });
+    ClickButton(window.get(), u"cmdLink_0"_s);
+    EXPECT_EQ(walked, dialogRing);
+    EXPECT_EQ(walkedBack, Reversed(dialogRing));
+}
+
 // Only the web view follows the window; narrower than its left edge, it keeps its last size.
 TEST_F(Editor, PlacesTheControlsAndResizesOnlyTheWebView)
 {
@@ -152,6 +205,21 @@ TEST_F(Editor, PlacesTheControlsAndResizesOnlyTheWebView)
                                                 {u"cmdLink_4"_s, QRect(135, 294, 21, 22)}};
     for (const auto& [name, place] : places)
         EXPECT_EQ(Child(name)->geometry(), place) << qPrintable(name);
+}
+
+// The File menu as the parent sees it: each item by its caption, a separator as a plain line.
+TEST_F(Editor, TheFileMenuShowsItsItemsAndPlainSeparators)
+{
+    Open();
+    QStringList items;
+    for (const QAction* action : Child<QMenu>(u"tmnuFile"_s)->actions())
+        items << action->objectName() + u' ' +
+                     (action->isSeparator() ? u"line"_s + action->text() : action->text());
+    EXPECT_EQ(items, QStringList({u"mnuFile_10 &Save"_s, u"mnuFile_15 line"_s,
+                                  u"mnuFile_16 Import Picture..."_s,
+                                  u"mnuFile_17 Open Folder In Explorer"_s, u"mnuFile_19 line"_s,
+                                  u"mnuFile_20 E&xit"_s}));
+    EXPECT_EQ(Child<QAction>(u"mnuFile_10"_s)->shortcut(), QKeySequence(u"Ctrl+S"_s));
 }
 
 } // namespace
