@@ -26,8 +26,9 @@ QString KeepCopy(const QString& sFile)
 
     QFile file(NativePath(sFile));
     if (!file.copy(NativePath(copy)))
-        throw Error(Error::PathFileAccessError, u"\"%1\" could not be copied to \"%2\" (%3)"_s.arg(
-                                                    sFile, copy, file.errorString()));
+        throw Error(Error::PathFileAccessError,
+                    u"\"%1\" could not be copied to \"%2\" (%3)"_s.arg(
+                        DisplayPath(sFile), DisplayPath(copy), file.errorString()));
     return copy;
 }
 
@@ -43,7 +44,7 @@ QString SetAside(const QString& sFile, const Error& readError)
                       readError.Description() + u"\r\n\r\n"_s;
     try {
         message += u"The damaged file has been kept as \"%1\"; saving writes a new settings "
-                   u"file beside it."_s.arg(KeepCopy(sFile));
+                   u"file beside it."_s.arg(DisplayPath(KeepCopy(sFile)));
     } catch (const Error& copyError) {
         message += u"A copy of the damaged file could not be kept: %1. Saving will replace it, "
                    u"so copy it somewhere safe first if you want to keep it."_s.arg(

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -13,6 +15,14 @@ bool RanAsOrdinaryUser()
     if (geteuid() != 0)
         return false;
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    // A copy of the program in the temporary folder, since nobody may be unable to reach the one
+    // that runs (a checkout below root's home folder).
+    QTemporaryDir folder;
+    const QString program = folder.filePath(u"ordinary-user-test"_s);
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                      QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup;
+    EXPECT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), program) &&
+                QFile::setPermissions(folder.path(), open) && QFile::setPermissions(program, open));
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     // Root's home folder is closed to nobody; the temporary folder is open to all.
@@ -21,8 +31,7 @@ bool RanAsOrdinaryUser()
     environment.remove(u"XDG_RUNTIME_DIR"_s);
     child.setProcessEnvironment(environment);
     child.start(u"setpriv"_s,
-                {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s,
-                 QCoreApplication::applicationFilePath(),
+                {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s, program,
                  u"--gtest_filter=%1.%2"_s.arg(QString::fromUtf8(test->test_suite_name()),
                                                QString::fromUtf8(test->name()))});
     EXPECT_TRUE(child.waitForFinished(300000)) << qPrintable(child.errorString());

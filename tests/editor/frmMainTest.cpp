@@ -80,8 +80,8 @@ TEST_F(Editor, OpensOnWhatCouldBeReadAndKeepsADamagedFile)
         EXPECT_EQ(QTest::qWaitFor([&] { return driver.Ran(); }, c.problem.isEmpty() ? 300 : 10000),
                   !c.problem.isEmpty());
 
-        for (const QString& part :
-             {DisplayPath(app.Path() + u"\\home\\qzhome.dat"_s), c.problem, c.copy})
+        for (const QString& part : {DisplayPath(app.Path() + u"\\home\\qzhome.dat"_s), c.problem,
+                                    DisplayPath(app.Path() + u"\\home\\"_s + c.copy)})
             EXPECT_TRUE(c.problem.isEmpty() || seen.text.contains(part)) << qPrintable(seen.text);
         EXPECT_EQ(app.ReadFile(u"home/"_s + c.copy), c.settings);
         EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(),
