@@ -66,12 +66,13 @@ bool frmLink::focusNextPrevChild(bool bNext)
     return m_tabOrder.Move(bNext) || QDialog::focusNextPrevChild(bNext);
 }
 
+// Every handler runs as a command: a failure it does not handle is shown to the parent.
 void frmLink::ConnectEvents()
 {
     connect(ui.cmdUpdatePreview, &QPushButton::clicked, this,
-            [this] { RunCommand(this, [this] { cmdUpdatePreview_Click(); }); });
-    connect(ui.cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(ui.cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+            Command(this, &frmLink::cmdUpdatePreview_Click));
+    connect(ui.cmdOK, &QPushButton::clicked, this, Command(this, &frmLink::cmdOK_Click));
+    connect(ui.cmdCancel, &QPushButton::clicked, this, Command(this, &frmLink::cmdCancel_Click));
 }
 
 void frmLink::Form_Load()

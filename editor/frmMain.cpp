@@ -61,31 +61,27 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 }
 
 // Every handler runs as a command: a failure it does not handle is shown to the parent.
-template <class... Args> auto frmMain::Command(void (frmMain::*handler)(Args...))
-{
-    return [this, handler](Args... args) { RunCommand(this, [&] { (this->*handler)(args...); }); };
-}
-
 void frmMain::ConnectEvents()
 {
-    OnLostFocus(ui.txtTitle, Command(&frmMain::txtTitle_LostFocus));
-    OnLostFocus(ui.txtName, Command(&frmMain::txtName_LostFocus));
-    OnLostFocus(ui.cmbWallpaper, Command(&frmMain::cmbWallpaper_LostFocus));
-    OnLostFocus(ui.cmbMouseTrails, Command(&frmMain::cmbMouseTrails_LostFocus));
+    OnLostFocus(ui.txtTitle, Command(this, &frmMain::txtTitle_LostFocus));
+    OnLostFocus(ui.txtName, Command(this, &frmMain::txtName_LostFocus));
+    OnLostFocus(ui.cmbWallpaper, Command(this, &frmMain::cmbWallpaper_LostFocus));
+    OnLostFocus(ui.cmbMouseTrails, Command(this, &frmMain::cmbMouseTrails_LostFocus));
     // A picture imported through either picker is listed in both.
     for (usrHomeImages* picker : {ui.cmbWallpaper, ui.cmbMouseTrails})
         connect(picker, &usrHomeImages::NewImagesImported, this,
-                Command(&frmMain::cmbWallpaper_NewImagesImported));
+                Command(this, &frmMain::cmbWallpaper_NewImagesImported));
     connect(ui.cmdUpdatePreview, &QPushButton::clicked, this,
-            Command(&frmMain::cmdUpdatePreview_Click));
-    connect(ui.mnuFile, &ControlArray::Click, this, Command(&frmMain::mnuFile_Click));
-    connect(ui.cmdLink, &ControlArray::Click, this, Command(&frmMain::cmdLink_Click));
-    connect(ui.lstLinks, &QListView::doubleClicked, this, Command(&frmMain::lstLinks_DblClick));
+            Command(this, &frmMain::cmdUpdatePreview_Click));
+    connect(ui.mnuFile, &ControlArray::Click, this, Command(this, &frmMain::mnuFile_Click));
+    connect(ui.cmdLink, &ControlArray::Click, this, Command(this, &frmMain::cmdLink_Click));
+    connect(ui.lstLinks, &QListView::doubleClicked, this,
+            Command(this, &frmMain::lstLinks_DblClick));
     // Queued: the list finishes its drop before its rows are replaced.
     connect(ui.lstLinksRows, &LinksListModel::RowDropped, this,
-            Command(&frmMain::lstLinks_DragDrop), Qt::QueuedConnection);
-    connect(ui.cmdColors, &QPushButton::clicked, this, Command(&frmMain::cmdColors_Click));
-    connect(ui.mnuColors, &ControlArray::Click, this, Command(&frmMain::mnuColors_Click));
+            Command(this, &frmMain::lstLinks_DragDrop), Qt::QueuedConnection);
+    connect(ui.cmdColors, &QPushButton::clicked, this, Command(this, &frmMain::cmdColors_Click));
+    connect(ui.mnuColors, &ControlArray::Click, this, Command(this, &frmMain::mnuColors_Click));
     ui.client->installEventFilter(this);
 }
 

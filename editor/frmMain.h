@@ -32,7 +32,6 @@ protected:
 
 private:
     void ConnectEvents();
-    template <class... Args> auto Command(void (frmMain::*handler)(Args...));
 
     void Form_Load();
     void LoadSettingsOrReport(const QString& sFile);

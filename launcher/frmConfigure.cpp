@@ -60,13 +60,13 @@ void frmConfigure::CreateControls()
     cmdEditDesktop->setObjectName(u"cmdEditDesktop"_s);
     Twips::Place(cmdEditDesktop, 180, 540, 1725, 1410);
     connect(cmdEditDesktop, &QToolButton::clicked, this,
-            [this] { RunCommand(this, [this] { cmdEditDesktop_Click(); }); });
+            Command(this, &frmConfigure::cmdEditDesktop_Click));
 
     cmdEditBrowser = GraphicalButton(u"Browser"_s, u":/launcher/browser.xpm"_s, this);
     cmdEditBrowser->setObjectName(u"cmdEditBrowser"_s);
     Twips::Place(cmdEditBrowser, 2070, 540, 1725, 1410);
     connect(cmdEditBrowser, &QToolButton::clicked, this,
-            [this] { RunCommand(this, [this] { cmdEditBrowser_Click(); }); });
+            Command(this, &frmConfigure::cmdEditBrowser_Click));
 
     lblInfo = new QLabel(u"Click here to find out about parental keys"_s, this);
     lblInfo->setObjectName(u"lblInfo"_s);
@@ -94,7 +94,7 @@ bool frmConfigure::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             lblInfo->rect().contains(mouse->position().toPoint()))
-            RunCommand(this, [this] { lblInfo_Click(); });
+            Command(this, &frmConfigure::lblInfo_Click)();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -8,3 +8,13 @@ class QWidget;
 // parent as a message box in plain words, and the program goes on: an Error must never leave an
 // event handler, where it would end the program and lose the parent's work.
 void RunCommand(QWidget* owner, const std::function<void()>& command);
+
+// A window's event handler run as a command, to connect to the event:
+//     connect(cmdOK, &QPushButton::clicked, this, Command(this, &frmLink::cmdOK_Click));
+template <class Window, class... Args>
+auto Command(Window* window, void (Window::*handler)(Args...))
+{
+    return [window, handler](Args... args) {
+        RunCommand(window, [&] { (window->*handler)(args...); });
+    };
+}
