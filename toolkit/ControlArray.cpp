@@ -5,7 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-ControlArray::ControlArray(const QString& sName, QObject* parent) : QObject(parent), m_name(sName)
+ControlArray::ControlArray(const QString& sName, QObject* parent) : QObject(parent)
 {
     setObjectName(sName);
 }
@@ -13,7 +13,7 @@ ControlArray::ControlArray(const QString& sName, QObject* parent) : QObject(pare
 void ControlArray::Insert(qint16 iIndex, QObject* element)
 {
     Q_ASSERT(!m_items.contains(iIndex));
-    element->setObjectName(m_name + u'_' + QString::number(iIndex));
+    element->setObjectName(objectName() + u'_' + QString::number(iIndex));
     m_items.insert(iIndex, element);
     const auto click = [this, iIndex] { emit Click(iIndex); };
     if (auto* button = qobject_cast<QAbstractButton*>(element))

@@ -31,14 +31,11 @@ public:
     QObject* Item(qint16 iIndex) const { return m_items.value(iIndex); }
     template <class T> T* Item(qint16 iIndex) const { return qobject_cast<T*>(Item(iIndex)); }
 
-    const QString& Name() const { return m_name; }
-
 signals:
     void Click(qint16 iIndex);
 
 private:
     void Insert(qint16 iIndex, QObject* element);
 
-    QString m_name;
     QMap<qint16, QPointer<QObject>> m_items;
 };

@@ -15,10 +15,6 @@ constexpr int ToPixels(int iTwips)
 {
     return qRound(double(iTwips) / PerPixel);
 }
-constexpr int FromPixels(int iPixels)
-{
-    return iPixels * PerPixel;
-}
 
 // Puts widget at the rectangle given in twips, relative to its parent's client area.
 void Place(QWidget* widget, int iLeft, int iTop, int iWidth, int iHeight);
