@@ -1,5 +1,6 @@
 #include "launcher/Program.h"
 
+#include "launcher/WebEngineWarmUp.h"
 #include "launcher/frmConfigure.h"
 #include "toolkit/GuiStartup.h"
 
@@ -27,6 +28,7 @@ frmConfigure* StartProgram()
     PrepareGuiFonts();
     auto* controlCenter = new frmConfigure();
     controlCenter->setAttribute(Qt::WA_DeleteOnClose);
+    new WebEngineWarmUp(controlCenter);
     controlCenter->show();
     return controlCenter;
 }
