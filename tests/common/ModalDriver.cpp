@@ -74,6 +74,12 @@ void TypeInto(QWidget* window, const QString& sObjectName, const QString& sText)
     }
 }
 
+void Activate(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
 void PressKey(QWidget* window, Qt::Key key)
 {
     QWidget* target = window->focusWidget();

@@ -39,3 +39,5 @@ private:
 void ClickButton(QWidget* window, const QString& sTextOrName);
 void TypeInto(QWidget* window, const QString& sObjectName, const QString& sText);
 void PressKey(QWidget* window, Qt::Key key);
+// Makes the window the active one, as a click on it would, and waits until it is.
+void Activate(QWidget* window);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Files.h"
 #include "common/MessageBoxSeen.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
@@ -53,18 +54,12 @@ protected:
             page->SaveSettings(app.Path() + QStringLiteral("\\home\\qzhome.dat"));
         window = std::make_unique<frmMain>();
         window->show();
-        Activate();
-    }
-
-    void Activate() const
-    {
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        Activate(window.get());
     }
 
     void PressCtrlS() const
     {
-        Activate();
+        Activate(window.get());
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     }
 
@@ -78,13 +73,6 @@ protected:
     {
         const QByteArray saved = app.ReadFile(QStringLiteral("home/qzhome.dat"));
         return QString::fromLatin1(saved).remove(u'"').remove(u'\r').split(u'\n');
-    }
-
-    static QByteArray Golden(const QString& sFile)
-    {
-        QFile file(QStringLiteral(QZ_TEST_DATA "/golden/") + sFile);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
-        return file.readAll();
     }
 
     TempAppFolder app;

@@ -1,5 +1,6 @@
 #include "launcher/Program.h"
 
+#include "common/Files.h"
 #include "common/MessageBoxSeen.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
@@ -28,12 +29,6 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-QByteArray ReadFile(const QString& sNative)
-{
-    QFile file(sNative);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray Starter(const QString& sName)
 {
     return ReadFile(QStringLiteral(QZ_DATA "/home/") + sName);
@@ -42,12 +37,6 @@ QByteArray Starter(const QString& sName)
 void Click(QWidget* window, const QString& sName)
 {
     QTest::mouseClick(window->findChild<QWidget*>(sName), Qt::LeftButton);
-}
-
-void Activate(QWidget* window)
-{
-    QApplication::setActiveWindow(window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
 // The program started as main starts it, on an application folder of its own, with what it asks
@@ -154,9 +143,8 @@ TEST_F(Program, AddsALinkSetsAColourSavesAndCloses)
     editor->close();
 
     EXPECT_TRUE(linkDialog.Ran() && colorDialog.Ran() && question.Ran());
-    const QString golden = QStringLiteral(QZ_TEST_DATA "/golden/afternoon.");
-    EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s), ReadFile(golden + u"dat"_s));
-    EXPECT_EQ(app.ReadFile(u"home/qzhome.html"_s), ReadFile(golden + u"html"_s));
+    EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s), Golden(u"afternoon.dat"_s));
+    EXPECT_EQ(app.ReadFile(u"home/qzhome.html"_s), Golden(u"afternoon.html"_s));
 }
 
 // The hearts of the starter page follow the mouse pointer across the editor's preview.

@@ -1,3 +1,4 @@
+#include "common/Files.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
 #include "model/CWebPage.h"
@@ -13,12 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
-
-QByteArray Golden(const QString& fileName)
-{
-    QFile file(QStringLiteral(QZ_TEST_DATA "/golden/") + fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray WithLine(const QByteArray& file, int line, const QByteArray& text)
 {
