@@ -6,8 +6,9 @@
 namespace App
 {
 
-// The application folder, the folder that holds the program, as "\"-separated text without a
-// trailing backslash (a root keeps its own). Every file of the program lies under it.
+// The folder the program lies in, as "\"-separated text without a trailing backslash (a root
+// keeps its own). The program's own files are all below it, so a copy of the folder takes them
+// along.
 QString Path();
 
 // A file or folder below the application folder, given by its relative path ("home\qzhome.dat").
@@ -16,7 +17,7 @@ QString File(const QString& sRelative);
 // Points the program at another application folder; tests use it to run on a folder of their own.
 void SetPath(const QString& sPath);
 
-// "QzBrowser Editor": the caption of every message box that gives none of its own.
+// "QzBrowser Editor", also the caption of a message box that is given none.
 QString Title();
 
 } // namespace App

@@ -43,8 +43,8 @@ bool PathExists(const QString& sPath)
 
 bool FolderExists(const QString& sFolder)
 {
-    // A folder whose probe file has the root for its folder is a root: it has no entry of its
-    // own to look for, so it exists when a file can be created in it.
+    // Only for a root is the probe's folder its root. No folder lists a root, so writing in it is
+    // the only way to see that it is there.
     const QString probe = AddBackslash(sFolder) + u"foo.$$$"_s;
     if (GetPathPart(probe, PartFolder, false) == GetPathPart(probe, PartRoot, false))
         return IsFolderWritable(sFolder);

@@ -5,9 +5,9 @@
 #include <QtGlobal>
 #include <exception>
 
-// A failure as the program reports it: a number and a description in plain words. The numbers are
-// the classic BASIC runtime numbers, so a message can say "Error 53" and mean the same thing
-// everywhere in the program. It travels up the calls until an operation that handles it.
+// Thrown up to the command that can handle it or show it (RunCommand), so that no function on
+// the way has to pass a failure on by hand. The numbers are the classic BASIC runtime ones, so
+// "Error 53" means the same thing in every message.
 class Error : public std::exception
 {
 public:

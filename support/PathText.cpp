@@ -20,7 +20,7 @@ QString TrimSpaces(const QString& sText)
     return sText.sliced(first, last - first);
 }
 
-// A root such as "C:\" keeps its backslash: only a longer path loses it.
+// "C:" without its "\" would name the drive's current folder, not its root.
 bool EndsInRemovableBackslash(const QString& sPath)
 {
     return sPath.endsWith(Backslash) && sPath.size() > 3;

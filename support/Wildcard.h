@@ -4,11 +4,9 @@
 #include <QString>
 #include <QStringView>
 
-// A file-name pattern, compared character by character and case-sensitively: "*" stands for any
-// run of characters (none included), "?" for any one character, "#" for any one digit, "[list]"
-// for any one character of the list and "[!list]" for any one not in it, where a list may hold
-// ranges such as "a-z". Every other character stands for itself. A pattern with a "[" that is
-// never closed matches no name.
+// A file-name pattern: "*" any run, "?" any character, "#" a digit, "[a-cx]" one of a list and
+// "[!a-cx]" one not in it. Matched by hand, case-sensitively, so that a pattern picks the same
+// files on every file system. A "[" that is never closed matches no name.
 class Wildcard
 {
 public:

@@ -4,37 +4,41 @@
 #include <QStringList>
 #include <QtGlobal>
 
-// Stateless procedures on "\"-separated path text, files and folders. None of them raises an
-// error: a file or folder that cannot be found or tested gives false or empty text.
+// Questions about "\"-separated paths, files and folders. None of them throws: to their callers
+// a file that cannot be found or tested is an answer (false, empty text), not a failure.
 namespace basProcs
 {
 
-// The trimmed path ending in "\" ("C:\Prog" and " C:\Prog\ " both give "C:\Prog\").
+// The trimmed path, ending in "\" so that a name can be appended to it.
 QString AddBackslash(const QString& sPath);
-// The trimmed path without its final "\", unless that would leave a root ("C:\" stays "C:\");
-// a path that does not end in "\" comes back exactly as passed in.
+// Drops a final "\", except a drive root's: "C:" alone would mean the drive's current folder.
+// A path without one comes back as given, untrimmed.
 QString RemoveBackslash(const QString& sPath);
-// Whether a file or folder entry exists at the path; a root is no entry and is reported missing.
+// True for a file and for a folder. False for a root such as "C:\", which no folder lists:
+// FolderExists is the test for those.
 bool PathExists(const QString& sPath);
-// Whether the folder exists; a root counts as existing when a file can be created in it.
+// Unlike PathExists also true for a root, provided a file can be written there: writing is the
+// only test a root answers.
 bool FolderExists(const QString& sFolder);
-// Whether a file can be created, written and deleted in the folder.
+// Found out by writing and deleting a test file: permissions alone do not tell (read-only media,
+// network shares).
 bool IsFolderWritable(const QString& sFolder);
-// Creates a new empty file with a unique name (the first three characters of the prefix, a
-// hexadecimal number and ".tmp") in the folder, or in the system's temporary folder, and returns
-// its full path; empty text when the folder cannot take it.
+// Creates an empty file of the caller's own, such as "tst1A2F.tmp" for the prefix "tst", in the
+// folder (the system's temporary folder without one) and returns its path; empty text when the
+// folder cannot take it.
 QString GetTempFile(const QString& sPrefix);
 QString GetTempFile(const QString& sPrefix, const QString& sFolder);
-// The text before its first NUL character, or the whole text when it holds none.
+// For text out of a fixed-size buffer: what stands before the first NUL, or all of it.
 QString TrimAtNull(const QString& sText);
-// The items between the delimiters, empty ones included ("a,,b" gives "a", "", "b"). With
-// bIgnoreTrailingDelimiter a final delimiter adds no empty item; an empty text then gives none.
+// Every piece between delimiters, empty ones too, so that an item's place in the text is its
+// place in the list. bIgnoreTrailingDelimiter lets a list end in a delimiter ("*.gif,") without
+// an empty last item.
 QStringList SplitToArray(const QString& sText, const QString& sDelimiter,
                          bool bIgnoreTrailingDelimiter);
 
 enum PathPart : int { PartFolder = 0, PartFileName = 1, PartExtension = 2, PartRoot = 5 };
-// One part of a path: its folder, file name, extension or root. A path that ends in "\" is
-// returned whole (trimmed) for every part.
+// The folder, file name, extension or root of a path. A path ending in "\" has no file name to
+// cut off, so every part of it is the whole path, trimmed.
 QString GetPathPart(const QString& sPath, int iPart = PartFolder, bool bStripSeparator = true);
 
 // Appends to results the full path of every file below sFolder, depth first, whose name matches
