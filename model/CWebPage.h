@@ -5,18 +5,19 @@
 #include <QString>
 #include <QtGlobal>
 
-// The home page the parent edits (Mode 0) or, as an entry of a page's Links, one link (Mode 1)
-// with its caption (Name), picture (MainPicture) and address (MainLink). Every property stores
-// exactly what it is given. A colour is 0x00BBGGRR, red in the low byte; -1 means not set.
+// The home page (Mode 0), and each of its links too (Mode 1), of which only Name (the caption),
+// MainPicture and MainLink count: one class, so that the generator draws a link alike on the page
+// and in the link dialog's preview. Setters store exactly what they are given, blanks included.
+// Colours are 0x00BBGGRR, as the colour dialog gives them; -1 is not set.
 class CWebPage
 {
 public:
-    // What a page is, by its Mode. A page of any other Mode is written with an empty body.
+    // Mode is a plain number, never checked: GeneratePage writes any other value as an empty body.
     enum PageMode : qint32 { HomePage = 0, LinkRecord = 1 };
 
-    // Reads the settings file into this page; an Error when the file cannot be read whole.
-    // Nothing changes unless the file opens and starts with the right header; after that each
-    // value read stays, and Links holds the links read so far.
+    // Reads the settings file into this page; an Error when it cannot be read whole. A wrong
+    // header changes nothing, but past the header nothing is rolled back: what a damaged file
+    // still holds stays in the page, for the editor to show and keep.
     void LoadSettings(const QString& sFile);
     // Writes this page into the settings file, replacing it whole or not at all.
     void SaveSettings(const QString& sFile) const;
@@ -48,7 +49,6 @@ public:
     const QString& MainLink() const { return m_mainLink; }
     void SetMainLink(QString vNewValue) { m_mainLink = std::move(vNewValue); }
 
-    // The page's own links, not a copy.
     Collection& Links() { return m_links; }
     const Collection& Links() const { return m_links; }
 

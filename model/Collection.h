@@ -6,12 +6,13 @@
 
 class CWebPage;
 
-// The links of a page in display order, positions counted from 1. Links are shared by
-// reference: the link dialog edits the very object that stands here.
+// A page's links. Positions count from 1, as the links list's item data does. The links are
+// shared, so that the link dialog can edit one in place while it stays in the list.
 class Collection
 {
 public:
-    // The most links a page can hold: the editor's 16-bit counters must count one past the last.
+    // The settings file counts links in 16 bits, and a 16-bit loop over 32767 links overflows
+    // stepping past the last: one less keeps every reader of the file safe.
     static constexpr qint32 MaxCount = 32766;
 
     qint32 Count() const { return static_cast<qint32>(m_links.size()); }

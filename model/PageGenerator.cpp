@@ -78,7 +78,7 @@ void PageGenerator::WriteHomeBody()
     m_out.WriteLine("</center></div>"_L1);
 }
 
-// Seven pictures for the trail script to move after the mouse pointer; only the first starts
+// trails.js finds the seven pictures by their ids; dot0 leads at the pointer itself, so it stays
 // hidden.
 void PageGenerator::WriteMouseTrail()
 {
@@ -94,7 +94,8 @@ void PageGenerator::WriteMouseTrail()
     m_out.WriteLine("<SCRIPT LANGUAGE=\"JavaScript\" SRC=\"trails.js\"></SCRIPT>"_L1);
 }
 
-// Two links to a row; after an odd number of links the last row ends in an empty cell.
+// Every row has both cells, the second left empty after an odd last link, so that the table
+// keeps its two columns.
 void PageGenerator::WriteLinksTable()
 {
     const Collection& links = m_page.Links();

@@ -3,9 +3,8 @@
 #include <QLatin1StringView>
 #include <QStringView>
 
-// The settings file: one quoted value a line. The header, the page's title, heading and
-// wallpaper, its five colours, its mouse trail picture, reserved lines, the number of links, and
-// three lines for each link: its caption, picture and address.
+// Where things stand in the settings file, one quoted value a line. The order of the values lives
+// in CWebPage::LoadSettings and CWebPage::SaveSettings, which must keep to the same one.
 namespace SettingsLayout
 {
 

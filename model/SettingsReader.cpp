@@ -52,8 +52,8 @@ QByteArray Undoubled(QByteArrayView line)
     return value;
 }
 
-// The number at the start of a value: blanks skipped, an optional minus sign, decimal digits.
-// Anything after it is passed over, and a value without digits is 0. Nothing beyond 32 bits.
+// Lenient, so that a file edited by hand still reads: leading blanks, a sign and digits count, the
+// rest is passed over, and no digits read as 0. Nothing once it outgrows 32 bits.
 std::optional<qint64> LeadingNumber(QStringView text)
 {
     constexpr qint64 beyond = qint64(std::numeric_limits<quint32>::max()) + 1;

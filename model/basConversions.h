@@ -7,13 +7,12 @@
 namespace basConversions
 {
 
-// The red, green and blue parts of the colour as decimal text, in that order, separated by
-// sSeparator: 33023 with "," gives "255,128,0".
+// Red, green and blue as decimal numbers joined by sSeparator, red first although it is the low
+// byte: 0x123456 with "," gives "86,52,18".
 QString ColorToRGB(qint32 lColor, const QString& sSeparator);
 
-// The parts of a decimal colour text, split at sSeparator, as six upper-case hexadecimal digits
-// (two for each part, zero-filled; more when a part is above 255): "255,128,0" gives "FF8000".
-// Parts after the third are ignored; Error 9 when there are fewer than three.
+// Back from decimal text to upper-case hexadecimal, two digits a part: "86,52,18" gives "563412".
+// A part above 255 takes more than two. Extra parts are passed over; fewer than three is Error 9.
 QString RGBToHex(const QString& sRGB, const QString& sSeparator);
 
 } // namespace basConversions

@@ -7,8 +7,8 @@
 namespace basWebSafeColorProcs
 {
 
-// The colour (0x00BBGGRR) as HTML colour text: "#" and six upper-case hexadecimal digits, red
-// first. 255 gives "#FF0000".
+// HTML writes red first, where the colour value keeps it in the low byte: 0x123456 gives
+// "#563412".
 QString ColorToHtml(qint32 lColor);
 
 } // namespace basWebSafeColorProcs
