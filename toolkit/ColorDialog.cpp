@@ -12,7 +12,6 @@ namespace basProcs
 namespace
 {
 
-// Colour values hold red in the lowest byte, then green, then blue (0x00BBGGRR).
 QColor ToQColor(qint32 lColor)
 {
     return QColor(lColor & 0xFF, (lColor >> 8) & 0xFF, (lColor >> 16) & 0xFF);
@@ -30,10 +29,9 @@ int& NextCustomColor()
     return next;
 }
 
-// A new dialog would add its first custom colour to the first box, over one added in an earlier
-// dialog: it is moved on to where the earlier ones stopped. The grid of boxes has no interface of
-// its own, but tells the dialog of a box the parent moves to, as it does here, by a signal.
-// Returns where the next box stands once the dialog has added the colours it adds.
+// A new dialog adds its first custom colour to the first box, over one an earlier dialog added.
+// The grid of boxes has no interface, so it is made to send the signal of a move to a box, which
+// points the dialog past the earlier colours. Returns the box after the last one this one adds.
 std::function<int()> ContinueCustomColors(QColorDialog& dialog)
 {
     const int first = NextCustomColor();

@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QString>
 
-// Controls of one kind that share a name and one handler, told apart by an index (indices need
-// not be contiguous):
+// Controls with one handler, which learns from an index which of them was used. Indices may leave
+// gaps, as the File menu's do (10, 15, 16, ...):
 //
 //     auto* cmdLink = new ControlArray(u"cmdLink"_s, this);
 //     cmdLink->Add(3, new QPushButton(this))->setToolTip(u"Move Up"_s);

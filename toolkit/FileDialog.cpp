@@ -16,8 +16,8 @@ namespace
 // Longer chosen paths are refused as a failed dialog, so no caller ever meets one.
 constexpr qsizetype MaxFileName = 254;
 
-// The folder the dialog opens on: the given one without a final "\" (a root keeps it), or the
-// application folder when the given one does not exist.
+// The given folder without a final "\" (a root keeps it). A missing one is replaced by the
+// application folder, so that the dialog never opens somewhere arbitrary.
 QString StartFolder(const QString& sInitialFolder)
 {
     QString folder = sInitialFolder;

@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// Opens a folder or document ("\"-separated path) with the application the system uses for it,
-// and returns at once; whether that worked is not reported.
+// Hands a folder or document ("\"-separated path) to the desktop's default application without
+// waiting; no caller has anything to do when it fails, so nothing is reported.
 void ShellOpen(const QString& sPath);

@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Window geometry is written in twips, 1/1440 inch: 15 twips to a pixel at 96 dots per inch.
-// Qt scales these logical pixels itself on screens of other densities.
+// The windows are placed in twips, the unit their layouts were drawn in: 15 to a logical pixel.
+// Qt maps logical pixels to the screen's density, so nothing here needs to.
 namespace Twips
 {
 
@@ -16,7 +16,7 @@ constexpr int ToPixels(int iTwips)
     return qRound(double(iTwips) / PerPixel);
 }
 
-// Puts widget at the rectangle given in twips, relative to its parent's client area.
+// The rectangle is in the parent's coordinates, as setGeometry takes it.
 void Place(QWidget* widget, int iLeft, int iTop, int iWidth, int iHeight);
 
 } // namespace Twips

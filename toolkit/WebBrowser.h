@@ -10,8 +10,7 @@ class WebBrowser : public QWebEngineView
 public:
     explicit WebBrowser(QWidget* parent = nullptr);
 
-    // Starts showing the file at sPath ("\"-separated, not a URL) in place of what is shown now,
-    // and returns without waiting for it to load. The file is read anew every time, also when the
-    // path is the one already shown.
+    // Loads the file at sPath ("\"-separated, not a URL) and returns at once. It is read afresh
+    // every time, also when it is the page already shown: the previews are rewritten in place.
     void Navigate(const QString& sPath);
 };
