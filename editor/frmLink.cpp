@@ -81,7 +81,7 @@ void frmLink::Form_Load()
     ui.cmbImages->SetListIndex(0);
 }
 
-// The preview shows what the dialog holds now, through a page of its own; the link is untouched.
+// Built from the controls on a page of its own, so that Cancel still leaves the link untouched.
 void frmLink::cmdUpdatePreview_Click()
 {
     CWebPage preview;

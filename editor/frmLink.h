@@ -8,9 +8,9 @@
 
 class CWebPage;
 
-// The modal dialog in which the parent edits one link of the home page: its picture, caption and
-// address, with a preview of the link as the page will show it. It edits the link object itself,
-// shared with the page's links, and writes into it only on OK:
+// The modal dialog for one link: its picture, caption and address, with a preview. It works on
+// the page's own link object rather than a copy, so that OK needs no hand-back; nothing is
+// written into it before OK:
 //
 //     frmLink dialog(this);
 //     dialog.SetWebPage(link);
@@ -23,11 +23,12 @@ class frmLink : public QDialog
 public:
     explicit frmLink(QWidget* parent);
 
-    // The link being edited; empty again once the dialog has closed.
+    // Released as the dialog closes, so that a dialog kept after exec() holds on to no link.
     std::shared_ptr<CWebPage> WebPage() const { return m_webPage; }
     void SetWebPage(std::shared_ptr<CWebPage> vNewValue) { m_webPage = std::move(vNewValue); }
 
-    // Fills the controls from the link and shows the preview; a step that fails is passed over.
+    // Fills the controls from the link and shows the preview. A step that fails is passed over: a
+    // preview that cannot be written must not keep the dialog from opening.
     void UpdateFields();
 
     // Every way of closing the dialog ends here: OK, Cancel, Esc and the close box.

@@ -167,7 +167,7 @@ void frmMain::cmdUpdatePreview_Click()
 
 void frmMain::mnuFile_Click(qint16 iIndex)
 {
-    // Choosing a menu item leaves the focus where it is; moving it commits the field being edited.
+    // A menu takes no focus, so the field being edited still has it: moving it commits the edit.
     ui.cmdUpdatePreview->setFocus();
     switch (iIndex) {
     case mnuFileSave:
@@ -234,8 +234,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Only the web view follows the window: it keeps its left and top and fills the rest of the
-// client area. A client area narrower than its left edge leaves it as it was.
+// The left column keeps its layout and the web view takes all the room to its right. A window
+// narrower than the column leaves the view at its last size rather than a negative width.
 void frmMain::Form_Resize()
 {
     WebBrowser* browser = ui.ieBrowser;

@@ -10,10 +10,10 @@
 
 class CWebPage;
 
-// The home page editor: the page's fields on the left, a live preview of the page on the right.
-// It loads the page from home\qzhome.dat when it is created, copies each edit into the page when
-// the edited control loses the input focus, and writes home\qzhome.dat and home\qzhome.html on
-// Save. Closing it always asks whether to save first; a save that fails keeps it open.
+// The home page editor: the page's fields on the left, its preview on the right. An edit reaches
+// the page only when its control loses the focus, which is why the File menu moves the focus
+// before it acts (a click on a button moves it anyway). Save writes home\qzhome.dat, then
+// home\qzhome.html. Closing always asks whether to save; a save that fails keeps the window.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -21,8 +21,8 @@ class frmMain : public QMainWindow
 public:
     explicit frmMain(QWidget* parent = nullptr);
 
-    // Copies the page into every control, rebuilds the links list and refreshes the preview.
-    // A step that fails is passed over.
+    // For when the page has changed behind the controls' back: loading, the links commands. A step
+    // that fails is passed over, so that the others still show the page.
     void UpdateFields();
 
 protected:
@@ -46,7 +46,7 @@ private:
     void mnuFile_Click(qint16 iIndex);
     void SaveHomePage();
 
-    // The links list commands and the colour commands.
+    // The links buttons and the Colors menu, in frmMainCommands.cpp.
     void cmdLink_Click(qint16 iIndex);
     void lstLinks_DblClick();
     void lstLinks_DragDrop(int iRow, int iBefore);

@@ -1,4 +1,4 @@
-// The editor window's links list commands and colour commands.
+// frmMain's handlers that change the page's links and colours.
 
 #include "editor/frmLink.h"
 #include "editor/frmMain.h"
@@ -40,7 +40,8 @@ void SetListIndex(QListView* list, int iRow)
     list->setCurrentIndex(list->model()->index(iRow, 0));
 }
 
-// Whether a command finds nothing to act on with iSelected chosen among iCount rows.
+// A command with nothing to work on (Edit with no row chosen, Up on the first row) ends quietly:
+// the click was harmless and needs no message.
 bool NothingToDo(qint16 iIndex, int iSelected, int iCount)
 {
     switch (iIndex) {
@@ -72,7 +73,7 @@ struct ColorProperty {
     void (CWebPage::*set)(qint32);
 };
 
-// The page colour that each item of the Colors menu edits, in the items' order.
+// Indexed by ColorsMenuItem: the two keep one order.
 constexpr ColorProperty Colors[] = {
     {&CWebPage::Backcolor, &CWebPage::SetBackcolor},   // mnuColorsBackground
     {&CWebPage::Forecolor, &CWebPage::SetForecolor},   // mnuColorsText
@@ -148,7 +149,6 @@ void frmMain::lstLinks_DragDrop(int iRow, int iBefore)
     SetListIndex(ui.lstLinks, row);
 }
 
-// The dialog edits the link in place and writes into it only on OK.
 void frmMain::EditLink(const std::shared_ptr<CWebPage>& link)
 {
     frmLink dialog(this);
@@ -164,7 +164,7 @@ void frmMain::cmdColors_Click()
     ui.tmnuColors->popup(ui.client->mapToGlobal(QPoint(button.left(), button.bottom() + 1)));
 }
 
-// The chosen colour is stored only when the parent confirms it; the preview shows it next time.
+// Not previewed here: the new colour shows with the next preview, as every other edit does.
 void frmMain::mnuColors_Click(qint16 iIndex)
 {
     if (iIndex < 0 || iIndex >= qint16(std::size(Colors)))

@@ -26,7 +26,7 @@ enum FileMenuItem : qint16 {
     mnuFileExitAbove = 19,
     mnuFileExit = 20
 };
-// The Colors menu's items, in the order of the page's colours they edit.
+// Each item indexes the colour table in frmMainCommands.cpp.
 enum ColorsMenuItem : qint16 {
     mnuColorsBackground,
     mnuColorsText,
@@ -67,7 +67,7 @@ public:
 
     QMenu* tmnuFile = nullptr;
     ControlArray* mnuFile = nullptr;
-    // Shown only as a pop-up menu under cmdColors, never in the menu bar.
+    // Not in the menu bar: cmdColors pops it up.
     QMenu* tmnuColors = nullptr;
     ControlArray* mnuColors = nullptr;
 

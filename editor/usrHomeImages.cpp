@@ -58,7 +58,7 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
     resize(Twips::ToPixels(DesignWidth), height());
     FitToList();
 
-    // Runs for every change of the choice, by the user or by code, as the import entry needs.
+    // currentIndexChanged, not activated: the import entry must act when code chooses it too.
     connect(m_cmbImages, &QComboBox::currentIndexChanged, this, [this] {
         ShowThumbnail(m_cmbImages->currentIndex());
         cmbImages_Click();
@@ -202,8 +202,8 @@ void usrHomeImages::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-// The host chooses the width and the list fills it; the height is the list's, one line as the
-// toolkit draws it in the current font, whatever height the host asked for.
+// Hosts place the control in twips, but the list's one line depends on the font: its height wins
+// over the host's, and the list takes the host's width.
 void usrHomeImages::FitToList()
 {
     const int listHeight = m_cmbImages->sizeHint().height();

@@ -11,28 +11,29 @@ class QComboBox;
 // Picture...)" and the bare names of the pictures found in the folder and its subfolders.
 // Choosing "(Import Picture...)" copies a picture from elsewhere into the folder and chooses it.
 // Each picture entry shows a small thumbnail beside its name once the list has been opened.
-// The host chooses the width; the height is always that of the list.
+// Hosts set only its width: its height follows the list's font.
 class usrHomeImages : public QWidget
 {
     Q_OBJECT
 
 public:
-    // The first entry, which stands for no picture; a host stores it as the empty text.
+    // Always the first entry, and never stored: PictureName gives the empty text for it.
     static constexpr QStringView NoneEntry = u"(None)";
-    // The second entry, the command that imports a picture.
+    // Always the second entry; choosing it imports a picture rather than choosing one.
     static constexpr QStringView ImportEntry = u"(Import Picture...)";
 
     explicit usrHomeImages(QWidget* parent = nullptr);
 
-    // The folder whose pictures are listed; setting it rebuilds the list.
+    // Setting it lists the new folder at once, so that a host needs no reload of its own.
     QString ImagesPath() const { return m_imagesPath; }
     void SetImagesPath(const QString& vNewValue);
 
-    // Lists the folder anew, keeping the chosen picture when it is still there, else "(None)".
+    // For pictures added behind the list's back, as through another picker. The choice stays when
+    // its picture is still listed.
     void ReloadImagesList();
 
-    // The chosen entry's text, empty when none is chosen. Setting a text that is no entry
-    // leaves the choice as it was.
+    // The chosen entry's text, empty with none chosen. Setting an unknown text changes nothing and
+    // is no error: after a reload the chosen picture may be gone.
     QString Text() const;
     void SetText(const QString& vNewValue);
 
