@@ -2,6 +2,6 @@
 
 class frmConfigure;
 
-// What the program does once its QApplication exists: it shows the Control Center, which owns
-// itself and is gone once closed. The program ends when its last window has closed.
+// Call once the QApplication exists. The Control Center deletes itself when closed; the pointer is
+// for callers that drive it, as tests do. Nothing here quits: Qt does, as the last window closes.
 frmConfigure* StartProgram();

@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// The tip of the hand's index finger: column 13 of its top row.
+// The hot spot: the fingertip in the hand cursor's picture.
 constexpr int HandHotSpotX = 13;
 constexpr int HandHotSpotY = 0;
 
@@ -82,7 +82,7 @@ void frmConfigure::CreateControls()
 
 void frmConfigure::SetTabOrder()
 {
-    // "Desktop" comes first and so has the focus when the window opens; labels take none.
+    // Labels take no focus, so the two buttons are the whole order, "Desktop" first.
     setTabOrder(cmdEditDesktop, cmdEditBrowser);
     cmdEditDesktop->setFocus();
 }

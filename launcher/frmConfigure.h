@@ -5,9 +5,9 @@
 class QLabel;
 class QToolButton;
 
-// The Control Center, the window the program starts with: it lets the parent choose what to set
-// up, the browser's home page or the desktop's programs, and opens the text about the parents'
-// keys. It has no state of its own.
+// The Control Center, where the program starts: the parent picks what to set up, the browser's
+// home page or the desktop's programs, or opens the text about the parents' keys. It keeps no
+// state: each choice hands over to another window or program.
 class frmConfigure : public QWidget
 {
     Q_OBJECT
