@@ -1,6 +1,8 @@
 #include "editor/LinksListModel.h"
 
+#include "editor/Thumbnails.h"
 #include "model/CWebPage.h"
+#include "support/App.h"
 
 #include <QCoreApplication>
 #include <QMimeData>
@@ -14,7 +16,15 @@ const QString RowFormat = u"application/x-qzeditor-link-row"_s;
 
 } // namespace
 
-LinksListModel::LinksListModel(QObject* parent) : QAbstractListModel(parent) {}
+LinksListModel::LinksListModel(QObject* parent) : QAbstractListModel(parent)
+{
+    // Rows that share a picture are many, and only those on screen are drawn: all rows are told,
+    // and the list redraws the ones it shows.
+    connect(&Thumbnails::Shared(), &Thumbnails::Ready, this, [this] {
+        if (m_rows > 0)
+            emit dataChanged(index(0), index(m_rows - 1), {Qt::DecorationRole});
+    });
+}
 
 void LinksListModel::SetLinks(const Collection* links)
 {
@@ -39,6 +49,8 @@ QVariant LinksListModel::data(const QModelIndex& index, int role) const
         const std::shared_ptr<CWebPage> link = m_links->Item(position);
         return QVariant(link->Name() + u" ("_s + link->MainLink() + u')');
     }
+    case Qt::DecorationRole:
+        return Picture(*m_links->Item(position));
     case Qt::UserRole:
         return position;
     default:
@@ -90,6 +102,14 @@ bool LinksListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
     // Let go below the last row, it goes to the end.
     emit RowDropped(DraggedRow(data), row < 0 ? m_rows : row);
     return true;
+}
+
+// The link's picture lies in the home folder; a link without one shows none.
+QVariant LinksListModel::Picture(const CWebPage& link)
+{
+    if (link.MainPicture().isEmpty())
+        return {};
+    return Thumbnails::Shared().Icon(App::File(u"home\\"_s + link.MainPicture()));
 }
 
 int LinksListModel::DraggedRow(const QMimeData* data) const

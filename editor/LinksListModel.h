@@ -2,11 +2,13 @@
 
 #include <QAbstractListModel>
 
+class CWebPage;
 class Collection;
 
 // The rows of the editor's links list, read from the page's links only as the list shows them, so
-// that a page of any size is listed at once. Row r shows link r + 1 as "Name (MainLink)" and
-// holds r + 1 as its item data (Qt::UserRole). A row can be dragged to another place in the same
+// that a page of any size is listed at once. A row holds its link's position (from 1) as item data
+// in Qt::UserRole: the commands go by that, not by the row's text. Its icon is the thumbnail of
+// the link's picture, which comes when read. A row can be dragged to another place in the same
 // list; the model reports where, and changes nothing itself.
 class LinksListModel : public QAbstractListModel
 {
@@ -36,6 +38,7 @@ signals:
     void RowDropped(int iRow, int iBefore);
 
 private:
+    static QVariant Picture(const CWebPage& link);
     // The row that a drag from this list carries, or -1 for anything else.
     int DraggedRow(const QMimeData* data) const;
     QByteArray DragSource() const;

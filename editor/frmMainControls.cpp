@@ -121,6 +121,8 @@ void frmMainControls::SetupLinks()
     lstLinks->setModel(lstLinksRows);
     // Every row is one line of text: the list need not measure them, which keeps long lists fast.
     lstLinks->setUniformItemSizes(true);
+    // Pictures as small as a line of text, so the rows stay about one line high.
+    lstLinks->setIconSize(QSize(16, 16));
     lstLinks->setSelectionMode(QAbstractItemView::SingleSelection);
     // A row dragged elsewhere in the list is moved there; its rows refuse any other drop.
     lstLinks->setDragDropMode(QAbstractItemView::DragDrop);

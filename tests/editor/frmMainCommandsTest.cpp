@@ -1,4 +1,5 @@
 #include "editor/EditorFixture.h"
+#include "editor/Thumbnails.h"
 #include "editor/frmLink.h"
 #include "toolkit/WebBrowser.h"
 #include "toolkit/basProcsDialogs.h"
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
@@ -201,6 +203,30 @@ TEST_F(Editor, DraggingARowMovesItsLinkAsTheArrowsDo)
         EXPECT_EQ(RowsOf(list), pressed);
         EXPECT_EQ(app.ReadFile(u"home/qzhometmp.html"_s), c.downs ? preview : QByteArray());
     }
+}
+
+// Each row shows its link's picture once read, and the list is told; a picture that is gone
+// shows the placeholder, a link without one no picture.
+TEST_F(Editor, LinkRowsShowTheirPictures)
+{
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    red.save(app.NativeFile(u"home/red.bmp"_s));
+    CWebPage page = Page(3, u"red.bmp"_s);
+    page.Links().Item(2)->SetMainPicture(u"gone.gif"_s);
+    page.Links().Item(3)->SetMainPicture({});
+    Open(page);
+    QAbstractItemModel* rows = Child<QListView>(u"lstLinks"_s)->model();
+    QSignalSpy changed(rows, &QAbstractItemModel::dataChanged);
+    const auto icon = [rows](int iRow) {
+        return rows->index(iRow, 0).data(Qt::DecorationRole).value<QIcon>();
+    };
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return icon(0).pixmap(16).toImage().pixelColor(4, 4) == QColor(Qt::red); }));
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 0);
+    EXPECT_EQ(icon(1).cacheKey(), Thumbnails::Shared().Placeholder().cacheKey());
+    EXPECT_TRUE(icon(2).isNull());
 }
 
 // A picture gone from the folder shows "(None)": Enter stores no picture, the rest keep it.
