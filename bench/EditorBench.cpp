@@ -23,7 +23,9 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QImage>
+#include <QListView>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -214,6 +216,36 @@ template <class F> double MedianMs(int iRuns, F f)
     return Median(times);
 }
 
+// Notes the first paint of a widget.
+class PaintSeen : public QObject
+{
+public:
+    explicit PaintSeen(QWidget* widget) { widget->installEventFilter(this); }
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        seen = seen || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The median milliseconds from a click on Move Down, the first row chosen, to the list painted
+// with the moved row.
+double MoveDownShown(frmMain& window, int iRuns)
+{
+    auto* list = window.findChild<QListView*>(u"lstLinks"_s);
+    auto* down = window.findChild<QPushButton*>(u"cmdLink_4"_s);
+    list->setCurrentIndex(list->model()->index(0, 0));
+    return MedianMs(iRuns, [&] {
+        PaintSeen painted(list->viewport());
+        down->click();
+        while (!painted.seen)
+            QApplication::processEvents();
+    });
+}
+
 // A number of a process's status, such as the peak resident size "VmHWM" in kilobytes, or 0.
 qint64 Status(const QString& process, const QByteArray& key)
 {
@@ -275,6 +307,7 @@ int main(int argc, char** argv)
     const double big = TimeToFirstPreview(window);
     std::printf("Window to first preview, 32766 links: %.0f ms\n", big);
     const double updateFields = MedianMs(10, [&] { window->UpdateFields(); });
+    const double moveDown = MoveDownShown(*window, 10);
     // Before the page below is read, which holds as much again.
     std::printf("Editor process with 32766 links: %.0f MB peak resident (VmHWM), %.0f MB now "
                 "(VmRSS); its web engine helpers: %.0f MB now\n",
@@ -287,6 +320,9 @@ int main(int argc, char** argv)
     std::printf("UpdateFields, 32766 links: %.1f ms, of which GeneratePage alone %.1f ms (medians "
                 "of 10)\n",
                 updateFields, generate);
+    std::printf("Move Down, 32766 links: %.1f ms from the click to the list painted (median of "
+                "10)\n",
+                moveDown);
     const auto [editor, bare] = CompareWithBareView(window, 5);
     std::printf("Window to first preview, 32766 links: %.0f ms; a bare web view loading the same "
                 "file: %.0f ms (medians of 5, in turns)\n",
