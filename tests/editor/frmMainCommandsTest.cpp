@@ -192,11 +192,10 @@ TEST_F(Editor, DraggingARowMovesItsLinkAsTheArrowsDo)
         ClickItem(list, c.row);
         QFile::remove(app.NativeFile(u"home/qzhometmp.html"_s));
         QWidget* target = c.onto < 0 ? Child(u"txtTitle"_s) : list->viewport();
-        const QRect below(0, list->visualRect(list->model()->index(3, 0)).bottom() + 1,
-                          target->width(), 2);
-        const QRect area = c.onto < 0   ? target->rect()
-                           : c.onto > 3 ? below
-                                        : list->visualRect(list->model()->index(c.onto, 0));
+        // The rows are of one height; a row 4 would stand in the space below them.
+        const QRect last = list->visualRect(list->model()->index(3, 0));
+        const QRect area =
+            c.onto < 0 ? target->rect() : last.translated(0, (c.onto - 3) * last.height());
         DragRow(list, c.row, target,
                 {area.center().x(), area.top() + int(area.height() * c.height)});
 
