@@ -1,5 +1,7 @@
 // Takes the README's pictures of the real program: the Control Center, the editor on the
-// starter page, and the link dialog. Run it through tools/screenshots, which gives it a display.
+// starter page, its wallpaper list open, and the link dialog. Run it through
+// tools/take-screenshots, which gives it a display with a window manager, so that the pictures
+// show the windows' frames.
 #include "launcher/Program.h"
 #include "launcher/frmConfigure.h"
 #include "support/App.h"
@@ -7,11 +9,12 @@
 #include "toolkit/GuiStartup.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
@@ -80,7 +83,8 @@ void Click(QWidget* window, const QString& sName)
 // Opens the link dialog on the first link, takes its picture, and cancels it.
 void ShootLinkDialog(QMainWindow* editor)
 {
-    editor->findChild<QListWidget*>(u"lstLinks"_s)->setCurrentRow(0);
+    auto* links = editor->findChild<QAbstractItemView*>(u"lstLinks"_s);
+    links->setCurrentIndex(links->model()->index(0, 0));
     QTimer::singleShot(0, [] {
         Settle(2500);
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -89,6 +93,16 @@ void ShootLinkDialog(QMainWindow* editor)
         }
     });
     Click(editor, u"cmdLink_1"_s);
+}
+
+// Opens the wallpaper list, whose pictures show as thumbnails, and takes the window with it.
+void ShootWallpaperList(QMainWindow* editor)
+{
+    auto* list = editor->findChild<QWidget*>(u"cmbWallpaper"_s)->findChild<QComboBox*>();
+    list->showPopup();
+    Settle(2000);
+    Save(editor, u"thumbnails.png"_s);
+    list->hidePopup();
 }
 
 // Closes the editor without saving, so the starter page stays as it was.
@@ -126,11 +140,17 @@ int main(int argc, char** argv)
     auto* editor = TopLevel<QMainWindow>();
     if (!editor)
         return 1;
-    // Wider than it opens, so the preview shows the page's two columns of links in full.
+    // Wider than it opens, so the preview shows the page's two columns of links in full; once the
+    // window manager has framed it, which would otherwise size it as it opened.
+    Settle(500);
     editor->resize(960, 560);
-    editor->move(editor->screen()->availableGeometry().center() - editor->rect().center());
+    Settle(300);
+    QRect frame = editor->frameGeometry();
+    frame.moveCenter(editor->screen()->availableGeometry().center());
+    editor->move(frame.topLeft());
     Settle(3000);
     Save(editor, u"editor.png"_s);
+    ShootWallpaperList(editor);
 
     ShootLinkDialog(editor);
     CloseWithoutSaving(editor);
