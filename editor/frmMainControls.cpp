@@ -44,8 +44,7 @@ QFont Font(const QString& sFamily, qreal pointSize)
     return font;
 }
 
-// A black triangle pointing down, rows of 9, 7, 5, 3 and 1 pixels, in the top-left corner of a
-// transparent picture of 10 x 7 pixels.
+// The drop-down mark laid over "Set Colors", so that the plain button reads as a menu button.
 QPixmap DownTriangle()
 {
     QImage image(10, 7, QImage::Format_ARGB32);
