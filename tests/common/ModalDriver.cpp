@@ -37,8 +37,7 @@ void ModalDriver::Poll()
         m_ran = true;
         m_action(modal);
     } else if (m_deadline.hasExpired()) {
-        ADD_FAILURE() << "The modal window " << Describe(modal)
-                      << " was still open after the timeout; closing it.";
+        ADD_FAILURE() << "The modal window " << Describe(modal) << " was still open; closing it.";
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
@@ -58,10 +57,7 @@ void ClickButton(QWidget* window, const QString& sTextOrName)
 void TypeInto(QWidget* window, const QString& sObjectName, const QString& sText)
 {
     auto* widget = window->findChild<QWidget*>(sObjectName);
-    if (!widget) {
-        ADD_FAILURE() << "No control " << sObjectName.toStdString() << " in " << Describe(window);
-        return;
-    }
+    ASSERT_TRUE(widget) << "No control " << sObjectName.toStdString() << " in " << Describe(window);
     widget->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->selectAll();

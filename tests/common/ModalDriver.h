@@ -11,16 +11,14 @@ class QWidget;
 
 // Drives the next modal window as a user would: armed before the call that shows the window, it
 // runs the action on that window once it is up and active, inside the window's own event loop.
-// A modal window still open after the timeout fails the test and is closed, so the test goes on
-// instead of hanging. An action may arm a driver of its own for a window that it opens in turn.
+// A modal window still open after the timeout fails the test and is closed, so the test goes on.
+// An action may arm a driver of its own for a window that it opens in turn.
 class ModalDriver : public QObject
 {
 public:
     using Action = std::function<void(QWidget* modal)>;
 
     explicit ModalDriver(Action action, int iTimeoutMs = 10000);
-
-    // Whether a modal window appeared and the action ran on it.
     bool Ran() const { return m_ran; }
 
 private:
@@ -33,11 +31,10 @@ private:
     bool m_ran = false;
 };
 
-// Actions on a window; each fails the test when the control is missing. A button is found by its
-// objectName or its text without "&" marks; TypeInto focuses the named control, selects its text
-// and types over it; PressKey presses a key in the window's focus widget.
+// Each fails the test when the control is missing. A button is found by its objectName or its
+// text without "&" marks; TypeInto selects the control's text and types over it; PressKey presses
+// a key in the window's focus widget; Activate makes the window the active one, as a click does.
 void ClickButton(QWidget* window, const QString& sTextOrName);
 void TypeInto(QWidget* window, const QString& sObjectName, const QString& sText);
 void PressKey(QWidget* window, Qt::Key key);
-// Makes the window the active one, as a click on it would, and waits until it is.
 void Activate(QWidget* window);

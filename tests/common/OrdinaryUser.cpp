@@ -15,8 +15,8 @@ bool RanAsOrdinaryUser()
     if (geteuid() != 0)
         return false;
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    // A copy of the program in the temporary folder, since nobody may be unable to reach the one
-    // that runs (a checkout below root's home folder).
+    // A copy of the program in the temporary folder, open to all, since nobody may be unable to
+    // reach the one that runs (a checkout below root's home folder); root's home is closed to it.
     QTemporaryDir folder;
     const QString program = folder.filePath(u"ordinary-user-test"_s);
     const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
@@ -25,7 +25,6 @@ bool RanAsOrdinaryUser()
                 QFile::setPermissions(folder.path(), open) && QFile::setPermissions(program, open));
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
-    // Root's home folder is closed to nobody; the temporary folder is open to all.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"HOME"_s, QDir::tempPath());
     environment.remove(u"XDG_RUNTIME_DIR"_s);

@@ -11,12 +11,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
-#include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 inline const QString None = usrHomeImages::NoneEntry.toString();
 
@@ -26,23 +26,23 @@ class Editor : public ::testing::Test
 protected:
     Editor()
     {
-        for (const char* picture : {"sky.jpg", "heart.gif", "ball.jpg"})
-            app.WriteFile(QStringLiteral("home/") + QLatin1StringView(picture), "picture");
+        for (const QString& picture : {u"sky.jpg"_s, u"heart.gif"_s, u"ball.jpg"_s})
+            app.WriteFile(u"home/"_s + picture, "picture");
     }
 
     // "My Home Page" on sky.jpg, trail heart.gif, links "Link 1" ("1.html") to "Link n".
-    static CWebPage Page(int iLinks = 2, const QString& sPicture = QStringLiteral("ball.jpg"))
+    static CWebPage Page(int iLinks = 2, const QString& sPicture = u"ball.jpg"_s)
     {
         CWebPage page;
-        page.SetTitle(QStringLiteral("My Home Page"));
-        page.SetName(QStringLiteral("Welcome"));
-        page.SetWallpaper(QStringLiteral("sky.jpg"));
-        page.SetMouseTrails(QStringLiteral("heart.gif"));
+        page.SetTitle(u"My Home Page"_s);
+        page.SetName(u"Welcome"_s);
+        page.SetWallpaper(u"sky.jpg"_s);
+        page.SetMouseTrails(u"heart.gif"_s);
         for (int number = 1; number <= iLinks; ++number) {
             auto link = std::make_shared<CWebPage>();
-            link->SetName(QStringLiteral("Link %1").arg(number));
+            link->SetName(u"Link %1"_s.arg(number));
             link->SetMainPicture(sPicture);
-            link->SetMainLink(QStringLiteral("%1.html").arg(number));
+            link->SetMainLink(u"%1.html"_s.arg(number));
             page.Links().Add(link);
         }
         return page;
@@ -51,7 +51,7 @@ protected:
     void Open(const std::optional<CWebPage>& page = std::nullopt)
     {
         if (page)
-            page->SaveSettings(app.Path() + QStringLiteral("\\home\\qzhome.dat"));
+            page->SaveSettings(app.Path() + u"\\home\\qzhome.dat"_s);
         window = std::make_unique<frmMain>();
         window->show();
         Activate(window.get());
@@ -68,11 +68,12 @@ protected:
         return window->findChild<T*>(sName);
     }
 
+    QByteArray Home(const QString& sFile) const { return app.ReadFile(u"home/"_s + sFile); }
+
     // The lines of the saved settings file, without their quotes.
     QStringList SavedSettings() const
     {
-        const QByteArray saved = app.ReadFile(QStringLiteral("home/qzhome.dat"));
-        return QString::fromLatin1(saved).remove(u'"').remove(u'\r').split(u'\n');
+        return QString::fromLatin1(Home(u"qzhome.dat"_s)).remove(u'"').remove(u'\r').split(u'\n');
     }
 
     TempAppFolder app;

@@ -1,5 +1,7 @@
+#include "common/OrdinaryUser.h"
 #include "common/TabWalk.h"
 #include "editor/EditorFixture.h"
+#include "support/App.h"
 #include "toolkit/WebBrowser.h"
 
 #include <QDir>
@@ -7,46 +9,135 @@
 #include <QMenu>
 #include <QSignalSpy>
 
-using namespace Qt::StringLiterals;
-
 namespace
 {
 
-// Closing asks first; Yes saves the title being typed, No writes no file. A save that fails (a
-// folder stands in the page's place) is told, naming the file; the window stays, losing nothing.
-TEST_F(Editor, AsksOnEveryCloseAndSavesOnYes)
+// The versions kept, in no particular order.
+QStringList History(const TempAppFolder& app)
 {
-    const std::pair<QString, bool> ways[] = {{u"Yes"_s, false}, {u"No"_s, false}, {u"Yes"_s, true}};
-    for (const auto& [answer, fails] : ways) {
-        SCOPED_TRACE(answer.toStdString() + (fails ? " fails" : ""));
-        QFile::remove(app.NativeFile(u"home/qzhome.html"_s));
-        Open(Page());
-        const QByteArray before = app.ReadFile(u"home/qzhome.dat"_s);
-        TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
-        if (fails)
-            app.MakeFolder(u"home/qzhome.html"_s);
-        MessageBoxSeen question, failure;
-        std::optional<ModalDriver> failureBox;
-        ModalDriver driver([&](QWidget* box) {
-            failureBox.emplace(AnswerMessageBox(u"OK"_s, failure));
-            AnswerMessageBox(answer, question)(box);
-        });
-        window->close();
+    QStringList versions;
+    for (const QString& name : QDir(app.NativeFile(u"home/history"_s)).entryList(QDir::Files))
+        versions << QString::fromLatin1(app.ReadFile(u"home/history/"_s + name));
+    versions.sort();
+    return versions;
+}
 
-        EXPECT_EQ(question.text, u"Save Home Page before exiting?"_s);
-        EXPECT_EQ(question.buttons, QStringList({u"No"_s, u"Yes"_s}));
-        EXPECT_EQ(failure.text.contains(DisplayPath(app.Path() + u"\\home\\qzhome.html"_s)), fails);
+// Closing asks first: Yes saves the title being typed, No writes nothing; a save that fails (a
+// folder stands in the page's place) says so, naming the file, and the window stays. Files another
+// program wrote after the window read them (or made after a first run) are replaced only on Yes to
+// a question: No leaves them and the window as they were; after Yes (the other version kept in the
+// history) the next Save asks nothing.
+TEST_F(Editor, SavingAsksFirstAndKeepsTheWindowWhenNothingWasSaved)
+{
+    const QByteArray other = "\"QZBROWSE_CFG_001\"\r\n\"Theirs\"\r\n";
+    const struct {
+        QString close, changed; // the answers to the two questions; empty: Ctrl+S, no change
+        bool firstRun = false, fails = false;
+    } cases[] = {
+        {u"Yes"_s, {}}, {u"No"_s, {}},       {u"Yes"_s, {}, false, true}, {{}, u"No"_s},
+        {{}, u"Yes"_s}, {u"Yes"_s, u"No"_s}, {{}, u"No"_s, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.close + u'/' + c.changed).toStdString() + (c.fails ? " fails" : ""));
+        QFile::remove(app.NativeFile(u"home/qzhome.dat"_s));
+        QFile::remove(app.NativeFile(u"home/qzhome.html"_s));
+        QDir(app.NativeFile(u"home/history"_s)).removeRecursively();
+        Open(c.firstRun ? std::nullopt : std::optional(Page()));
+        const QByteArray before = Home(u"qzhome.dat"_s);
+        TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
+        if (!c.changed.isEmpty()) {
+            app.WriteFile(u"home/qzhome.dat"_s, other);
+            app.WriteFile(u"home/qzhome.html"_s, "their page");
+        }
+        if (c.fails)
+            app.MakeFolder(u"home/qzhome.html"_s);
+        MessageBoxSeen question, changed, failure;
+        std::optional<ModalDriver> next;
+        const auto arm = [&] {
+            next.emplace(c.changed.isEmpty() ? AnswerMessageBox(u"OK"_s, failure)
+                                             : AnswerMessageBox(c.changed, changed));
+        };
+        if (c.close.isEmpty()) {
+            arm();
+            PressCtrlS();
+        } else {
+            ModalDriver closing([&](QWidget* box) {
+                arm();
+                AnswerMessageBox(c.close, question)(box);
+            });
+            window->close();
+        }
+
+        EXPECT_EQ(question.text + question.buttons.join(u'/'),
+                  c.close.isEmpty() ? QString() : u"Save Home Page before exiting?No/Yes"_s);
+        EXPECT_EQ(changed.text, c.changed.isEmpty() ? QString()
+                                                    : u"The home page settings were changed by "
+                                                      u"another program after this window read "
+                                                      u"them. Replace them with the settings in "
+                                                      u"this window?"_s);
+        EXPECT_EQ(changed.icon, c.changed.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Question);
+        EXPECT_EQ(changed.title + changed.buttons.join(u'/'),
+                  c.changed.isEmpty() ? QString() : App::Title() + u"No/Yes"_s);
+        EXPECT_EQ(failure.text.contains(DisplayPath(app.Path() + u"\\home\\qzhome.html"_s)),
+                  c.fails);
         EXPECT_EQ(failure.text.contains(u"settings were saved, but the home page itself was not"_s),
-                  fails);
-        EXPECT_EQ(window->isVisible(), fails);
-        if (fails) {
+                  c.fails);
+        const bool saves = c.close != u"No"_s && c.changed != u"No"_s;
+        EXPECT_EQ(window->isVisible(),
+                  c.close.isEmpty() || (c.close == u"Yes"_s && (!saves || c.fails)));
+        EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(), u"Our Page"_s);
+        if (c.fails) {
             QDir(app.NativeFile(u"home/qzhome.html"_s)).removeRecursively();
             PressCtrlS();
         }
-        const bool yes = answer == u"Yes"_s;
-        EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s), yes ? Golden(u"saved.dat"_s) : before);
-        EXPECT_EQ(app.ReadFile(u"home/qzhome.html"_s), yes ? Golden(u"saved.html"_s) : "");
+        EXPECT_EQ(Home(u"qzhome.dat"_s), saves                 ? Golden(u"saved.dat"_s)
+                                         : c.changed.isEmpty() ? before
+                                                               : other);
+        EXPECT_EQ(Home(u"qzhome.html"_s), saves                 ? Golden(u"saved.html"_s)
+                                          : c.changed.isEmpty() ? QByteArray()
+                                                                : "their page");
+        EXPECT_EQ(History(app).contains(QString::fromLatin1(other)), saves && !c.changed.isEmpty());
+        if (c.changed.isEmpty())
+            continue;
+        MessageBoxSeen again;
+        ModalDriver none(AnswerMessageBox(u"No"_s, again), 500);
+        PressCtrlS();
+        EXPECT_EQ(again.text.isEmpty(), saves);
     }
+}
+
+// A first save keeps nothing, as nothing was there; each later one keeps what it replaced. A
+// history folder the parent may not write to is said, naming it, and the save goes on.
+TEST_F(Editor, KeepsEachReplacedVersionInTheHistory)
+{
+    Open();
+    QStringList saved;
+    for (const QString& title : {u"First"_s, u"Second"_s, u"Third"_s}) {
+        TypeInto(window.get(), u"txtTitle"_s, title);
+        PressCtrlS();
+        EXPECT_EQ(History(app), saved);
+        saved << QString::fromLatin1(Home(u"qzhome.dat"_s));
+        saved.sort();
+    }
+}
+
+TEST_F(Editor, SavesWhenNoEarlierVersionCanBeKept)
+{
+    if (RanAsOrdinaryUser())
+        return;
+    Open(Page());
+    const QString history = app.NativeFile(u"home/history"_s);
+    app.MakeFolder(u"home/history"_s);
+    QFile::setPermissions(history, QFile::ReadOwner | QFile::ExeOwner);
+    TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
+    MessageBoxSeen seen;
+    ModalDriver driver(AnswerMessageBox(u"OK"_s, seen));
+    PressCtrlS();
+
+    EXPECT_TRUE(seen.text.contains(u"could not be kept"_s)) << qPrintable(seen.text);
+    EXPECT_TRUE(seen.text.contains(DisplayPath(app.Path() + u"\\home\\history\\qzhome-"_s)));
+    EXPECT_EQ(SavedSettings().value(1), u"Our Page"_s);
+    EXPECT_TRUE(History(app).isEmpty());
 }
 
 // A first run opens on a new page without a word. A damaged settings file opens on what could be
@@ -83,7 +174,7 @@ TEST_F(Editor, OpensOnWhatCouldBeReadAndKeepsADamagedFile)
         for (const QString& part : {DisplayPath(app.Path() + u"\\home\\qzhome.dat"_s), c.problem,
                                     DisplayPath(app.Path() + u"\\home\\"_s + c.copy)})
             EXPECT_TRUE(c.problem.isEmpty() || seen.text.contains(part)) << qPrintable(seen.text);
-        EXPECT_EQ(app.ReadFile(u"home/"_s + c.copy), c.settings);
+        EXPECT_EQ(Home(c.copy), c.settings);
         EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(),
                   c.settings.startsWith(header) ? u"My Home Page"_s : QString());
         EXPECT_TRUE(app.Exists(u"home/qzhometmp.html"_s));
@@ -100,9 +191,8 @@ TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
     const struct {
         QString typed; // empty: cancel
         bool throughMenu;
-        QString message;   // the first line of the message
-        QString trails;    // the mouse-trail picker's choice afterwards
-        QByteArray copied; // the home folder's file of the typed name afterwards
+        QString message, trails; // the message's first line; the trail picker's choice afterwards
+        QByteArray copied;       // the home folder's file of the typed name afterwards
     } cases[] = {
         {{}, false, {}, None, {}},
         {odd, false, {}, odd, "new"},
@@ -133,7 +223,7 @@ TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
 
         EXPECT_EQ(seen.text.section(u'\n', 0, 0), c.message);
         EXPECT_EQ(seen.icon == QMessageBox::Critical, seen.text.contains(u"gone.gif"_s));
-        EXPECT_EQ(app.ReadFile(u"home/"_s + c.typed), c.copied);
+        EXPECT_EQ(Home(c.typed), c.copied);
         for (const usrHomeImages* picker : {wallpaper, trails})
             EXPECT_EQ(picker->findChild<QComboBox*>()->findText(odd) > 1, c.copied == "new");
         EXPECT_EQ(wallpaper->Text(), u"sky.jpg"_s);
@@ -141,83 +231,55 @@ TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
     }
 }
 
-// Shows the preview anew and waits until the page is up in the web view.
-void ShowPreview(QWidget* window)
-{
-    QSignalSpy loaded(window->findChild<WebBrowser*>(u"ieBrowser"_s), &WebBrowser::loadFinished);
-    ClickButton(window, u"cmdUpdatePreview"_s);
-    ASSERT_TRUE(loaded.wait(20000));
-}
-
-QStringList Reversed(QStringList list)
-{
-    std::reverse(list.begin(), list.end());
-    return list;
-}
-
 // Tab and Shift+Tab walk round the whole window, through the links of the page in the preview,
 // after every preview; the same in the link dialog, whose preview has no links.
 TEST_F(Editor, TabWalksRoundTheWindowThroughThePreviewsLinks)
 {
     Open(Page(2));
-    const QStringList ring = {u"txtTitle"_s,         u"txtName"_s,          u"cmbWallpaper"_s,
-                              u"cmdColors"_s,        u"lstLinks"_s,         u"cmdLink_0"_s,
-                              u"cmdLink_1"_s,        u"cmdLink_2"_s,        u"cmdLink_3"_s,
-                              u"cmdLink_4"_s,        u"cmdUpdatePreview"_s, u"ieBrowser:Link 1"_s,
-                              u"ieBrowser:Link 2"_s, u"cmbMouseTrails"_s,   u"txtTitle"_s};
-    for (int preview = 0; preview < 2; ++preview) {
-        ShowPreview(window.get());
-        Child(u"txtTitle"_s)->setFocus();
-        EXPECT_EQ(TabWalk(window.get(), int(ring.size()) - 1), ring);
-        EXPECT_EQ(TabWalk(window.get(), int(ring.size()) - 1, false), Reversed(ring));
-    }
-
-    const QStringList dialogRing = {u"cmbImages"_s,        u"txtTitle"_s,           u"txtURL"_s,
-                                    u"cmdUpdatePreview"_s, u"ieBrowser:New Link"_s, u"cmdOK"_s,
-                                    u"cmdCancel"_s,        u"cmbImages"_s};
-    QStringList walked, walkedBack;
+    // Walks the ring from its first stop after a new preview, both ways: as many stops back.
+    const auto walk = [](QWidget* form, const QStringList& ring) {
+        QSignalSpy loaded(form->findChild<WebBrowser*>(u"ieBrowser"_s), &WebBrowser::loadFinished);
+        ClickButton(form, u"cmdUpdatePreview"_s);
+        EXPECT_TRUE(loaded.wait(20000));
+        form->findChild<QWidget*>(ring.first())->setFocus();
+        QStringList stops = TabWalk(form, int(ring.size()) - 1);
+        EXPECT_EQ(stops, ring);
+        std::reverse(stops.begin(), stops.end());
+        EXPECT_EQ(TabWalk(form, int(ring.size()) - 1, false), stops);
+    };
+    for (int preview = 0; preview < 2; ++preview)
+        walk(window.get(),
+             {u"txtTitle"_s, u"txtName"_s, u"cmbWallpaper"_s, u"cmdColors"_s, u"lstLinks"_s,
+              u"cmdLink_0"_s, u"cmdLink_1"_s, u"cmdLink_2"_s, u"cmdLink_3"_s, u"cmdLink_4"_s,
+              u"cmdUpdatePreview"_s, u"ieBrowser:Link 1"_s, u"ieBrowser:Link 2"_s,
+              u"cmbMouseTrails"_s, u"txtTitle"_s});
     ModalDriver dialog([&](QWidget* link) {
-        ShowPreview(link);
-        link->findChild<QWidget*>(u"cmbImages"_s)->setFocus();
-        walked = TabWalk(link, int(dialogRing.size()) - 1);
-        walkedBack = TabWalk(link, int(dialogRing.size()) - 1, false);
+        walk(link, {u"cmbImages"_s, u"txtTitle"_s, u"txtURL"_s, u"cmdUpdatePreview"_s,
+                    u"ieBrowser:New Link"_s, u"cmdOK"_s, u"cmdCancel"_s, u"cmbImages"_s});
         ClickButton(link, u"Cancel"_s);
     });
     ClickButton(window.get(), u"cmdLink_0"_s);
-    EXPECT_EQ(walked, dialogRing);
-    EXPECT_EQ(walkedBack, Reversed(dialogRing));
+    EXPECT_TRUE(dialog.Ran());
 }
 
-// Only the web view follows the window; narrower than its left edge, it keeps its last size.
-TEST_F(Editor, PlacesTheControlsAndResizesOnlyTheWebView)
+// Only the web view follows the window; narrower than its left edge, it keeps its last size. The
+// File menu shows each item by its caption, a separator as a plain line.
+TEST_F(Editor, ResizesOnlyTheWebViewAndShowsTheFileMenu)
 {
     Open();
     const QWidget* client = window->centralWidget();
     EXPECT_EQ(client->size(), QSize(596, 445));
-    const std::pair<int, int> steps[] = {{700, 538}, {100, 538}, {162, 0}, {300, 138}};
-    for (const auto& [clientWidth, browserWidth] : steps) {
+    for (const auto& [clientWidth, browserWidth] : {std::pair(700, 538), {100, 538}, {162, 0}}) {
         window->resize(clientWidth, 520);
         ASSERT_TRUE(QTest::qWaitFor([&] { return client->width() == clientWidth; }));
         EXPECT_EQ(Child(u"ieBrowser"_s)->geometry(), QRect(162, 0, browserWidth, client->height()));
     }
-    const std::pair<QString, QRect> places[] = {{u"lblTitle_0"_s, QRect(6, 6, 94, 16)},
-                                                {u"picColor"_s, QRect(102, 174, 10, 7)},
-                                                {u"cmdLink_4"_s, QRect(135, 294, 21, 22)}};
-    for (const auto& [name, place] : places)
-        EXPECT_EQ(Child(name)->geometry(), place) << qPrintable(name);
-}
-
-// The File menu as the parent sees it: each item by its caption, a separator as a plain line.
-TEST_F(Editor, TheFileMenuShowsItsItemsAndPlainSeparators)
-{
-    Open();
     QStringList items;
     for (const QAction* action : Child<QMenu>(u"tmnuFile"_s)->actions())
-        items << action->objectName() + u' ' +
-                     (action->isSeparator() ? u"line"_s + action->text() : action->text());
-    EXPECT_EQ(items, QStringList({u"mnuFile_10 &Save"_s, u"mnuFile_15 line"_s,
+        items << action->objectName() + (action->isSeparator() ? u" -"_s : u" "_s) + action->text();
+    EXPECT_EQ(items, QStringList({u"mnuFile_10 &Save"_s, u"mnuFile_15 -"_s,
                                   u"mnuFile_16 Import Picture..."_s,
-                                  u"mnuFile_17 Open Folder In Explorer"_s, u"mnuFile_19 line"_s,
+                                  u"mnuFile_17 Open Folder In Explorer"_s, u"mnuFile_19 -"_s,
                                   u"mnuFile_20 E&xit"_s}));
     EXPECT_EQ(Child<QAction>(u"mnuFile_10"_s)->shortcut(), QKeySequence(u"Ctrl+S"_s));
 }
