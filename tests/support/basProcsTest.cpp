@@ -100,15 +100,6 @@ TEST(DiskChecks, TellWhatExistsAndMakeTempFilesAndFindSpecialFolders)
     EXPECT_EQ(GetSpecialFolder(-1, 0), QString());
 }
 
-// The text with each of the characters in place of its "%1".
-QStringList EachIn(const QString& text, QStringView characters)
-{
-    QStringList texts;
-    for (const QChar c : characters)
-        texts << text.arg(c);
-    return texts;
-}
-
 TEST(Wildcard, Matches)
 {
     const std::tuple<QString, QStringList, QStringList> cases[] = {
@@ -117,8 +108,7 @@ TEST(Wildcard, Matches)
         {u"*"_s, {QString(), u"any name"_s}, {}},
         {u"a*b*c"_s, {u"aXbYc"_s, u"abc"_s}, {u"aXbYcZ"_s}},
         {u"?at"_s, {u"cat"_s}, {u"at"_s, u"chat"_s}},
-        {u"file#.jpg"_s, EachIn(u"file%1.jpg"_s, u"0123456789"),
-         EachIn(u"file%1.jpg"_s, u"/:X") << u"file12.jpg"_s << u"file.jpg"_s},
+        {u"#"_s, u"0 1 2 3 4 5 6 7 8 9"_s.split(u' '), {u"/"_s, u":"_s, u"X"_s, u"12"_s, {}}},
         {u"[!bc]at"_s, {u"rat"_s, u"Bat"_s}, {u"bat"_s, u"at"_s}},
         {u"[a-c]x"_s, {u"ax"_s, u"cx"_s}, {u"dx"_s, u"Bx"_s}},
         {u"[a-][*?#]"_s, {u"-*"_s, u"a#"_s}, {u"b*"_s, u"ax"_s}},
