@@ -61,6 +61,13 @@ QList<CopyName> CopiesIn(const QString& sFolder, const CopyName& pattern)
     return copies;
 }
 
+bool SameBytes(const QString& sOne, const QString& sOther)
+{
+    QFile one(NativePath(sOne)), other(NativePath(sOther));
+    return one.size() == other.size() && one.open(QIODevice::ReadOnly) &&
+           other.open(QIODevice::ReadOnly) && one.readAll() == other.readAll();
+}
+
 // A copy that cannot be removed stays: keeping one too many loses nothing.
 void RemoveOldest(const QString& sFolder, const CopyName& pattern)
 {
@@ -77,10 +84,18 @@ namespace SettingsHistory
 QString Keep(const QString& sFile, const QDateTime& now)
 {
     const QString folder = FolderOf(sFile);
+    CopyName name = NameFor(sFile, now);
+    const QList<CopyName> copies = CopiesIn(folder, name);
+    // Saving again what is already kept keeps nothing new, so that saves without a change never
+    // push older versions out of the history.
+    if (!copies.isEmpty()) {
+        const QString newest = AddBackslash(folder) + copies.constLast().Text();
+        if (SameBytes(sFile, newest))
+            return newest;
+    }
     // After the highest number of the moment, not in the first gap: the oldest copies of a busy
     // second are removed, and a new one must still sort after the rest.
-    CopyName name = NameFor(sFile, now);
-    for (const CopyName& older : CopiesIn(folder, name)) {
+    for (const CopyName& older : copies) {
         if (older.moment == name.moment)
             name.number = std::max(name.number, older.number + 1);
     }

@@ -14,7 +14,8 @@ constexpr int Kept = 20;
 
 // Copies sFile ("\"-separated) into the history as it stands, named after now in local time, with
 // "-2", "-3" and so on added when that name is taken, and then removes all but the newest Kept
-// copies. Returns the copy's path; an Error that names the copy when it could not be made.
+// copies; when the newest copy already holds the same bytes, none is added. Returns the copy's
+// path; an Error that names the copy when it could not be made.
 QString Keep(const QString& sFile, const QDateTime& now = QDateTime::currentDateTime());
 
 } // namespace SettingsHistory

@@ -18,7 +18,7 @@ const QDateTime Moment(QDate(2024, 1, 31), QTime(18, 45, 2));
 
 // Each version is kept under the moment it was replaced; in a second already taken it gets the
 // number after the highest, and the 20 newest stay: of 25 versions in one second, the 6th to the
-// 25th. Other files in the history are left alone.
+// 25th. Other files in the history are left alone, and a save with no change adds no copy.
 TEST(SettingsHistory, KeepsTheNewestVersionsUnderTheirMoments)
 {
     TempAppFolder app;
@@ -33,6 +33,9 @@ TEST(SettingsHistory, KeepsTheNewestVersionsUnderTheirMoments)
             EXPECT_EQ(copy, app.Path() + u"\\home\\history\\"_s + names[version]);
         }
     }
+    // Saved again unchanged, the newest copy already holds it.
+    EXPECT_EQ(SettingsHistory::Keep(app.Path() + u"\\home\\qzhome.dat"_s, Moment.addSecs(1)),
+              app.Path() + u"\\home\\history\\qzhome-20240131-184502-25.dat"_s);
     QStringList expected = {u"notes.txt"_s};
     for (int version = 6; version <= 25; ++version) {
         expected << u"qzhome-20240131-184502-%1.dat"_s.arg(version);
