@@ -3,17 +3,13 @@
 #include "common/ModalDriver.h"
 
 #include <QMessageBox>
-#include <QString>
-#include <QStringList>
 
 // What a message box showed the user before it was answered.
 struct MessageBoxSeen {
-    QString title;
-    QString text;
+    QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons; // their texts without "&" marks, sorted
 };
 
-// A driver action that notes in seen what the message box shows, then clicks sButton:
-// ModalDriver driver(AnswerMessageBox(u"Yes"_s, seen));
+// A driver action that notes in seen what the message box shows, then clicks sButton.
 ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& seen);

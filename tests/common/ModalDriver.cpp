@@ -7,19 +7,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
-namespace
-{
-
-std::string Describe(const QWidget* window)
-{
-    return window->metaObject()->className() +
-           (u" \""_s + window->windowTitle() + u'"').toStdString();
-}
-
-} // namespace
-
 ModalDriver::ModalDriver(Action action, int iTimeoutMs)
     : m_action(std::move(action)), m_outer(QApplication::activeModalWidget()),
       m_deadline(iTimeoutMs)
@@ -37,7 +24,8 @@ void ModalDriver::Poll()
         m_ran = true;
         m_action(modal);
     } else if (m_deadline.hasExpired()) {
-        ADD_FAILURE() << "The modal window " << Describe(modal) << " was still open; closing it.";
+        ADD_FAILURE() << "The modal window " << modal->windowTitle().toStdString()
+                      << " was still open; closing it.";
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
@@ -51,23 +39,19 @@ void ClickButton(QWidget* window, const QString& sTextOrName)
         if (button->objectName() == sTextOrName || button->text().remove(u'&') == sTextOrName)
             return QTest::mouseClick(button, Qt::LeftButton);
     }
-    ADD_FAILURE() << "No button " << sTextOrName.toStdString() << " in " << Describe(window);
+    ADD_FAILURE() << "No button " << sTextOrName.toStdString() << " in "
+                  << window->windowTitle().toStdString();
 }
 
 void TypeInto(QWidget* window, const QString& sObjectName, const QString& sText)
 {
     auto* widget = window->findChild<QWidget*>(sObjectName);
-    ASSERT_TRUE(widget) << "No control " << sObjectName.toStdString() << " in " << Describe(window);
+    ASSERT_TRUE(widget) << "No control " << sObjectName.toStdString() << " in "
+                        << window->windowTitle().toStdString();
     widget->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->selectAll();
-    // QTest types plain ASCII keys only; any other character arrives as the text of a key.
-    for (const QChar ch : sText) {
-        if (ch.unicode() < 0x80)
-            QTest::keyClick(widget, char(ch.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), {});
-    }
+    QTest::keyClicks(widget, sText);
 }
 
 void Activate(QWidget* window)

@@ -5,41 +5,31 @@
 #include <QTest>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
+#include <optional>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
 
-namespace
+static QString PageFocus(QWebEngineView* view)
 {
-
-QString PageFocus(QWebEngineView* view)
-{
-    QString text;
-    bool answered = false;
+    std::optional<QString> text;
     view->page()->runJavaScript(u"document.activeElement.textContent.trim()"_s,
-                                [&](const QVariant& result) {
-                                    text = result.toString();
-                                    answered = true;
-                                });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 2000)) << "the page did not answer";
-    return text;
+                                [&](const QVariant& result) { text = result.toString(); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text.has_value(); }, 2000)) << "no answer";
+    return text.value_or(QString());
 }
 
-QString Stop(QWidget* window)
+static QString Stop(QWidget* window)
 {
     auto* mainWindow = qobject_cast<QMainWindow*>(window);
     const QWidget* top = mainWindow ? mainWindow->centralWidget() : window;
     QWidget* control = QApplication::focusWidget();
     while (control && control->parentWidget() && control->parentWidget() != top)
         control = control->parentWidget();
-    if (!control)
-        return {};
-    if (auto* view = qobject_cast<QWebEngineView*>(control))
-        return control->objectName() + u':' + PageFocus(view);
-    return control->objectName();
+    auto* view = qobject_cast<QWebEngineView*>(control);
+    return !control ? QString()
+                    : control->objectName() + (view ? u':' + PageFocus(view) : QString());
 }
-
-} // namespace
 
 QStringList TabWalk(QWidget* window, int iCount, bool bForward)
 {
@@ -48,8 +38,7 @@ QStringList TabWalk(QWidget* window, int iCount, bool bForward)
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : window, Qt::Key_Tab,
                         bForward ? Qt::NoModifier : Qt::ShiftModifier);
-        // A page moves its focus in a process of its own, a little later. A stop that stays is
-        // seen in the walk that comes back.
+        // A page moves its focus a little later; a stop that stays shows in the walk back.
         std::ignore = QTest::qWaitFor([&] { return Stop(window) != stops.constLast(); }, 1000);
         stops << Stop(window);
     }

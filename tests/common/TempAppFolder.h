@@ -1,30 +1,35 @@
 #pragma once
 
+#include "support/App.h"
 #include "support/NativePath.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh application folder for one test: the program is pointed at it while the object lives,
-// and everything in it is removed afterwards.
+// The bytes of a file by its native path; none when it cannot be read.
+inline QByteArray ReadFile(const QString& sNative)
+{
+    QFile file(sNative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A fresh application folder the program is pointed at while the object lives.
 class TempAppFolder
 {
 public:
-    TempAppFolder();
-    ~TempAppFolder();
-    TempAppFolder(const TempAppFolder&) = delete;
-    TempAppFolder& operator=(const TempAppFolder&) = delete;
+    TempAppFolder() { App::SetPath(Path()); }
+    ~TempAppFolder() { App::SetPath(QString()); }
 
-    // The folder as the program sees it ("\"-separated), and the native path of a file or folder
-    // below it, given "/"-separated (empty for the folder itself).
+    // The folder "\"-separated, and the native path of a "/"-separated file below it.
     QString Path() const { return BackslashPath(m_dir.path()); }
     QString NativeFile(const QString& relative) const { return m_dir.filePath(relative); }
 
-    // Creates a folder below it, and a file with the given bytes.
     void MakeFolder(const QString& relative) const;
     void WriteFile(const QString& relative, const QByteArray& bytes = {}) const;
-    QByteArray ReadFile(const QString& relative) const;
-    bool Exists(const QString& relative) const;
+    QByteArray ReadFile(const QString& relative) const { return ::ReadFile(NativeFile(relative)); }
+    bool Exists(const QString& relative) const { return QFileInfo::exists(NativeFile(relative)); }
 
 private:
     QTemporaryDir m_dir;

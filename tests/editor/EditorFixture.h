@@ -4,17 +4,22 @@
 #include "common/MessageBoxSeen.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
+#include "editor/Thumbnails.h"
 #include "editor/frmMain.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
+#include "support/App.h"
+#include "toolkit/WebBrowser.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -68,19 +73,20 @@ protected:
         return window->findChild<T*>(sName);
     }
 
-    QByteArray Home(const QString& sFile) const { return app.ReadFile(u"home/"_s + sFile); }
-
-    // The lines of the saved settings file, without their quotes.
-    QStringList SavedSettings() const
+    void WritePicture(const QString& sFile, QSize size, Qt::GlobalColor color) const
     {
-        return QString::fromLatin1(Home(u"qzhome.dat"_s)).remove(u'"').remove(u'\r').split(u'\n');
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(color);
+        app.MakeFolder(QFileInfo(sFile).path());
+        EXPECT_TRUE(picture.save(app.NativeFile(sFile)));
     }
+
+    QByteArray Home(const QString& sFile) const { return app.ReadFile(u"home/"_s + sFile); }
 
     TempAppFolder app;
     std::unique_ptr<frmMain> window;
 };
 
-// Clicks a row of a list, or an entry of a drop-down list, as a user does.
 inline void ClickItem(QAbstractItemView* view, int iRow)
 {
     const QModelIndex item = view->model()->index(iRow, 0);
@@ -92,4 +98,18 @@ inline void Choose(QComboBox* list, const QString& sText)
     ASSERT_GE(list->findText(sText), 0) << qPrintable(sText);
     list->showPopup();
     ClickItem(list->view(), list->findText(sText));
+}
+
+// Opens the Colors menu and clicks its item; returns where the menu stood.
+inline QPoint ChooseColorsItem(QWidget* window, int iItem)
+{
+    ClickButton(window, u"cmdColors"_s);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    const QPoint at = menu ? menu->pos() : QPoint(-1, -1);
+    if (menu)
+        QTest::mouseClick(
+            menu, Qt::LeftButton, {},
+            menu->actionGeometry(window->findChild<QAction*>(u"mnuColors_%1"_s.arg(iItem)))
+                .center());
+    return at;
 }
