@@ -2,12 +2,14 @@
 
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
+#include "support/FileStamp.h"
 #include "support/NativePath.h"
+#include "support/SettingsHistory.h"
 #include "support/Wildcard.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -16,52 +18,45 @@ using namespace basProcs;
 namespace
 {
 
-// Lists as text: the number of items, then the items, so that no item and one empty one differ.
-QString Items(const QStringList& items)
-{
-    return QString::number(items.size()) + u':' + items.join(u'|');
-}
-
 TEST(PathText, TakesPathsApartAndPutsThemTogether)
 {
-    // Each path with a backslash added and removed, then its folder, folder with backslash, file
-    // name, extension, root and root with backslash.
+    // Each path with a backslash added and removed, its file name and extension, then its folder
+    // and root, each without and with a backslash.
     const std::pair<QString, QString> cases[] = {
         {uR"(C:\dir\file.txt)"_s,
-         uR"(C:\dir\file.txt\|C:\dir\file.txt|C:\dir|C:\dir\|file.txt|txt|C:|C:\)"_s},
-        {uR"( C:\file. )"_s, uR"(C:\file.\| C:\file. |C:\|C:\|file.||C:|C:\)"_s},
+         uR"(C:\dir\file.txt\|C:\dir\file.txt|file.txt|txt|C:\dir|C:\dir\|C:|C:\)"_s},
+        {uR"( C:\file. )"_s, uR"(C:\file.\| C:\file. |file.||C:\|C:\|C:|C:\)"_s},
         {uR"(C:\)"_s, uR"(C:\|C:\|C:\|C:\|C:\|C:\|C:\|C:\)"_s},
         {uR"(\\srv\share\a.gif)"_s,
-         uR"(\\srv\share\a.gif\|\\srv\share\a.gif|\\srv\share|\\srv\share\|a.gif|gif|\\srv|\\srv\)"_s},
-        {uR"(C:\dir\README)"_s, uR"(C:\dir\README\|C:\dir\README|C:\dir|C:\dir\|README||C:|C:\)"_s},
+         uR"(\\srv\share\a.gif\|\\srv\share\a.gif|a.gif|gif|\\srv\share|\\srv\share\|\\srv|\\srv\)"_s},
+        {uR"(C:\dir\README)"_s, uR"(C:\dir\README\|C:\dir\README|README||C:\dir|C:\dir\|C:|C:\)"_s},
     };
     for (const auto& [path, parts] : cases) {
-        const QStringList got = {AddBackslash(path),
-                                 RemoveBackslash(path),
-                                 GetPathPart(path, PartFolder),
-                                 GetPathPart(path, PartFolder, false),
-                                 GetPathPart(path, PartFileName),
-                                 GetPathPart(path, PartExtension),
-                                 GetPathPart(path, PartRoot),
-                                 GetPathPart(path, PartRoot, false)};
+        QStringList got = {AddBackslash(path), RemoveBackslash(path),
+                           GetPathPart(path, PartFileName), GetPathPart(path, PartExtension)};
+        for (const int part : {PartFolder, PartRoot})
+            got << GetPathPart(path, part) << GetPathPart(path, part, false);
         EXPECT_EQ(got.join(u'|'), parts) << path.toStdString();
     }
-    EXPECT_EQ(TrimAtNull(u"C:\\tmp"_s + QChar(0) + u"   "_s), u"C:\\tmp"_s);
-    EXPECT_EQ(TrimAtNull(u"no nul "_s), u"no nul "_s);
+    EXPECT_EQ(TrimAtNull(u"C:\\tmp"_s + QChar(0) + u"   "_s) + TrimAtNull(u" no nul "_s),
+              u"C:\\tmp no nul "_s);
     const std::tuple<QString, QString, QString, QString> splits[] = {
-        // the text, the delimiter, the items without and with a trailing empty one
+        // the text, the delimiter, the items without and with a trailing empty one, counted
         {u"a,b,c"_s, u","_s, u"3:a|b|c"_s, u"3:a|b|c"_s},
         {u"a,,b,"_s, u","_s, u"3:a||b"_s, u"4:a||b|"_s},
         {QString(), u","_s, u"0:"_s, u"1:"_s},
         {u"A,a--"_s, u"--"_s, u"1:A,a"_s, u"2:A,a|"_s},
     };
     for (const auto& [text, delimiter, ignoring, keeping] : splits) {
-        EXPECT_EQ(Items(SplitToArray(text, delimiter, true)), ignoring) << text.toStdString();
-        EXPECT_EQ(Items(SplitToArray(text, delimiter, false)), keeping) << text.toStdString();
+        for (const bool bIgnore : {true, false}) {
+            const QStringList items = SplitToArray(text, delimiter, bIgnore);
+            EXPECT_EQ(QString::number(items.size()) + u':' + items.join(u'|'),
+                      bIgnore ? ignoring : keeping);
+        }
     }
 }
 
-TEST(DiskChecks, TellWhatExistsAndMakeTempFilesAndFindSpecialFolders)
+TEST(DiskChecks, TellWhatExistsAndFindSpecialFolders)
 {
     TempAppFolder app;
     app.WriteFile(u"file.txt"_s);
@@ -79,24 +74,12 @@ TEST(DiskChecks, TellWhatExistsAndMakeTempFilesAndFindSpecialFolders)
         {u"\\"_s, false, rootWritable, rootWritable},
     };
     for (const auto& [path, bPathExists, bFolderExists, bWritable] : cases) {
-        SCOPED_TRACE(path.toStdString());
-        EXPECT_EQ(PathExists(path), bPathExists);
-        EXPECT_EQ(FolderExists(path), bFolderExists);
-        EXPECT_EQ(IsFolderWritable(path), bWritable);
+        EXPECT_EQ(std::tuple(PathExists(path), FolderExists(path), IsFolderWritable(path)),
+                  std::tuple(bPathExists, bFolderExists, bWritable))
+            << path.toStdString();
     }
     EXPECT_TRUE(QDir(app.NativeFile(u"dir"_s)).isEmpty()) << "a test file was left behind";
-    EXPECT_EQ(GetTempFile(u"tst"_s, in + u"missing"_s), QString());
-    const QString first = GetTempFile(u"prefix"_s, app.Path()), second = GetTempFile(u"pre"_s, in);
-    EXPECT_NE(first, second);
-    for (const QString& path : {first, second}) {
-        const QFileInfo file(NativePath(path));
-        EXPECT_EQ(path, app.Path() + u'\\' + file.fileName());
-        EXPECT_TRUE(file.isFile() && file.size() == 0);
-        EXPECT_TRUE(
-            QRegularExpression(u"^pre[0-9A-F]{1,4}\\.tmp$"_s).match(file.fileName()).hasMatch());
-    }
-    EXPECT_FALSE(GetSpecialFolder(0, 0).isEmpty()); // the desktop
-    EXPECT_FALSE(GetSpecialFolder(0, 0).contains(u'/'));
+    EXPECT_FALSE(GetSpecialFolder(0, 0).isEmpty() || GetSpecialFolder(0, 0).contains(u'/'));
     EXPECT_EQ(GetSpecialFolder(-1, 0), QString());
 }
 
@@ -115,22 +98,19 @@ TEST(Wildcard, Matches)
         {u"[abc"_s, {}, {u"a"_s, u"[abc"_s}},
     };
     for (const auto& [pattern, matching, others] : cases) {
-        SCOPED_TRACE(pattern.toStdString());
-        for (const QString& name : matching)
-            EXPECT_TRUE(Wildcard(pattern).Matches(name)) << name.toStdString();
-        for (const QString& name : others)
-            EXPECT_FALSE(Wildcard(pattern).Matches(name)) << name.toStdString();
+        for (const QString& name : matching + others)
+            EXPECT_EQ(Wildcard(pattern).Matches(name), matching.contains(name))
+                << name.toStdString();
     }
 }
 
 // Pictures at three depths, a name that differs only in case, hidden entries that match, and a
 // link back up the tree, which must not be followed forever.
-TEST(ScanFolder, FindsWhatMatchesDepthFirst)
+TEST(ScanFolder, FindsWhatMatches)
 {
     TempAppFolder app;
-    const QString files = u"a.gif B.GIF c.jpg d.txt .e.gif s1/f.gif s1/t/g.gif s2/h.bmp s2/u/k.gif "
-                          u"s1/.hidden/i.gif"_s;
-    for (const QString& file : files.split(u' '))
+    for (const QString& file : u"a.gif B.GIF c.jpg d.txt .e.gif s1/f.gif s1/t/g.gif s2/h.bmp "
+                               u"s2/u/k.gif s1/.hidden/i.gif"_s.split(u' '))
         app.WriteFile(file);
     ASSERT_TRUE(QFile::link(app.NativeFile({}), app.NativeFile(u"s1/t/up"_s)));
     const std::tuple<QString, QString, QString> cases[] = {
@@ -144,19 +124,66 @@ TEST(ScanFolder, FindsWhatMatchesDepthFirst)
         QStringList found{u"earlier"_s}; // results are added to those already there
         ScanFolder(found, app.Path() + u'\\', !folderPattern.isEmpty(), folderPattern, patterns);
         ASSERT_EQ(found.takeFirst(), u"earlier"_s);
-        // A folder's own entries come first, then each subfolder whole.
-        QStringList tops;
-        for (QString& path : found) {
+        for (QString& path : found)
             path = path.mid(app.Path().size() + 1).replace(u'\\', u'/');
-            const QString top = path.contains(u'/') ? path.section(u'/', 0, 0) : QString();
-            if (tops.isEmpty() || tops.last() != top)
-                tops << top;
-        }
-        EXPECT_LE(tops.indexOf(QString()), 0) << Items(found).toStdString();
-        EXPECT_EQ(tops.removeDuplicates(), 0) << Items(found).toStdString();
         found.sort();
         EXPECT_EQ(found.join(u' '), expected) << patterns.toStdString();
     }
+}
+
+const QDateTime Moment(QDate(2024, 1, 31), QTime(18, 45, 2));
+
+// Each version is kept under the moment it was replaced; in a second already taken it gets the
+// number after the highest, and the 20 newest stay: of 25 versions in one second, the 6th to the
+// 25th. Other files in the history are left alone, and a save with no change adds no copy.
+TEST(SettingsHistory, KeepsTheNewestVersionsUnderTheirMoments)
+{
+    TempAppFolder app;
+    app.WriteFile(u"home/history/notes.txt"_s, "mine");
+    const QString history = app.Path() + u"\\home\\history\\qzhome-"_s;
+    QStringList copies;
+    for (int version = 0; version <= 26; ++version) { // the last one unchanged, a second later
+        app.WriteFile(u"home/qzhome.dat"_s, QByteArray::number(std::min(version, 25)));
+        copies << SettingsHistory::Keep(
+            app.Path() + u"\\home\\qzhome.dat"_s,
+            Moment.addDays(version == 0 ? -1 : 0).addSecs(version / 26));
+    }
+    EXPECT_EQ(
+        copies.mid(0, 3) + copies.mid(25),
+        QStringList({history + u"20240130-184502.dat"_s, history + u"20240131-184502.dat"_s,
+                     history + u"20240131-184502-2.dat"_s, history + u"20240131-184502-25.dat"_s,
+                     history + u"20240131-184502-25.dat"_s}));
+    QStringList expected = {u"notes.txt"_s};
+    for (int version = 6; version <= 25; ++version) {
+        expected << u"qzhome-20240131-184502-%1.dat"_s.arg(version);
+        EXPECT_EQ(app.ReadFile(u"home/history/"_s + expected.last()), QByteArray::number(version));
+    }
+    expected.sort();
+    EXPECT_EQ(QDir(app.NativeFile(u"home/history"_s)).entryList(QDir::Files, QDir::Name), expected);
+}
+
+// A stamp tells any change apart: other bytes of the same size and time, a new time, a file
+// removed. The same bytes written again at the same time are the same file.
+TEST(FileStamp, ChangesWithTheFile)
+{
+    TempAppFolder app;
+    const QString file = app.Path() + u"\\qzhome.dat"_s;
+    const FileStamp missing = FileStamp::Of(file);
+    QString changed;
+    const std::pair<QByteArray, qint64> writes[] = {
+        {"same", 0}, {"same", 0}, {"SAME", 0}, {"SAME", 1}};
+    for (const auto& [bytes, iSeconds] : writes) {
+        const FileStamp before = FileStamp::Of(file);
+        app.WriteFile(u"qzhome.dat"_s, bytes);
+        QFile handle(app.NativeFile(u"qzhome.dat"_s));
+        ASSERT_TRUE(handle.open(QIODevice::ReadWrite));
+        handle.setFileTime(Moment.addSecs(iSeconds), QFileDevice::FileModificationTime);
+        changed += FileStamp::Of(file) != before ? u'y' : u'n';
+    }
+    const FileStamp before = FileStamp::Of(file);
+    QFile::remove(app.NativeFile(u"qzhome.dat"_s));
+    EXPECT_EQ(changed + (FileStamp::Of(file) != before ? u'y' : u'n'), u"ynyyy"_s);
+    EXPECT_TRUE(FileStamp::Of(file) == missing && missing == FileStamp());
 }
 
 } // namespace
