@@ -33,6 +33,12 @@ namespace
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 6675;
 
+// Read at start, written by Save, and watched for changes by other programs in between.
+QString SettingsFile()
+{
+    return App::File(u"home\\qzhome.dat"_s);
+}
+
 // Runs one step of an operation that passes over the steps that fail.
 void IgnoringErrors(const std::function<void()>& step)
 {
@@ -92,8 +98,8 @@ void frmMain::Form_Load()
     ui.cmbMouseTrails->SetImagesPath(App::File(u"home"_s));
     m_page->SetMode(CWebPage::HomePage);
     // Taken before reading: a change made while the file is read is a change a Save asks about.
-    m_settingsGuard.Remember(App::File(u"home\\qzhome.dat"_s));
-    LoadSettingsOrReport(App::File(u"home\\qzhome.dat"_s));
+    m_settingsGuard.Remember(SettingsFile());
+    LoadSettingsOrReport(SettingsFile());
     UpdateFields();
 }
 
@@ -194,8 +200,8 @@ void frmMain::SaveHomePage()
     m_saved = false;
     if (!m_settingsGuard.MayReplace(this))
         return;
-    m_page->SaveSettings(App::File(u"home\\qzhome.dat"_s));
-    m_settingsGuard.Remember(App::File(u"home\\qzhome.dat"_s));
+    m_page->SaveSettings(SettingsFile());
+    m_settingsGuard.Remember(SettingsFile());
     try {
         m_page->GeneratePage(App::File(u"home\\qzhome.html"_s));
     } catch (const Error& error) {

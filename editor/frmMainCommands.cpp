@@ -59,13 +59,16 @@ bool NothingToDo(qint16 iIndex, int iSelected, int iCount)
     }
 }
 
-// Exchanges the links at lPosition and lPosition + 1. The lower one is taken out first, so a page
-// at its most links can still be reordered.
-void SwapWithNext(Collection& links, qint32 lPosition)
+// Moves the link of row iFrom so that it stands at row iTo, by the arrows or a drag. It is taken
+// out first, so a page at its most links can still be reordered.
+void MoveLink(Collection& links, int iFrom, int iTo)
 {
-    const std::shared_ptr<CWebPage> lower = links.Item(lPosition + 1);
-    links.Remove(lPosition + 1);
-    links.AddBefore(lower, lPosition);
+    const std::shared_ptr<CWebPage> link = links.Item(iFrom + 1);
+    links.Remove(iFrom + 1);
+    if (iTo < links.Count())
+        links.AddBefore(link, iTo + 1);
+    else
+        links.Add(link);
 }
 
 struct ColorProperty {
@@ -113,12 +116,12 @@ void frmMain::cmdLink_Click(qint16 iIndex)
         links.Remove(ItemData(list, selected));
         break;
     case cmdLinkUp:
-        SwapWithNext(links, selected);
         remembered = selected - 1;
+        MoveLink(links, selected, remembered);
         break;
     case cmdLinkDown:
-        SwapWithNext(links, selected + 1);
         remembered = selected + 1;
+        MoveLink(links, selected, remembered);
         break;
     }
     UpdateFields();
@@ -138,13 +141,7 @@ void frmMain::lstLinks_DragDrop(int iRow, int iBefore)
     const int row = iBefore > iRow ? iBefore - 1 : iBefore;
     if (row == iRow)
         return;
-    Collection& links = m_page->Links();
-    const std::shared_ptr<CWebPage> link = links.Item(iRow + 1);
-    links.Remove(iRow + 1);
-    if (row < links.Count())
-        links.AddBefore(link, row + 1);
-    else
-        links.Add(link);
+    MoveLink(m_page->Links(), iRow, row);
     UpdateFields();
     SetListIndex(ui.lstLinks, row);
 }

@@ -65,12 +65,12 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
     });
     connect(&Thumbnails::Shared(), &Thumbnails::Ready, this,
             [this](const QString& sFile) { ShowThumbnail(m_rowOfFile.value(sFile, -1)); });
-    // The pictures are read as the list opens, not before: a folder of thousands of pictures
-    // costs nothing until the parent looks at them.
     // A plain list delegate draws the thumbnails at the list's icon size, larger than the
     // closed list's, which must stay one line high.
     m_cmbImages->setItemDelegate(new QStyledItemDelegate(m_cmbImages));
     m_cmbImages->view()->setIconSize(QSize(Thumbnails::Size, Thumbnails::Size));
+    // The pictures are read as the list opens, not before: a folder of thousands of pictures
+    // costs nothing until the parent looks at them.
     m_cmbImages->view()->installEventFilter(this);
 }
 
