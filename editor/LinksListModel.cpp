@@ -47,7 +47,7 @@ QVariant LinksListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         const std::shared_ptr<CWebPage> link = m_links->Item(position);
-        return QVariant(link->Name() + u" ("_s + link->MainLink() + u')');
+        return QVariant(u"%1 (%2)"_s.arg(link->Name().toString(), link->MainLink().toString()));
     }
     case Qt::DecorationRole:
         return Picture(*m_links->Item(position));
@@ -109,7 +109,7 @@ QVariant LinksListModel::Picture(const CWebPage& link)
 {
     if (link.MainPicture().isEmpty())
         return {};
-    return Thumbnails::Shared().Icon(App::File(u"home\\"_s + link.MainPicture()));
+    return Thumbnails::Shared().Icon(App::File(u"home\\"_s + link.MainPicture().toString()));
 }
 
 int LinksListModel::DraggedRow(const QMimeData* data) const

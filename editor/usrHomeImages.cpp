@@ -137,10 +137,10 @@ QString usrHomeImages::PictureName() const
     return text == NoneEntry ? QString() : text;
 }
 
-void usrHomeImages::ShowPicture(const QString& sName)
+void usrHomeImages::ShowPicture(QAnyStringView sName)
 {
     if (sName != ImportEntry)
-        SetText(sName);
+        SetText(sName.toString());
 }
 
 QString usrHomeImages::ImportPicture()

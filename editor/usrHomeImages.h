@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -46,7 +47,7 @@ public:
     QString PictureName() const;
     // Shows a stored picture name; one the list does not hold leaves the choice as it was. A name
     // that reads as the import command is no picture, and must not start an import.
-    void ShowPicture(const QString& sName);
+    void ShowPicture(QAnyStringView sName);
 
     // Lets the user copy a picture into the folder; returns its bare file name, or empty text
     // when nothing was copied. Tells the user about a name already taken or a failed copy.

@@ -2,18 +2,35 @@
 
 #include "model/SettingsReader.h"
 #include "model/SettingsWriter.h"
+#include "support/Error.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
 
-std::shared_ptr<CWebPage> ReadLink(SettingsReader& in)
+qint32 EndAt(qsizetype size)
 {
-    auto link = std::make_shared<CWebPage>();
-    link->SetMode(CWebPage::LinkRecord);
-    link->SetName(in.ReadText());
-    link->SetMainPicture(in.ReadText());
-    link->SetMainLink(in.ReadText());
-    return link;
+    if (size > std::numeric_limits<qint32>::max())
+        throw Error(Error::Overflow, u"The texts of a page are too long to keep."_s);
+    return static_cast<qint32>(size);
+}
+
+// The value's own characters, when it is given in Latin-1.
+std::optional<QLatin1StringView> Latin1Of(QAnyStringView value)
+{
+    return value.visit([](auto view) -> std::optional<QLatin1StringView> {
+        if constexpr (std::is_same_v<decltype(view), QLatin1StringView>)
+            return view;
+        else
+            return std::nullopt;
+    });
 }
 
 } // namespace
@@ -22,36 +39,131 @@ void CWebPage::LoadSettings(const QString& sFile)
 {
     SettingsReader in(sFile);
     in.ReadHeader();
-    m_title = in.ReadText();
-    m_name = in.ReadText();
-    m_wallpaper = in.ReadText();
-    for (qint32* color : {&m_backcolor, &m_forecolor, &m_linkColor, &m_vLinkColor, &m_aLinkColor})
+    SetTitle(in.ReadText());
+    SetName(in.ReadText());
+    SetWallpaper(in.ReadText());
+    PageParts& parts = Parts();
+    for (qint32* color : {&parts.backcolor, &parts.forecolor, &parts.linkColor, &parts.vLinkColor,
+                          &parts.aLinkColor})
         *color = in.ReadNumber();
-    m_mouseTrails = in.ReadText();
+    SetMouseTrails(in.ReadText());
     in.SkipReserved();
     const qint32 count = in.ReadLinkCount();
-    m_links = Collection();
+    parts.links = Collection();
+    QByteArray scratch;
     for (qint32 position = 1; position <= count; ++position)
-        m_links.Add(ReadLink(in));
+        parts.links.Add(ReadLink(in, scratch));
+}
+
+// Latin-1 values are gathered in scratch, which keeps its room from link to link, and copied
+// once at their exact size; from a value that is not Latin-1 on, each is set on its own.
+std::shared_ptr<CWebPage> CWebPage::ReadLink(SettingsReader& in, QByteArray& scratch)
+{
+    auto link = std::make_shared<CWebPage>();
+    link->m_mode = LinkRecord;
+    scratch.truncate(0);
+    bool gathering = true;
+    for (const TextField field : {TextField::Name, TextField::MainPicture, TextField::MainLink}) {
+        const QAnyStringView value = in.ReadValue();
+        const std::optional<QLatin1StringView> latin1 = Latin1Of(value);
+        if (gathering && latin1) {
+            scratch.append(latin1->data(), latin1->size());
+            link->MoveEnds(field, latin1->size());
+            continue;
+        }
+        if (std::exchange(gathering, false))
+            link->m_texts = QByteArray(scratch.constData(), scratch.size());
+        link->SetText(field, value);
+    }
+    if (gathering)
+        link->m_texts = QByteArray(scratch.constData(), scratch.size());
+    return link;
 }
 
 void CWebPage::SaveSettings(const QString& sFile) const
 {
     SettingsWriter out(sFile);
     out.WriteHeader();
-    out.WriteText(m_title);
-    out.WriteText(m_name);
-    out.WriteText(m_wallpaper);
-    for (const qint32 color : {m_backcolor, m_forecolor, m_linkColor, m_vLinkColor, m_aLinkColor})
+    out.WriteText(Title());
+    out.WriteText(Name());
+    out.WriteText(Wallpaper());
+    const PageParts& parts = Parts();
+    for (const qint32 color :
+         {parts.backcolor, parts.forecolor, parts.linkColor, parts.vLinkColor, parts.aLinkColor})
         out.WriteNumber(color);
-    out.WriteText(m_mouseTrails);
+    out.WriteText(MouseTrails());
     out.WriteReserved();
-    out.WriteNumber(m_links.Count());
-    for (qint32 position = 1; position <= m_links.Count(); ++position) {
-        const CWebPage& link = *m_links.Item(position);
+    out.WriteNumber(parts.links.Count());
+    for (qint32 position = 1; position <= parts.links.Count(); ++position) {
+        const CWebPage& link = *parts.links.Item(position);
         out.WriteText(link.Name());
         out.WriteText(link.MainPicture());
         out.WriteText(link.MainLink());
     }
     out.Commit();
+}
+
+CWebPage::TextRange CWebPage::Range(TextField field) const
+{
+    const auto index = qsizetype(field);
+    return {index == 0 ? 0 : m_ends[index - 1],
+            index + 1 < kTextCount ? m_ends[index] : TextsSize()};
+}
+
+qsizetype CWebPage::TextsSize() const
+{
+    return m_wide ? m_texts.size() / 2 : m_texts.size();
+}
+
+QAnyStringView CWebPage::Span(qsizetype start, qsizetype end) const
+{
+    if (m_wide)
+        return QStringView(reinterpret_cast<const char16_t*>(m_texts.constData()) + start,
+                           end - start);
+    return QLatin1StringView(m_texts.constData() + start, end - start);
+}
+
+QAnyStringView CWebPage::Text(TextField field) const
+{
+    const TextRange range = Range(field);
+    return Span(range.start, range.end);
+}
+
+// The value may be one of this page's own texts: the new texts are made before the old ones go.
+void CWebPage::SetText(TextField field, QAnyStringView value)
+{
+    const TextRange range = Range(field);
+    const QString typed = value.toString();
+    QString texts = Span(0, TextsSize()).toString();
+    texts.replace(range.start, range.end - range.start, typed);
+    StoreTexts(texts);
+    MoveEnds(field, typed.size() - (range.end - range.start));
+}
+
+// The ends of the text and of those after it, when the text grows by growth characters.
+void CWebPage::MoveEnds(TextField field, qsizetype growth)
+{
+    for (auto index = qsizetype(field); index < qsizetype(m_ends.size()); ++index)
+        m_ends[index] = EndAt(m_ends[index] + growth);
+}
+
+// In Latin-1 when every character is.
+void CWebPage::StoreTexts(QStringView texts)
+{
+    m_wide = !std::all_of(texts.begin(), texts.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+    m_texts = m_wide ? QByteArray(reinterpret_cast<const char*>(texts.utf16()), texts.size() * 2)
+                     : texts.toLatin1();
+}
+
+CWebPage::PageParts& CWebPage::Parts()
+{
+    if (!m_parts)
+        m_parts = std::make_unique<PageParts>();
+    return *m_parts;
+}
+
+const CWebPage::PageParts& CWebPage::Parts() const
+{
+    static const PageParts defaults;
+    return m_parts ? *m_parts : defaults;
 }

@@ -94,32 +94,38 @@ void SettingsReader::ReadHeader()
                     u"\"%2\"."_s.arg(DisplayPath(m_in.Path()), SettingsLayout::Header));
 }
 
+QString SettingsReader::ReadText()
+{
+    return ReadValue().toString();
+}
+
 // The text between the line's opening double quote and the first one that is not doubled. A line
 // without an opening double quote is its own value.
-QString SettingsReader::ReadText()
+QAnyStringView SettingsReader::ReadValue()
 {
     const QByteArrayView line = ReadLine();
     if (!line.startsWith('"'))
-        return Text(line);
+        return Decoded(line);
     const char* end = line.data() + line.size();
     const char* stop = FindQuoteOrDecoded(line.data() + 1, end);
     const bool closed = stop < end && *stop == '"';
     if (stop == end || (closed && (stop + 1 == end || stop[1] != '"')))
-        return QString::fromLatin1(line.data() + 1, stop - line.data() - 1);
+        return QLatin1StringView(line.data() + 1, stop);
     const qsizetype quote = line.indexOf('"', 1);
     if (quote < 0)
-        return Text(line.sliced(1));
+        return Decoded(line.sliced(1));
     if (quote + 1 < line.size() && line[quote + 1] == '"')
-        return Text(Undoubled(line));
-    return Text(line.sliced(1, quote - 1));
+        return Decoded(Undoubled(line));
+    return Decoded(line.sliced(1, quote - 1));
 }
 
-QString SettingsReader::Text(QByteArrayView stored)
+QStringView SettingsReader::Decoded(QByteArrayView stored)
 {
-    QString value = m_in.Decode(stored);
-    if (stored.contains('&') && value.contains(SettingsLayout::StoredReferenceStart))
-        value.replace(SettingsLayout::StoredReferenceStart, SettingsLayout::TypedReferenceStart);
-    return value;
+    m_decoded = m_in.Decode(stored);
+    if (stored.contains('&') && m_decoded.contains(SettingsLayout::StoredReferenceStart))
+        m_decoded.replace(SettingsLayout::StoredReferenceStart,
+                          SettingsLayout::TypedReferenceStart);
+    return m_decoded;
 }
 
 qint32 SettingsReader::ReadNumber()

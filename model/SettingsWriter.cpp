@@ -9,9 +9,8 @@ namespace
 
 // The value as it is stored: each double quote doubled, each line break a blank, each "&#" kept
 // apart from the references that stand for characters the code page lacks.
-QString Stored(const QString& value)
+QString Stored(QString stored)
 {
-    QString stored = value;
     stored.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
     stored.replace(SettingsLayout::TypedReferenceStart, SettingsLayout::StoredReferenceStart);
     return stored.replace(u"\""_s, u"\"\""_s);
@@ -23,14 +22,16 @@ SettingsWriter::SettingsWriter(const QString& sFile) : m_out(sFile) {}
 
 void SettingsWriter::WriteHeader()
 {
-    WriteText(SettingsLayout::Header.toString());
+    WriteText(SettingsLayout::Header);
 }
 
-void SettingsWriter::WriteText(const QString& value)
+void SettingsWriter::WriteText(QAnyStringView value)
 {
     m_out.Write("\""_L1);
-    if (!m_out.WriteAsciiWithout(value, "\"\r\n&"_L1))
-        m_out.Write(Stored(value));
+    // Plain values, nearly all of them, are stored as they are.
+    static const AsciiNarrower plain("\"\r\n&"_L1);
+    if (!m_out.WriteAscii(value, plain))
+        m_out.Write(Stored(value.toString()));
     m_out.WriteLine("\""_L1);
 }
 

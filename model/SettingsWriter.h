@@ -14,7 +14,7 @@ public:
     explicit SettingsWriter(const QString& sFile);
 
     void WriteHeader();
-    void WriteText(const QString& value);
+    void WriteText(QAnyStringView value);
     // A number: a blank before it when it is not negative (" 0", " 255", "-1").
     void WriteNumber(qint32 value);
     void WriteReserved();

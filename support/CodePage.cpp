@@ -4,9 +4,6 @@
 #include <cstring>
 #include <optional>
 #include <type_traits>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -105,46 +102,6 @@ QString CodePage::Decode(QByteArrayView bytes)
     const QString text =
         IsAscii(bytes) ? QString::fromLatin1(bytes) : QString(m_decoder.decode(bytes));
     return text.contains(u'&') ? TurnBackReferences(text) : text;
-}
-
-// Nearly all the text of a file goes through here, so it is narrowed 8 characters at a time where
-// the processor can; the last 8 overlap those before them rather than leave a rest.
-bool CodePage::EncodeAscii(QStringView text, char* out, QLatin1StringView stops)
-{
-    Q_ASSERT(stops.size() <= kMostStops);
-    const char16_t* in = text.utf16();
-#ifdef __SSE2__
-    if (text.size() >= 8) {
-        __m128i everyStop[kMostStops];
-        for (qsizetype stop = 0; stop < stops.size(); ++stop)
-            everyStop[stop] = _mm_set1_epi8(stops[stop].toLatin1());
-        __m128i any = _mm_setzero_si128();
-        __m128i stopped = _mm_setzero_si128();
-        const auto narrow = [&](qsizetype at) {
-            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
-            const __m128i bytes = _mm_packus_epi16(units, units);
-            any = _mm_or_si128(any, units);
-            for (qsizetype stop = 0; stop < stops.size(); ++stop)
-                stopped = _mm_or_si128(stopped, _mm_cmpeq_epi8(bytes, everyStop[stop]));
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(out + at), bytes);
-        };
-        for (qsizetype at = 0; at + 8 < text.size(); at += 8)
-            narrow(at);
-        narrow(text.size() - 8);
-        const __m128i notAscii = _mm_and_si128(any, _mm_set1_epi16(char16_t(0xFF80)));
-        return _mm_movemask_epi8(_mm_cmpeq_epi16(notAscii, _mm_setzero_si128())) == 0xFFFF &&
-               _mm_movemask_epi8(stopped) == 0;
-    }
-#endif
-    char16_t all = 0;
-    bool stopped = false;
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        all |= in[at];
-        out[at] = char(in[at]);
-        for (const char stop : stops)
-            stopped |= out[at] == stop;
-    }
-    return all < 0x80 && !stopped;
 }
 
 bool CodePage::Holds(char32_t character)

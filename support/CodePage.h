@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLatin1StringView>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -20,11 +19,6 @@ public:
     QByteArray Encode(QStringView text);
     // The bytes as text, each reference to a character the code page cannot hold turned back.
     QString Decode(QByteArrayView bytes);
-    // Writes the text's characters as bytes from out on, one a character, room for text.size()
-    // bytes, and tells whether the text is all ASCII without any of the characters in stops (four
-    // at the most): only then are they the text in the code page, and free of those characters.
-    static bool EncodeAscii(QStringView text, char* out, QLatin1StringView stops = {});
-    static constexpr qsizetype kMostStops = 4;
     // Whether the code page holds the character.
     bool Holds(char32_t character);
 

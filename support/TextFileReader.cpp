@@ -4,6 +4,8 @@
 #include "support/FileError.h"
 #include "support/NativePath.h"
 
+#include <cstring>
+
 namespace
 {
 
@@ -28,17 +30,16 @@ TextFileReader::TextFileReader(const QString& sPath) : m_path(sPath), m_file(Nat
 std::optional<QByteArrayView> TextFileReader::ReadLine()
 {
     for (;;) {
-        const char* data = m_bytes.constData();
-        const qsizetype end = FindLineEnd(data + m_searched, data + m_bytes.size()) - data;
+        const char* data = m_bytes.data();
+        const qsizetype end = FindLineEnd(data + m_searched, data + m_end) - data;
         // A CR at the end of what has been read may be the first half of a CR LF.
-        const bool whole = end + 1 < m_bytes.size() || (end < m_bytes.size() && data[end] == '\n');
-        if (whole || (m_atEnd && end < m_bytes.size())) {
-            const bool crlf =
-                data[end] == '\r' && end + 1 < m_bytes.size() && data[end + 1] == '\n';
+        const bool whole = end + 1 < m_end || (end < m_end && data[end] == '\n');
+        if (whole || (m_atEnd && end < m_end)) {
+            const bool crlf = data[end] == '\r' && end + 1 < m_end && data[end + 1] == '\n';
             return TakeLine(end, end + (crlf ? 2 : 1));
         }
         if (m_atEnd)
-            return m_position < m_bytes.size() ? std::optional(TakeLine(end, end)) : std::nullopt;
+            return m_position < m_end ? std::optional(TakeLine(end, end)) : std::nullopt;
         m_searched = end;
         ReadBlock();
     }
@@ -46,23 +47,26 @@ std::optional<QByteArrayView> TextFileReader::ReadLine()
 
 QByteArrayView TextFileReader::TakeLine(qsizetype end, qsizetype next)
 {
-    const QByteArrayView line = QByteArrayView(m_bytes).sliced(m_position, end - m_position);
+    const QByteArrayView line(m_bytes.data() + m_position, end - m_position);
     m_position = m_searched = next;
     ++m_lineNumber;
     return line;
 }
 
-// Drops the lines already read and appends the next block; at the end of the file, notes it.
+// Moves the bytes not yet read to the front and reads the next block after them, the buffer
+// growing only for a line longer than a block; at the end of the file, notes it.
 void TextFileReader::ReadBlock()
 {
-    m_bytes.remove(0, m_position);
+    const qsizetype rest = m_end - m_position;
+    if (rest > 0)
+        std::memmove(m_bytes.data(), m_bytes.data() + m_position, size_t(rest));
     m_searched -= m_position;
     m_position = 0;
-    const qsizetype size = m_bytes.size();
-    m_bytes.resize(size + kBlockSize);
-    const qint64 got = m_file.read(m_bytes.data() + size, kBlockSize);
+    if (qsizetype(m_bytes.size()) < rest + kBlockSize)
+        m_bytes.resize(size_t(rest + kBlockSize));
+    const qint64 got = m_file.read(m_bytes.data() + rest, kBlockSize);
     if (got < 0)
         throw FileError::ReadFailed(m_file, m_path);
-    m_bytes.resize(size + got);
+    m_end = rest + got;
     m_atEnd = got == 0;
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // Reads a text file in the code page line by line, a block at a time, so that memory stays small
 // whatever the size of the file. A line ends in CR LF, LF or CR alone. Lines are given as their
@@ -32,7 +33,9 @@ private:
     QString m_path;
     QFile m_file;
     CodePage m_codePage;
-    QByteArray m_bytes;
+    // Plain storage, as the writer's; the bytes read end at m_end.
+    std::vector<char> m_bytes;
+    qsizetype m_end = 0;
     // Where the next line starts, and how far it has been searched for its end.
     qsizetype m_position = 0;
     qsizetype m_searched = 0;

@@ -3,11 +3,13 @@
 #include "support/FileError.h"
 #include "support/NativePath.h"
 
+#include <type_traits>
+
 namespace
 {
 
 // Large enough that writing costs few calls of the system, small enough for any file.
-constexpr qsizetype kBlockSize = 256 * 1024;
+constexpr qsizetype kBlockSize = 1024 * 1024;
 
 } // namespace
 
@@ -18,21 +20,28 @@ TextFileWriter::TextFileWriter(const QString& sPath)
         throw FileError::OpenFailed(m_file, m_path, FileError::Access::Write);
 }
 
-void TextFileWriter::Write(QStringView text)
+void TextFileWriter::Write(QAnyStringView text)
 {
-    if (WriteAsciiWithout(text, {}))
+    static const AsciiNarrower anyAscii;
+    if (WriteAscii(text, anyAscii))
         return;
-    const QByteArray bytes = m_codePage.Encode(text);
+    const QByteArray bytes = m_codePage.Encode(text.toString());
     std::memcpy(Room(bytes.size()), bytes.data(), size_t(bytes.size()));
     m_used += bytes.size();
 }
 
-bool TextFileWriter::WriteAsciiWithout(QStringView text, QLatin1StringView excluded)
+bool TextFileWriter::WriteAscii(QAnyStringView text, const AsciiNarrower& narrower)
 {
-    if (!CodePage::EncodeAscii(text, Room(text.size()), excluded))
-        return false;
-    m_used += text.size();
-    return true;
+    char* out = Room(text.size());
+    const bool ascii = text.visit([&](auto view) {
+        if constexpr (std::is_same_v<decltype(view), QStringView>)
+            return narrower.Narrow(view, out);
+        else // Latin-1 or UTF-8
+            return narrower.Narrow(QByteArrayView(view.data(), view.size()), out);
+    });
+    if (ascii)
+        m_used += text.size();
+    return ascii;
 }
 
 void TextFileWriter::Commit()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "support/AsciiNarrower.h"
 #include "support/CodePage.h"
 
+#include <QAnyStringView>
 #include <QLatin1StringView>
 #include <QSaveFile>
 #include <QString>
@@ -31,11 +33,10 @@ public:
         WriteLine();
     }
     // Any text, each character the code page cannot hold as a reference.
-    void Write(QStringView text);
-    // The text when it is all ASCII and holds none of the characters in excluded, and true; else
-    // nothing, and false.
-    bool WriteAsciiWithout(QStringView text, QLatin1StringView excluded);
-    void WriteLine(QStringView text)
+    void Write(QAnyStringView text);
+    // The text when the narrower takes it, and true; else nothing, and false.
+    bool WriteAscii(QAnyStringView text, const AsciiNarrower& narrower);
+    void WriteLine(QAnyStringView text)
     {
         Write(text);
         WriteLine();

@@ -10,8 +10,8 @@ QLineEdit* NewTextBox(QWidget* parent)
     return box;
 }
 
-void SetBoxText(QLineEdit* box, const QString& sText)
+void SetBoxText(QLineEdit* box, QAnyStringView sText)
 {
-    box->setText(sText);
+    box->setText(sText.toString());
     box->setCursorPosition(0);
 }

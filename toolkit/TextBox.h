@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 
 class QLineEdit;
@@ -11,4 +12,4 @@ QLineEdit* NewTextBox(QWidget* parent);
 
 // Puts text into a text box so that it reads from its start, as a parent reads it: a text longer
 // than the box shows its beginning, not its end.
-void SetBoxText(QLineEdit* box, const QString& sText);
+void SetBoxText(QLineEdit* box, QAnyStringView sText);

@@ -10,11 +10,10 @@
 
 using namespace Qt::StringLiterals;
 
-static QString PageFocus(QWebEngineView* view)
+QString PageScript(QWebEngineView* view, const QString& sScript)
 {
     std::optional<QString> text;
-    view->page()->runJavaScript(u"document.activeElement.textContent.trim()"_s,
-                                [&](const QVariant& result) { text = result.toString(); });
+    view->page()->runJavaScript(sScript, [&](const QVariant& result) { text = result.toString(); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return text.has_value(); }, 2000)) << "no answer";
     return text.value_or(QString());
 }
@@ -27,8 +26,10 @@ static QString Stop(QWidget* window)
     while (control && control->parentWidget() && control->parentWidget() != top)
         control = control->parentWidget();
     auto* view = qobject_cast<QWebEngineView*>(control);
-    return !control ? QString()
-                    : control->objectName() + (view ? u':' + PageFocus(view) : QString());
+    if (!view)
+        return control ? control->objectName() : QString();
+    return view->objectName() + u':' +
+           PageScript(view, u"document.activeElement.textContent.trim()"_s);
 }
 
 QStringList TabWalk(QWidget* window, int iCount, bool bForward)

@@ -53,10 +53,14 @@ protected:
         return page;
     }
 
-    void Open(const std::optional<CWebPage>& page = std::nullopt)
+    void Open(const CWebPage& page)
     {
-        if (page)
-            page->SaveSettings(app.Path() + u"\\home\\qzhome.dat"_s);
+        page.SaveSettings(app.Path() + u"\\home\\qzhome.dat"_s);
+        Open();
+    }
+
+    void Open()
+    {
         window = std::make_unique<frmMain>();
         window->show();
         Activate(window.get());

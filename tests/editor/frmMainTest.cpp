@@ -31,7 +31,7 @@ TEST_F(Editor, SavingAsksFirstAndKeepsTheWindowWhenNothingWasSaved)
         SCOPED_TRACE(&c - cases);
         QDir(app.NativeFile(u"home"_s)).removeRecursively();
         app.MakeFolder(u"home"_s);
-        Open(c.firstRun ? std::nullopt : std::optional(Page()));
+        c.firstRun ? Open() : Open(Page());
         const QByteArray before = Home(u"qzhome.dat"_s);
         TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
         if (!c.changed.isEmpty()) {

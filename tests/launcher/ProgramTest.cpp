@@ -1,5 +1,6 @@
 #include "launcher/Program.h"
 
+#include "common/TabWalk.h"
 #include "editor/EditorFixture.h"
 #include "launcher/frmConfigure.h"
 
@@ -118,13 +119,8 @@ TEST_F(Program, MouseTrailFollowsThePointerInThePreview)
     QSignalSpy loaded(view, &QWebEngineView::loadFinished);
     ASSERT_TRUE(loaded.wait(20000));
     const auto dotPlace = [view] {
-        QString place;
-        view->page()->runJavaScript(
-            u"var d = document.getElementById('dot6');"
-            u"d.style.left + ',' + d.style.top"_s,
-            [&place](const QVariant& result) { place = result.toString(); });
-        EXPECT_TRUE(QTest::qWaitFor([&place] { return !place.isEmpty(); }));
-        return place;
+        return PageScript(view, u"var d = document.getElementById('dot6');"
+                                u"d.style.left + ',' + d.style.top"_s);
     };
     const QString before = dotPlace();
     QTest::mouseMove(view->focusProxy(), QPoint(300, 200));

@@ -61,7 +61,7 @@ TEST(Collection, KeepsOrderAndRefusesPositionsOutsideItsLinks)
         }
         QString names;
         for (qint32 position = 1; position <= links.Count(); ++position)
-            names += links.Item(position)->Name();
+            names += links.Item(position)->Name().toString();
         EXPECT_EQ(names + u' ' + QString::number(error), expected);
     }
 }
@@ -123,10 +123,11 @@ TEST(PageFiles, ReadAndWriteEverySampleByteForByte)
     }
 }
 
+// Each text is stored alike as the title and as a link's picture between two plain texts.
 TEST(SettingsFile, StoresTextSoThatItReadsBack)
 {
-    const QString longText(300000, u'x'); // more than the writer's and the reader's blocks
-    // the title typed, as stored on line 2, and as read back where that differs
+    const QString longText = u"abcdefg"_s.repeated(43000); // longer than the reader's blocks
+    // the text typed, as stored, and as read back where that differs
     const std::tuple<QString, QByteArray, QString> cases[] = {
         {u"they say \"hi\" to all"_s, "\"they say \"\"hi\"\" to all\"", {}},
         {u"two\r\nlines\nand\rmore"_s, "\"two lines and more\"", u"two lines and more"_s},
@@ -134,19 +135,27 @@ TEST(SettingsFile, StoresTextSoThatItReadsBack)
          "\"caf\xe9 \x80\x92&#20013; &#128512; and more\"",
          {}},
         {u"&#20013; a&#b \u4e2d!"_s, "\"&#38;#20013; a&#38;#b &#20013;!\"", {}},
-        {u"&#38;#"_s, "\"&#38;#38;#\"", {}},
+        {u"&#38;# and &#65;"_s, "\"&#38;#38;# and &#38;#65;\"", {}},
         {u"&#233; &"_s + QChar(0xD800), "\"&#38;#233; &&#55296;\"", u"&#233; &&#55296;"_s},
         {longText + u"\u4e2d"_s, '"' + longText.toLatin1() + "&#20013;\"", {}},
     };
-    for (const auto& [title, stored, readBack] : cases) {
+    for (const auto& [text, stored, readBack] : cases) {
         SCOPED_TRACE(stored.left(40).constData());
         Files f;
         CWebPage page;
-        page.SetTitle(title);
+        page.SetTitle(text);
+        page.Links().Add(Link(u"before"_s));
+        page.Links().Item(1)->SetMainPicture(text);
+        page.Links().Item(1)->SetMainLink(u"after"_s);
         page.SaveSettings(f.dat);
-        EXPECT_EQ(f.app.ReadFile(u"home/qzhome.dat"_s).split('\n').at(1), stored + '\r');
+        const QList<QByteArray> lines = f.app.ReadFile(u"home/qzhome.dat"_s).split('\n');
+        EXPECT_EQ(lines.at(1) + lines.at(31), stored + '\r' + stored + '\r');
         page.LoadSettings(f.dat);
-        EXPECT_EQ(page.Title(), readBack.isEmpty() ? title : readBack);
+        const CWebPage& link = *page.Links().Item(1);
+        const QString back = readBack.isEmpty() ? text : readBack;
+        EXPECT_EQ(u"%1|%2|%3|%4"_s.arg(page.Title().toString(), link.Name().toString(),
+                                       link.MainPicture().toString(), link.MainLink().toString()),
+                  back + u"|before|"_s + back + u"|after"_s);
     }
 }
 
@@ -205,7 +214,9 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
             EXPECT_TRUE(error.Description().contains(u'"' + DisplayPath(path) + u'"'));
             EXPECT_TRUE(error.Description().contains(c.says)) << error.what();
         }
-        EXPECT_EQ(u"%1|%2|%3"_s.arg(page.Title()).arg(page.Backcolor()).arg(page.Links().Count()),
+        EXPECT_EQ(u"%1|%2|%3"_s.arg(page.Title().toString())
+                      .arg(page.Backcolor())
+                      .arg(page.Links().Count()),
                   c.summary);
     }
 }

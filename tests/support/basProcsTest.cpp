@@ -47,13 +47,11 @@ TEST(PathText, TakesPathsApartAndPutsThemTogether)
         {QString(), u","_s, u"0:"_s, u"1:"_s},
         {u"A,a--"_s, u"--"_s, u"1:A,a"_s, u"2:A,a|"_s},
     };
-    for (const auto& [text, delimiter, ignoring, keeping] : splits) {
-        for (const bool bIgnore : {true, false}) {
-            const QStringList items = SplitToArray(text, delimiter, bIgnore);
-            EXPECT_EQ(QString::number(items.size()) + u':' + items.join(u'|'),
+    for (const auto& [text, delimiter, ignoring, keeping] : splits)
+        for (const bool bIgnore : {true, false})
+            EXPECT_EQ(u"%1:"_s.arg(SplitToArray(text, delimiter, bIgnore).size()) +
+                          SplitToArray(text, delimiter, bIgnore).join(u'|'),
                       bIgnore ? ignoring : keeping);
-        }
-    }
 }
 
 TEST(DiskChecks, TellWhatExistsAndFindSpecialFolders)
@@ -73,11 +71,10 @@ TEST(DiskChecks, TellWhatExistsAndFindSpecialFolders)
         {QString(), false, false, false},
         {u"\\"_s, false, rootWritable, rootWritable},
     };
-    for (const auto& [path, bPathExists, bFolderExists, bWritable] : cases) {
+    for (const auto& [path, bPathExists, bFolderExists, bWritable] : cases)
         EXPECT_EQ(std::tuple(PathExists(path), FolderExists(path), IsFolderWritable(path)),
                   std::tuple(bPathExists, bFolderExists, bWritable))
             << path.toStdString();
-    }
     EXPECT_TRUE(QDir(app.NativeFile(u"dir"_s)).isEmpty()) << "a test file was left behind";
     EXPECT_FALSE(GetSpecialFolder(0, 0).isEmpty() || GetSpecialFolder(0, 0).contains(u'/'));
     EXPECT_EQ(GetSpecialFolder(-1, 0), QString());
@@ -97,11 +94,10 @@ TEST(Wildcard, Matches)
         {u"[a-][*?#]"_s, {u"-*"_s, u"a#"_s}, {u"b*"_s, u"ax"_s}},
         {u"[abc"_s, {}, {u"a"_s, u"[abc"_s}},
     };
-    for (const auto& [pattern, matching, others] : cases) {
+    for (const auto& [pattern, matching, others] : cases)
         for (const QString& name : matching + others)
             EXPECT_EQ(Wildcard(pattern).Matches(name), matching.contains(name))
                 << name.toStdString();
-    }
 }
 
 // Pictures at three depths, a name that differs only in case, hidden entries that match, and a
