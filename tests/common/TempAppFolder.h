@@ -3,6 +3,7 @@
 #include "support/App.h"
 #include "support/NativePath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -32,5 +33,6 @@ public:
     bool Exists(const QString& relative) const { return QFileInfo::exists(NativeFile(relative)); }
 
 private:
-    QTemporaryDir m_dir;
+    // A name with a blank, "#" and "&", as a parent's folders may have.
+    QTemporaryDir m_dir{QDir::tempPath() + QStringLiteral("/qz app #1 & -XXXXXX")};
 };

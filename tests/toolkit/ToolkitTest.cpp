@@ -8,7 +8,6 @@
 #include "toolkit/LostFocus.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/RunCommand.h"
-#include "toolkit/WebBrowser.h"
 #include "toolkit/basProcsDialogs.h"
 
 #include <QApplication>
@@ -18,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMetaEnum>
-#include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -192,20 +190,6 @@ TEST(LostFocus, IsRaisedForTheControlLeftButNotForMenusOrMessageBoxes)
     EXPECT_EQ(MsgBox(&window, u"Hello"_s), Ok);
     txtA->setFocus(); // the window may not be active again yet; a move still counts
     EXPECT_EQ(lost, QStringList({u"A"_s, u"C"_s, u"A"_s, u"C"_s}));
-}
-
-// The file is read anew when the path is the one already shown.
-TEST(WebBrowser, NavigateShowsTheFileAsItIsNow)
-{
-    TempAppFolder app;
-    WebBrowser browser;
-    for (const QByteArray title : {"One", "Two"}) {
-        app.WriteFile(u"home/page #1.html"_s, "<html><title>" + title + "</title></html>");
-        QSignalSpy loaded(&browser, &WebBrowser::loadFinished);
-        browser.Navigate(app.Path() + u"\\home\\page #1.html"_s);
-        ASSERT_TRUE(loaded.wait(60000) && loaded.first().first().toBool()) << "not loaded";
-        EXPECT_EQ(browser.title(), QString::fromLatin1(title));
-    }
 }
 
 } // namespace
