@@ -28,11 +28,6 @@ static QByteArray Starter(const QString& sName)
     return ReadFile(QStringLiteral(QZ_DATA "/home/") + sName);
 }
 
-static void Click(QWidget* window, const QString& sName)
-{
-    QTest::mouseClick(window->findChild<QWidget*>(sName), Qt::LeftButton);
-}
-
 class Program : public ::testing::Test
 {
 protected:
@@ -49,7 +44,7 @@ protected:
 
     frmMain* ChooseBrowser() const
     {
-        Click(controlCenter, u"cmdEditBrowser"_s);
+        ClickButton(controlCenter, u"cmdEditBrowser"_s);
         auto* editor = qobject_cast<frmMain*>(OpenWindows().value(0));
         Activate(editor);
         return editor;
@@ -66,12 +61,12 @@ TEST_F(Program, StartsOnDesktopWhichTellsThenOpensTheProgramsFolderAndEnds)
     EXPECT_EQ(controlCenter->windowTitle() + u' ' + QApplication::focusWidget()->objectName(),
               u"Control Center cmdEditDesktop"_s);
     App::SetPath(app.Path() + u'\\');
-    Click(controlCenter, u"lblInfo"_s);
+    QTest::mouseClick(controlCenter->findChild<QWidget*>(u"lblInfo"_s), Qt::LeftButton);
     EXPECT_EQ(shell.opened, QStringList{app.NativeFile(u"QzDesk Parents Keys.txt"_s)});
     EXPECT_EQ(OpenWindows(), QList<QWidget*>{controlCenter});
     MessageBoxSeen seen;
     ModalDriver driver(AnswerMessageBox(u"OK"_s, seen));
-    Click(controlCenter, u"cmdEditDesktop"_s);
+    ClickButton(controlCenter, u"cmdEditDesktop"_s);
 
     EXPECT_EQ(u"%1 "_s.arg(seen.icon) + seen.title + u' ' + seen.buttons.join(u'/') + u' ' +
                   seen.text,
@@ -96,7 +91,7 @@ TEST_F(Program, AddsALinkSetsAColourSavesAndCloses)
         TypeInto(dialog, u"txtURL"_s, u"games.html"_s);
         PressKey(dialog, Qt::Key_Return);
     });
-    Click(editor, u"cmdLink_0"_s);
+    ClickButton(editor, u"cmdLink_0"_s);
     ModalDriver colorDialog([](QWidget* dialog) {
         qobject_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(255, 255, 0));
         ClickButton(dialog, u"OK"_s);
@@ -158,7 +153,7 @@ TEST_F(Program, TheWindowSystemShowsEachCaptionAloneAndEachFrameCentred)
         shown << Shown(dialog);
         ClickButton(dialog, u"Cancel"_s);
     });
-    Click(editor, u"cmdLink_0"_s);
+    ClickButton(editor, u"cmdLink_0"_s);
     ModalDriver question([&](QWidget* box) {
         shown << Shown(box, false);
         ClickButton(box, u"No"_s);
