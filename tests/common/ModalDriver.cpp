@@ -24,8 +24,7 @@ void ModalDriver::Poll()
         m_ran = true;
         m_action(modal);
     } else if (m_deadline.hasExpired()) {
-        ADD_FAILURE() << "The modal window " << modal->windowTitle().toStdString()
-                      << " was still open; closing it.";
+        ADD_FAILURE() << "Still open, so closed: " << modal->windowTitle().toStdString();
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
@@ -39,15 +38,13 @@ void ClickButton(QWidget* window, const QString& sTextOrName)
         if (button->objectName() == sTextOrName || button->text().remove(u'&') == sTextOrName)
             return QTest::mouseClick(button, Qt::LeftButton);
     }
-    ADD_FAILURE() << "No button " << sTextOrName.toStdString() << " in "
-                  << window->windowTitle().toStdString();
+    ADD_FAILURE() << "No button " << sTextOrName.toStdString();
 }
 
 void TypeInto(QWidget* window, const QString& sObjectName, const QString& sText)
 {
     auto* widget = window->findChild<QWidget*>(sObjectName);
-    ASSERT_TRUE(widget) << "No control " << sObjectName.toStdString() << " in "
-                        << window->windowTitle().toStdString();
+    ASSERT_TRUE(widget) << "No control " << sObjectName.toStdString();
     widget->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->selectAll();

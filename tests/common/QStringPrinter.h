@@ -1,16 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 #include <ostream>
 
 // Lets failing assertions show Qt text as text rather than as bytes.
-inline void PrintTo(QStringView text, std::ostream* os)
-{
-    *os << '"' << text.toUtf8().constData() << '"';
-}
-
 inline void PrintTo(const QString& text, std::ostream* os)
 {
-    PrintTo(QStringView(text), os);
+    *os << '"' << text.toUtf8().constData() << '"';
 }

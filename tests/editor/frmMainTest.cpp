@@ -203,10 +203,12 @@ TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
     }
 }
 
-// Tab and Shift+Tab walk round the window through the preview's links, after every preview. Only
-// the web view follows the window, keeping its size when squeezed out. The File menu.
+// Tab and Shift+Tab walk round the window through the preview's links, after every preview, and the
+// trail follows the pointer there. Only the web view follows the window, keeping its size when
+// squeezed out. The File menu.
 TEST_F(Editor, TabWalksRoundThroughThePreviewsLinksAndOnlyTheWebViewResizes)
 {
+    app.WriteFile(u"home/trails.js"_s, ReadFile(QStringLiteral(QZ_DATA "/home/trails.js")));
     Open(Page(2));
     const auto walk = [](QWidget* form, const QStringList& ring) {
         QSignalSpy loaded(form->findChild<WebBrowser*>(u"ieBrowser"_s), &WebBrowser::loadFinished);
@@ -223,6 +225,12 @@ TEST_F(Editor, TabWalksRoundThroughThePreviewsLinksAndOnlyTheWebViewResizes)
               u"cmdLink_0"_s, u"cmdLink_1"_s, u"cmdLink_2"_s, u"cmdLink_3"_s, u"cmdLink_4"_s,
               u"cmdUpdatePreview"_s, u"ieBrowser:Link 1"_s, u"ieBrowser:Link 2"_s,
               u"cmbMouseTrails"_s, u"txtTitle"_s});
+    // The trail's last heart follows the pointer across the preview.
+    auto* view = Child<WebBrowser>(u"ieBrowser"_s);
+    const auto last = [view] { return PageScript(view, u"dot6.style.left + dot6.style.top"_s); };
+    const QString before = last();
+    QTest::mouseMove(view->focusProxy(), QPoint(300, 200));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return last() != before; }, 5000));
     ModalDriver dialog([&](QWidget* link) {
         walk(link, {u"cmbImages"_s, u"txtTitle"_s, u"txtURL"_s, u"cmdUpdatePreview"_s,
                     u"ieBrowser:New Link"_s, u"cmdOK"_s, u"cmdCancel"_s, u"cmbImages"_s});

@@ -1,6 +1,5 @@
 #include "launcher/Program.h"
 
-#include "common/TabWalk.h"
 #include "editor/EditorFixture.h"
 #include "launcher/frmConfigure.h"
 
@@ -22,11 +21,6 @@ public:
 public slots:
     void Open(const QUrl& url) { opened.append(url.toLocalFile()); }
 };
-
-static QByteArray Starter(const QString& sName)
-{
-    return ReadFile(QStringLiteral(QZ_DATA "/home/") + sName);
-}
 
 class Program : public ::testing::Test
 {
@@ -78,10 +72,10 @@ TEST_F(Program, StartsOnDesktopWhichTellsThenOpensTheProgramsFolderAndEnds)
     EXPECT_TRUE(OpenWindows().isEmpty());
 }
 
-// Browser leaves the editor alone; a link added, a background colour, Ctrl+S, closed with Yes.
-TEST_F(Program, AddsALinkSetsAColourSavesAndCloses)
+// Browser leaves the editor alone; a link added, Ctrl+S, closed with Yes.
+TEST_F(Program, AddsALinkSavesAndCloses)
 {
-    app.WriteFile(u"home/ball.jpg"_s, Starter(u"ball.jpg"_s));
+    app.WriteFile(u"home/ball.jpg"_s, "picture");
     frmMain* editor = ChooseBrowser();
     EXPECT_TRUE(OpenWindows() == QList<QWidget*>{editor} && controlCenter.isNull());
     ModalDriver linkDialog([](QWidget* dialog) {
@@ -92,36 +86,11 @@ TEST_F(Program, AddsALinkSetsAColourSavesAndCloses)
         PressKey(dialog, Qt::Key_Return);
     });
     ClickButton(editor, u"cmdLink_0"_s);
-    ModalDriver colorDialog([](QWidget* dialog) {
-        qobject_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(255, 255, 0));
-        ClickButton(dialog, u"OK"_s);
-    });
-    ChooseColorsItem(editor, 0);
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
     ModalDriver question([](QWidget* box) { ClickButton(box, u"Yes"_s); });
     editor->close();
     EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s) + app.ReadFile(u"home/qzhome.html"_s),
               Golden(u"afternoon.dat"_s) + Golden(u"afternoon.html"_s));
-}
-
-// The hearts of the starter page follow the mouse pointer across the editor's preview; saved, the
-// starter page comes out as laid out for the parent.
-TEST_F(Program, MouseTrailFollowsThePointerInThePreview)
-{
-    for (const QString& file : {u"qzhome.dat"_s, u"trails.js"_s, u"heart.gif"_s})
-        app.WriteFile(u"home/"_s + file, Starter(file));
-    auto* view = ChooseBrowser()->findChild<QWebEngineView*>(u"ieBrowser"_s);
-    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-    ASSERT_TRUE(loaded.wait(20000));
-    const auto dotPlace = [view] {
-        return PageScript(view, u"var d = document.getElementById('dot6');"
-                                u"d.style.left + ',' + d.style.top"_s);
-    };
-    const QString before = dotPlace();
-    QTest::mouseMove(view->focusProxy(), QPoint(300, 200));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dotPlace() != before; }, 5000));
-    QTest::keyClick(view->window(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(app.ReadFile(u"home/qzhome.html"_s), Starter(u"qzhome.html"_s));
 }
 
 // The caption as the window system holds it, and whether the frame stands centred.

@@ -95,11 +95,13 @@ struct Files {
     Files() { app.MakeFolder(u"home"_s); }
 };
 
-// Each sample (a new page is "empty"), read and written back byte for byte over longer files;
-// the link of "one" as the link dialog shows it, and "one" with no body in a Mode of neither.
+// Each sample (a new page is "empty") and the starter page the program ships with, read and
+// written back byte for byte over longer files; the link of "one" as the link dialog shows it, and
+// "one" with no body in a Mode of neither.
 TEST(PageFiles, ReadAndWriteEverySampleByteForByte)
 {
-    for (const QString& name : {u"empty"_s, u"one"_s, u"three"_s, u"four"_s}) {
+    for (const QString& name :
+         {u"empty"_s, u"one"_s, u"three"_s, u"four"_s, u"../../../data/home/qzhome"_s}) {
         SCOPED_TRACE(name.toStdString());
         Files f;
         f.app.WriteFile(u"home/x.dat"_s, Golden(name + u".dat"_s));
