@@ -1,6 +1,7 @@
 #include "editor/DamagedFile.h"
 
 #include "support/Error.h"
+#include "support/FileNameParts.h"
 #include "support/NativePath.h"
 #include "support/basProcs.h"
 
@@ -14,15 +15,10 @@ namespace
 // The path of the copy; an Error when none could be made.
 QString KeepCopy(const QString& sFile)
 {
-    const QString folder = basProcs::AddBackslash(basProcs::GetPathPart(sFile));
-    const QString fileName = basProcs::GetPathPart(sFile, basProcs::PartFileName);
-    const QString extension = basProcs::GetPathPart(sFile, basProcs::PartExtension);
-    const QString stem = extension.isEmpty() ? fileName : fileName.chopped(extension.size() + 1);
-    const QString dotExtension = extension.isEmpty() ? QString() : u'.' + extension;
-
-    QString copy = folder + stem + u"-damaged"_s + dotExtension;
+    const FileNameParts parts = FileNameParts::Of(sFile);
+    QString copy = parts.folder + parts.stem + u"-damaged"_s + parts.extension;
     for (int number = 2; basProcs::PathExists(copy); ++number)
-        copy = folder + stem + u"-damaged-%1"_s.arg(number) + dotExtension;
+        copy = parts.folder + parts.stem + u"-damaged-%1"_s.arg(number) + parts.extension;
 
     QFile file(NativePath(sFile));
     if (!file.copy(NativePath(copy)))

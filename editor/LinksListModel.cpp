@@ -1,8 +1,8 @@
 #include "editor/LinksListModel.h"
 
+#include "editor/HomeFolder.h"
 #include "editor/Thumbnails.h"
 #include "model/CWebPage.h"
-#include "support/App.h"
 
 #include <QCoreApplication>
 #include <QMimeData>
@@ -109,7 +109,7 @@ QVariant LinksListModel::Picture(const CWebPage& link)
 {
     if (link.MainPicture().isEmpty())
         return {};
-    return Thumbnails::Shared().Icon(App::File(u"home\\"_s + link.MainPicture().toString()));
+    return Thumbnails::Shared().Icon(HomeFolder(link.MainPicture().toString()));
 }
 
 int LinksListModel::DraggedRow(const QMimeData* data) const

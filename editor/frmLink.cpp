@@ -1,8 +1,8 @@
 #include "editor/frmLink.h"
 
+#include "editor/HomeFolder.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
-#include "support/App.h"
 #include "support/Error.h"
 #include "toolkit/CenterOnScreen.h"
 #include "toolkit/RunCommand.h"
@@ -77,7 +77,7 @@ void frmLink::ConnectEvents()
 
 void frmLink::Form_Load()
 {
-    ui.cmbImages->SetImagesPath(App::File(u"home"_s));
+    ui.cmbImages->SetImagesPath(HomeFolder());
     ui.cmbImages->SetListIndex(0);
 }
 
@@ -89,7 +89,7 @@ void frmLink::cmdUpdatePreview_Click()
     preview.SetName(ui.txtTitle->text());
     preview.SetMainLink(ui.txtURL->text());
     preview.SetMainPicture(ui.cmbImages->PictureName());
-    const QString path = App::File(u"home\\qzhometmp2.html"_s);
+    const QString path = HomeFolder(u"qzhometmp2.html"_s);
     preview.GeneratePage(path);
     ui.ieBrowser->Navigate(path);
 }

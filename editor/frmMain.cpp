@@ -1,10 +1,10 @@
 #include "editor/frmMain.h"
 
 #include "editor/DamagedFile.h"
+#include "editor/HomeFolder.h"
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
-#include "support/App.h"
 #include "support/Error.h"
 #include "support/NativePath.h"
 #include "toolkit/CenterOnScreen.h"
@@ -36,7 +36,7 @@ constexpr int ClientHeight = 6675;
 // Read at start, written by Save, and watched for changes by other programs in between.
 QString SettingsFile()
 {
-    return App::File(u"home\\qzhome.dat"_s);
+    return HomeFolder(u"qzhome.dat"_s);
 }
 
 // Runs one step of an operation that passes over the steps that fail.
@@ -94,8 +94,8 @@ void frmMain::ConnectEvents()
 void frmMain::Form_Load()
 {
     m_page = std::make_shared<CWebPage>();
-    ui.cmbWallpaper->SetImagesPath(App::File(u"home"_s));
-    ui.cmbMouseTrails->SetImagesPath(App::File(u"home"_s));
+    ui.cmbWallpaper->SetImagesPath(HomeFolder());
+    ui.cmbMouseTrails->SetImagesPath(HomeFolder());
     m_page->SetMode(CWebPage::HomePage);
     // Taken before reading: a change made while the file is read is a change a Save asks about.
     m_settingsGuard.Remember(SettingsFile());
@@ -111,7 +111,7 @@ void frmMain::LoadSettingsOrReport(const QString& sFile)
         m_page->LoadSettings(sFile);
     } catch (const Error& error) {
         if (error.Number() == Error::FileNotFound || error.Number() == Error::PathNotFound) {
-            QDir().mkpath(NativePath(App::File(u"home"_s)));
+            QDir().mkpath(NativePath(HomeFolder()));
             return;
         }
         const QString message = DamagedFile::SetAside(sFile, error);
@@ -166,7 +166,7 @@ void frmMain::cmbWallpaper_NewImagesImported()
 
 void frmMain::cmdUpdatePreview_Click()
 {
-    const QString path = App::File(u"home\\qzhometmp.html"_s);
+    const QString path = HomeFolder(u"qzhometmp.html"_s);
     m_page->GeneratePage(path);
     ui.ieBrowser->Navigate(path);
 }
@@ -183,7 +183,7 @@ void frmMain::mnuFile_Click(qint16 iIndex)
         ui.cmbWallpaper->ImportPicture();
         break;
     case mnuFileOpenFolder:
-        ShellOpen(App::File(u"home"_s));
+        ShellOpen(HomeFolder());
         break;
     case mnuFileExit:
         close();
@@ -203,7 +203,7 @@ void frmMain::SaveHomePage()
     m_page->SaveSettings(SettingsFile());
     m_settingsGuard.Remember(SettingsFile());
     try {
-        m_page->GeneratePage(App::File(u"home\\qzhome.html"_s));
+        m_page->GeneratePage(HomeFolder(u"qzhome.html"_s));
     } catch (const Error& error) {
         throw Error(error.Number(),
                     u"The home page settings were saved, but the home page itself was not, so the "

@@ -1,6 +1,7 @@
 #include "support/SettingsHistory.h"
 
 #include "support/FileError.h"
+#include "support/FileNameParts.h"
 #include "support/NativePath.h"
 #include "support/basProcs.h"
 
@@ -33,16 +34,13 @@ struct CopyName {
 
 QString FolderOf(const QString& sFile)
 {
-    return AddBackslash(GetPathPart(sFile)) + u"history"_s;
+    return FileNameParts::Of(sFile).folder + u"history"_s;
 }
 
 CopyName NameFor(const QString& sFile, const QDateTime& now)
 {
-    const QString extension = GetPathPart(sFile, PartExtension);
-    QString stem = GetPathPart(sFile, PartFileName);
-    stem.chop(extension.isEmpty() ? 0 : extension.size() + 1);
-    return {stem, now.toString(u"yyyyMMdd-HHmmss"_s),
-            extension.isEmpty() ? QString() : u'.' + extension};
+    const FileNameParts parts = FileNameParts::Of(sFile);
+    return {parts.stem, now.toString(u"yyyyMMdd-HHmmss"_s), parts.extension};
 }
 
 // The copies of the file in the history, oldest first; other files there are not ours.
