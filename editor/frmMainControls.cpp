@@ -1,5 +1,6 @@
 #include "editor/frmMainControls.h"
 
+#include "editor/LinkRowDelegate.h"
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "toolkit/ControlArray.h"
@@ -122,6 +123,7 @@ void frmMainControls::SetupLinks()
     lstLinks->setUniformItemSizes(true);
     // Pictures as small as a line of text, so the rows stay about one line high.
     lstLinks->setIconSize(QSize(16, 16));
+    lstLinks->setItemDelegate(new LinkRowDelegate(lstLinks));
     lstLinks->setSelectionMode(QAbstractItemView::SingleSelection);
     // A row dragged elsewhere in the list is moved there; its rows refuse any other drop.
     lstLinks->setDragDropMode(QAbstractItemView::DragDrop);
