@@ -19,7 +19,7 @@ bool SettingsGuard::MayReplace(QWidget* owner) const
         MsgBox(owner,
                u"The home page settings were changed by another program after this window read "
                u"them. Replace them with the settings in this window?"_s,
-               MsgBoxStyle::YesNo + MsgBoxStyle::Question) == MsgBoxResult::No)
+               MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::No)
         return false;
     if (now == FileStamp())
         return true;

@@ -3,7 +3,6 @@
 #include "editor/HomeFolder.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
-#include "support/Error.h"
 #include "toolkit/CenterOnScreen.h"
 #include "toolkit/RunCommand.h"
 #include "toolkit/TextBox.h"
@@ -48,11 +47,8 @@ void frmLink::UpdateFields()
         // A picture the folder no longer holds leaves "(None)" chosen.
         ui.cmbImages->ShowPicture(m_webPage->MainPicture());
     }
-    try {
-        cmdUpdatePreview_Click();
-    } catch (const Error&) {
-        // The dialog opens without a preview; the button tells what went wrong when pressed.
-    }
+    // The dialog opens without a preview; the button tells what went wrong when pressed.
+    IgnoringErrors([this] { cmdUpdatePreview_Click(); });
 }
 
 void frmLink::done(int iResult)

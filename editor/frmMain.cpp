@@ -39,15 +39,6 @@ QString SettingsFile()
     return HomeFolder(u"qzhome.dat"_s);
 }
 
-// Runs one step of an operation that passes over the steps that fail.
-void IgnoringErrors(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const Error&) {
-    }
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
@@ -216,7 +207,7 @@ void frmMain::SaveHomePage()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (MsgBox(this, u"Save Home Page before exiting?"_s,
-               MsgBoxStyle::YesNo + MsgBoxStyle::Question) == MsgBoxResult::Yes) {
+               MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
         RunCommand(this, [this] { mnuFile_Click(mnuFileSave); });
         // The parent has been told why, or chose to keep what another program saved: the window
         // stays, to try again or close without saving.

@@ -11,10 +11,14 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
+// The bits of a style that choose its buttons, and those that choose its icon.
+constexpr int ButtonBits = 0x0F;
+constexpr int IconBits = 0xF0;
+
 // The buttons in their order; the first is the default.
-QList<QMessageBox::StandardButton> Buttons(int iStyle)
+QList<QMessageBox::StandardButton> Buttons(MsgBoxStyle::Styles iStyle)
 {
-    switch (iStyle & 0x0F) {
+    switch (MsgBoxStyle::Style(iStyle.toInt() & ButtonBits)) {
     case MsgBoxStyle::OkCancel:
         return {QMessageBox::Ok, QMessageBox::Cancel};
     case MsgBoxStyle::YesNo:
@@ -24,9 +28,9 @@ QList<QMessageBox::StandardButton> Buttons(int iStyle)
     }
 }
 
-QMessageBox::Icon IconOf(int iStyle)
+QMessageBox::Icon IconOf(MsgBoxStyle::Styles iStyle)
 {
-    switch (iStyle & 0xF0) {
+    switch (MsgBoxStyle::Style(iStyle.toInt() & IconBits)) {
     case MsgBoxStyle::Critical:
         return QMessageBox::Critical;
     case MsgBoxStyle::Question:
@@ -41,9 +45,9 @@ QMessageBox::Icon IconOf(int iStyle)
 class Box : public QMessageBox
 {
 public:
-    Box(int iStyle, const QString& sTitle, const QString& sText, QWidget* owner)
+    Box(MsgBoxStyle::Styles iStyle, const QString& sTitle, const QString& sText, QWidget* owner)
         : QMessageBox(IconOf(iStyle), sTitle, sText, QMessageBox::NoButton, owner),
-          m_bButtonsOnly((iStyle & 0x0F) == MsgBoxStyle::YesNo)
+          m_bButtonsOnly(Buttons(iStyle).contains(QMessageBox::Yes))
     {
         if (m_bButtonsOnly)
             setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -83,7 +87,8 @@ int Answer(int button)
 
 } // namespace
 
-int MsgBox(QWidget* owner, const QString& sPrompt, int iStyle, const QString& sTitle)
+int MsgBox(QWidget* owner, const QString& sPrompt, MsgBoxStyle::Styles iStyle,
+           const QString& sTitle)
 {
     QString text = sPrompt;
     text.replace(u"\r\n"_s, u"\n"_s);

@@ -1,19 +1,19 @@
 #pragma once
 
+#include <QFlags>
 #include <QString>
 
 class QWidget;
 
-// The styles of a message box: one set of buttons plus at most one icon, added together
-// (Critical + OkCancel is OK and Cancel with the critical icon).
+// The styles of a message box: one set of buttons and at most one icon, joined with "|"
+// (Critical | OkCancel is OK and Cancel with the critical icon).
 namespace MsgBoxStyle
 {
-constexpr int OkOnly = 0;
-constexpr int OkCancel = 1;
-constexpr int YesNo = 4;
-constexpr int Critical = 16;
-constexpr int Question = 32;
+enum class Style { OkOnly = 0x00, OkCancel = 0x01, YesNo = 0x04, Critical = 0x10, Question = 0x20 };
+using enum Style;
+Q_DECLARE_FLAGS(Styles, Style)
 } // namespace MsgBoxStyle
+Q_DECLARE_OPERATORS_FOR_FLAGS(MsgBoxStyle::Styles)
 
 // The button that closed a message box.
 namespace MsgBoxResult
@@ -26,5 +26,5 @@ constexpr int No = 7;
 
 // Shows sPrompt in a modal message box of the given style and returns the answer. The caption is
 // sTitle, or the application title when it is empty; CR LF in the prompt starts a new line.
-int MsgBox(QWidget* owner, const QString& sPrompt, int iStyle = MsgBoxStyle::OkOnly,
+int MsgBox(QWidget* owner, const QString& sPrompt, MsgBoxStyle::Styles iStyle = MsgBoxStyle::OkOnly,
            const QString& sTitle = {});

@@ -17,7 +17,7 @@ bool ReportError(QWidget* owner, const Error& error, const QString& sModule,
     if (!sAdditional.isEmpty())
         text += u"\r\n"_s + sAdditional;
 
-    const int style =
+    const MsgBoxStyle::Styles style =
         MsgBoxStyle::Critical | (bOkOnly ? MsgBoxStyle::OkOnly : MsgBoxStyle::OkCancel);
     return MsgBox(owner, text, style) == MsgBoxResult::Ok;
 }

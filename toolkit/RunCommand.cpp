@@ -19,3 +19,11 @@ void RunCommand(QWidget* owner, const std::function<void()>& command)
                MsgBoxStyle::Critical);
     }
 }
+
+void IgnoringErrors(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const Error&) {
+    }
+}

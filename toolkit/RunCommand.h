@@ -9,6 +9,10 @@ class QWidget;
 // event handler, where it would end the program and lose the parent's work.
 void RunCommand(QWidget* owner, const std::function<void()>& command);
 
+// Runs one step of an operation that passes over the steps that fail, such as filling a window:
+// a step's Error is dropped and the next step goes on.
+void IgnoringErrors(const std::function<void()>& step);
+
 // A window's event handler run as a command, to connect to the event:
 //     connect(cmdOK, &QPushButton::clicked, this, Command(this, &frmLink::cmdOK_Click));
 template <class Window, class... Args>

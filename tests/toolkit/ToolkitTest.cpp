@@ -38,15 +38,19 @@ TEST(MsgBox, ShowsTheTextAndButtonsOfItsStyleAndGivesTheAnswer)
     const std::tuple<std::function<int()>, QString, int, QString> cases[] = {
         {[] { return MsgBox(nullptr, u"<b>One</b>\r\nTwo"_s); }, u"OK"_s, Ok,
          u"NoIcon|OK|<b>One</b>\nTwo"_s},
-        {[] { return MsgBox(nullptr, u"Sure?"_s, Critical + OkCancel); }, u"Cancel"_s, Cancel,
+        {[] { return MsgBox(nullptr, u"Sure?"_s, Critical | OkCancel); }, u"Cancel"_s, Cancel,
          u"Critical|Cancel OK|Sure?"_s},
-        {[] { return MsgBox(nullptr, u"Save?"_s, Question + YesNo); }, u"No"_s, No,
+        {[] { return MsgBox(nullptr, u"Save?"_s, Question | YesNo); }, u"No"_s, No,
          u"Question|No Yes|Save?|stayed"_s},
         {[&] { return int(ReportError(nullptr, notFound, {}, {}, {}, true)); }, u"OK"_s, 1,
          u"Critical|OK|An error has occurred.\n53 File not found"_s},
         {[&] { return int(ReportError(nullptr, notFound, u"M"_s, u"No."_s, u"Again."_s, false)); },
          u"Cancel"_s, 0, u"Critical|Cancel OK|No.\n(Module: M) 53 File not found\nAgain."_s},
-        {[] { return RunCommand(nullptr, [] { throw Error(70, u"No \"a.html\"."_s); }), 0; },
+        {[] {
+             return RunCommand(nullptr,
+                               [] { throw Error(Error::PermissionDenied, u"No \"a.html\"."_s); }),
+                    0;
+         },
          u"OK"_s, 0, u"Critical|OK|No \"a.html\".\n\n(Error 70)"_s},
     };
     const QMetaEnum icons = QMetaEnum::fromType<QMessageBox::Icon>();
