@@ -47,7 +47,7 @@ QVariant LinksListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         const std::shared_ptr<CWebPage> link = m_links->Item(position);
-        return QVariant(u"%1 (%2)"_s.arg(link->Name().toString(), link->MainLink().toString()));
+        return QVariant(u"%1 (%2)"_s.arg(link->Name(), link->MainLink()));
     }
     case Qt::DecorationRole:
         return Picture(*m_links->Item(position));
@@ -109,7 +109,7 @@ QVariant LinksListModel::Picture(const CWebPage& link)
 {
     if (link.MainPicture().isEmpty())
         return {};
-    return Thumbnails::Shared().Icon(HomeFolder(link.MainPicture().toString()));
+    return Thumbnails::Shared().Icon(HomeFolder(link.MainPicture()));
 }
 
 int LinksListModel::DraggedRow(const QMimeData* data) const

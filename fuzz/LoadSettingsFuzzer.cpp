@@ -42,17 +42,13 @@ void WriteBytes(const QString& path, const char* data, std::size_t size)
 // Every value the settings file keeps, the links' included.
 QStringList Values(const CWebPage& page)
 {
-    QStringList values;
-    for (const QAnyStringView text :
-         {page.Title(), page.Name(), page.Wallpaper(), page.MouseTrails()})
-        values << text.toString();
+    QStringList values{page.Title(), page.Name(), page.Wallpaper(), page.MouseTrails()};
     for (const qint32 color : {page.Backcolor(), page.Forecolor(), page.LinkColor(),
                                page.VLinkColor(), page.ALinkColor()})
         values << QString::number(color);
     for (qint32 position = 1; position <= page.Links().Count(); ++position) {
         const CWebPage& link = *page.Links().Item(position);
-        for (const QAnyStringView text : {link.Name(), link.MainPicture(), link.MainLink()})
-            values << text.toString();
+        values << link.Name() << link.MainPicture() << link.MainLink();
     }
     return values;
 }

@@ -2,20 +2,14 @@
 
 #include "model/Collection.h"
 
-#include <QAnyStringView>
-#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
-#include <array>
 #include <memory>
-
-class SettingsReader;
 
 // The home page (Mode 0), and each of its links too (Mode 1), of which only Name (the caption),
 // MainPicture and MainLink count: one class, so that the generator draws a link alike on the page
-// and in the link dialog's preview. Setters store exactly what they are given, blanks included; a
-// text got stays valid until one of the page's texts is set. Colours are 0x00BBGGRR, as the colour
-// dialog gives them; -1 is not set.
+// and in the link dialog's preview. Setters store exactly what they are given, blanks included.
+// Colours are 0x00BBGGRR, as the colour dialog gives them; -1 is not set.
 class CWebPage
 {
 public:
@@ -33,14 +27,14 @@ public:
 
     qint32 Mode() const { return m_mode; }
     void SetMode(qint32 vNewValue) { m_mode = vNewValue; }
-    QAnyStringView Title() const { return Text(TextField::Title); }
-    void SetTitle(QAnyStringView vNewValue) { SetText(TextField::Title, vNewValue); }
-    QAnyStringView Name() const { return Text(TextField::Name); }
-    void SetName(QAnyStringView vNewValue) { SetText(TextField::Name, vNewValue); }
-    QAnyStringView Wallpaper() const { return Text(TextField::Wallpaper); }
-    void SetWallpaper(QAnyStringView vNewValue) { SetText(TextField::Wallpaper, vNewValue); }
-    QAnyStringView MouseTrails() const { return Text(TextField::MouseTrails); }
-    void SetMouseTrails(QAnyStringView vNewValue) { SetText(TextField::MouseTrails, vNewValue); }
+    const QString& Title() const { return m_title; }
+    void SetTitle(const QString& vNewValue) { m_title = vNewValue; }
+    const QString& Name() const { return m_name; }
+    void SetName(const QString& vNewValue) { m_name = vNewValue; }
+    const QString& Wallpaper() const { return m_wallpaper; }
+    void SetWallpaper(const QString& vNewValue) { m_wallpaper = vNewValue; }
+    const QString& MouseTrails() const { return m_mouseTrails; }
+    void SetMouseTrails(const QString& vNewValue) { m_mouseTrails = vNewValue; }
     qint32 Backcolor() const { return Parts().backcolor; }
     void SetBackcolor(qint32 vNewValue) { Parts().backcolor = vNewValue; }
     qint32 Forecolor() const { return Parts().forecolor; }
@@ -51,19 +45,15 @@ public:
     void SetVLinkColor(qint32 vNewValue) { Parts().vLinkColor = vNewValue; }
     qint32 ALinkColor() const { return Parts().aLinkColor; }
     void SetALinkColor(qint32 vNewValue) { Parts().aLinkColor = vNewValue; }
-    QAnyStringView MainPicture() const { return Text(TextField::MainPicture); }
-    void SetMainPicture(QAnyStringView vNewValue) { SetText(TextField::MainPicture, vNewValue); }
-    QAnyStringView MainLink() const { return Text(TextField::MainLink); }
-    void SetMainLink(QAnyStringView vNewValue) { SetText(TextField::MainLink, vNewValue); }
+    const QString& MainPicture() const { return m_mainPicture; }
+    void SetMainPicture(const QString& vNewValue) { m_mainPicture = vNewValue; }
+    const QString& MainLink() const { return m_mainLink; }
+    void SetMainLink(const QString& vNewValue) { m_mainLink = vNewValue; }
 
     Collection& Links() { return Parts().links; }
     const Collection& Links() const { return Parts().links; }
 
 private:
-    // A link's own texts come first, so that a link record's texts end with its address.
-    enum class TextField { Name, MainPicture, MainLink, Title, Wallpaper, MouseTrails };
-    static constexpr qsizetype kTextCount = 6;
-
     // What only the home page uses, kept apart so that a link record takes little room.
     struct PageParts {
         qint32 backcolor = -1;
@@ -74,28 +64,16 @@ private:
         Collection links;
     };
 
-    struct TextRange {
-        qsizetype start, end;
-    };
-    TextRange Range(TextField field) const;
-    qsizetype TextsSize() const;
-    QAnyStringView Span(qsizetype start, qsizetype end) const;
-    QAnyStringView Text(TextField field) const;
-    void SetText(TextField field, QAnyStringView value);
-    void MoveEnds(TextField field, qsizetype growth);
-    void StoreTexts(QStringView texts);
     // The page's own parts, made when first changed; the defaults until then.
     PageParts& Parts();
     const PageParts& Parts() const;
-    static std::shared_ptr<CWebPage> ReadLink(SettingsReader& in, QByteArray& scratch);
 
     qint32 m_mode = HomePage;
-    // m_texts holds all six texts one after another, a byte a character in Latin-1 when every
-    // character is Latin-1, as on nearly every page, else in UTF-16 (m_wide); m_ends says where
-    // each but the last ends, in characters. A page of 32766 links then takes half the memory that
-    // a string a text took, and the heap two blocks a link instead of four.
-    std::array<qint32, kTextCount - 1> m_ends{};
-    bool m_wide = false;
-    QByteArray m_texts;
+    QString m_title;
+    QString m_name;
+    QString m_wallpaper;
+    QString m_mouseTrails;
+    QString m_mainPicture;
+    QString m_mainLink;
     std::unique_ptr<PageParts> m_parts;
 };

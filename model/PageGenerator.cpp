@@ -5,14 +5,6 @@
 
 using namespace Qt::StringLiterals;
 
-// Beside the generator, so that the page and the generator need not include each other.
-void CWebPage::GeneratePage(const QString& sFile) const
-{
-    TextFileWriter out(sFile);
-    PageGenerator(*this, out).Write();
-    out.Commit();
-}
-
 PageGenerator::PageGenerator(const CWebPage& page, TextFileWriter& out) : m_page(page), m_out(out)
 {
 }

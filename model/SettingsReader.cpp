@@ -13,43 +13,34 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// What a line of the file holds, in the parent's words.
+// What a line of the file holds, in the user's words.
 QString LineMeaning(qint64 line)
 {
-    static const QStringView pageLines[] = {u"the header",
-                                            u"the page title",
-                                            u"the heading",
-                                            u"the wallpaper",
-                                            u"the background colour",
-                                            u"the text colour",
-                                            u"the link colour",
-                                            u"the visited link colour",
-                                            u"the clicked link colour",
-                                            u"the mouse trail picture"};
-    static const QStringView linkLines[] = {u"the caption", u"the picture", u"the address"};
-    constexpr qint64 pageLineCount = std::size(pageLines);
-    if (line <= pageLineCount)
-        return pageLines[line - 1].toString();
-    if (line < SettingsLayout::LinkCountLine)
-        return u"a reserved line"_s;
-    if (line == SettingsLayout::LinkCountLine)
-        return u"the number of links"_s;
-    const qint64 index = line - SettingsLayout::LinkCountLine - 1;
-    return u"%1 of link %2"_s.arg(linkLines[index % SettingsLayout::LinesPerLink])
-        .arg(index / SettingsLayout::LinesPerLink + 1);
+    using namespace SettingsLayout;
+    qint64 first = 1;
+    for (const Line& entry : PageLines) {
+        if (line < first + entry.count)
+            return entry.meaning.toString();
+        first += entry.count;
+    }
+    // A link's lines are one line each.
+    const qint64 index = line - first;
+    return u"%1 of link %2"_s.arg(LinkLines[index % LinesPerLink].meaning)
+        .arg(index / LinesPerLink + 1);
 }
 
 // The value of a line whose value holds a doubled double quote: the bytes after its opening double
-// quote up to the first one that is not doubled, each doubled one read as one.
-QByteArray Undoubled(QByteArrayView line)
+// quote up to the first one that is not doubled, each doubled one read as one. Nothing when no
+// double quote closes it.
+std::optional<QByteArray> Undoubled(QByteArrayView line)
 {
     QByteArray value;
     for (qsizetype at = 1; at < line.size(); ++at) {
         if (line[at] == '"' && (at + 1 == line.size() || line[++at] != '"'))
-            break;
+            return value;
         value += line[at];
     }
-    return value;
+    return std::nullopt;
 }
 
 // Lenient, so that a file edited by hand still reads: leading blanks, a sign and digits count, the
@@ -108,15 +99,27 @@ QAnyStringView SettingsReader::ReadValue()
         return Decoded(line);
     const char* end = line.data() + line.size();
     const char* stop = FindQuoteOrDecoded(line.data() + 1, end);
-    const bool closed = stop < end && *stop == '"';
-    if (stop == end || (closed && (stop + 1 == end || stop[1] != '"')))
+    if (stop < end && *stop == '"' && (stop + 1 == end || stop[1] != '"'))
         return QLatin1StringView(line.data() + 1, stop);
     const qsizetype quote = line.indexOf('"', 1);
     if (quote < 0)
-        return Decoded(line.sliced(1));
-    if (quote + 1 < line.size() && line[quote + 1] == '"')
-        return Decoded(Undoubled(line));
+        return Unclosed(line);
+    if (quote + 1 < line.size() && line[quote + 1] == '"') {
+        const std::optional<QByteArray> value = Undoubled(line);
+        return value ? Decoded(*value) : Unclosed(line);
+    }
     return Decoded(line.sliced(1, quote - 1));
+}
+
+// A value without its closing double quote is read to the end of its line, unless nothing follows
+// it: then the file was cut in the middle of the value, and what is left of it is not the value.
+QStringView SettingsReader::Unclosed(QByteArrayView line)
+{
+    const QByteArray kept = line.toByteArray(); // looking past the line may overwrite it
+    if (m_in.AtEnd())
+        throw Damaged(Error::InputPastEndOfFile,
+                      u"is cut short: the file ends before the value's closing double quote"_s);
+    return Decoded(QByteArrayView(kept).sliced(1));
 }
 
 QStringView SettingsReader::Decoded(QByteArrayView stored)
@@ -135,13 +138,31 @@ qint32 SettingsReader::ReadNumber()
 
 qint32 SettingsReader::ReadLinkCount()
 {
-    return ReadNumberWithin(std::numeric_limits<qint16>::min(), Collection::MaxCount);
+    const qint32 count = ReadNumberWithin(std::numeric_limits<qint16>::min(), Collection::MaxCount);
+    m_linkCountLine = m_in.LineNumber();
+    return count;
 }
 
-void SettingsReader::SkipReserved()
+void SettingsReader::Skip(qint64 lines)
 {
-    for (int line = 0; line < SettingsLayout::ReservedLines; ++line)
+    for (qint64 line = 0; line < lines; ++line)
         ReadLine();
+}
+
+void SettingsReader::ReadEnd(qint32 links)
+{
+    while (const std::optional<QByteArrayView> line = m_in.ReadLine()) {
+        if (line->isEmpty())
+            continue;
+        const QString counted = links <= 0   ? u"no links"_s
+                                : links == 1 ? u"1 link"_s
+                                             : u"%1 links"_s.arg(links);
+        throw Error(Error::InvalidFileFormat,
+                    u"The settings file \"%1\" cannot be read whole: line %2 (%3) gives %4, but "
+                    u"more lines follow from line %5 on, and they were not read."_s.arg(
+                        DisplayPath(m_in.Path()), QString::number(m_linkCountLine),
+                        LineMeaning(m_linkCountLine), counted, QString::number(m_in.LineNumber())));
+    }
 }
 
 QByteArrayView SettingsReader::ReadLine()

@@ -7,7 +7,7 @@
 #include <QString>
 
 // Reads the values of a settings file one line at a time. It knows the file and the line it is
-// on, so every Error it raises tells the parent which file, which line and what is wrong.
+// on, so every Error it raises tells the user which file, which line and what is wrong.
 class SettingsReader
 {
 public:
@@ -16,18 +16,22 @@ public:
 
     // Error 13 unless the first value is the header.
     void ReadHeader();
-    // The text between the line's double quotes, a doubled double quote read as one.
+    // The text between the line's double quotes, a doubled double quote read as one. An Error
+    // when the file ends before the closing double quote: the value was cut short.
     QString ReadText();
-    // The same text, valid until the next line is read: plain ASCII is left in the file's bytes.
-    QAnyStringView ReadValue();
     // A colour: the number at the start of the value. Error 6 beyond 32 bits.
     qint32 ReadNumber();
     // The number of links, at most Collection::MaxCount; 0 or less for none. Error 6 beyond.
     qint32 ReadLinkCount();
-    void SkipReserved();
+    void Skip(qint64 lines);
+    // An Error when anything but empty lines follows the links read, which saving would drop.
+    void ReadEnd(qint32 links);
 
 private:
     QByteArrayView ReadLine();
+    // The text, valid until the next line is read: plain ASCII is left in the file's bytes.
+    QAnyStringView ReadValue();
+    QStringView Unclosed(QByteArrayView line);
     // A value's stored bytes as text, kept until the next value is decoded.
     QStringView Decoded(QByteArrayView stored);
     qint32 ReadNumberWithin(qint32 least, qint32 most);
@@ -35,4 +39,5 @@ private:
 
     TextFileReader m_in;
     QString m_decoded;
+    qint64 m_linkCountLine = 0;
 };

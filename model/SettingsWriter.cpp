@@ -40,9 +40,9 @@ void SettingsWriter::WriteNumber(qint32 value)
     WriteText(value < 0 ? QString::number(value) : u' ' + QString::number(value));
 }
 
-void SettingsWriter::WriteReserved()
+void SettingsWriter::WriteEmpty(qint64 lines)
 {
-    for (int line = 0; line < SettingsLayout::ReservedLines; ++line)
+    for (qint64 line = 0; line < lines; ++line)
         m_out.WriteLine("\"\""_L1);
 }
 

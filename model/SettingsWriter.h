@@ -17,7 +17,8 @@ public:
     void WriteText(QAnyStringView value);
     // A number: a blank before it when it is not negative (" 0", " 255", "-1").
     void WriteNumber(qint32 value);
-    void WriteReserved();
+    // Lines that hold the empty value.
+    void WriteEmpty(qint64 lines);
     // Puts the new file in place of the old one.
     void Commit();
 

@@ -28,6 +28,8 @@ QString Error::StandardDescription(qint32 number)
         return u"Path/File access error"_s;
     case PathNotFound:
         return u"Path not found"_s;
+    case InvalidFileFormat:
+        return u"Invalid file format"_s;
     case InvalidPropertyValue:
         return u"Invalid property value"_s;
     default:

@@ -45,6 +45,13 @@ std::optional<QByteArrayView> TextFileReader::ReadLine()
     }
 }
 
+bool TextFileReader::AtEnd()
+{
+    while (m_position == m_end && !m_atEnd)
+        ReadBlock();
+    return m_position == m_end;
+}
+
 QByteArrayView TextFileReader::TakeLine(qsizetype end, qsizetype next)
 {
     const QByteArrayView line(m_bytes.data() + m_position, end - m_position);

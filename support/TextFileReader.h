@@ -20,6 +20,9 @@ public:
     // The next line's bytes without their line end, valid until the next call; nothing at the end
     // of the file. An Error when the file cannot be read.
     std::optional<QByteArrayView> ReadLine();
+    // Whether nothing follows the line last read. It may read on, after which the bytes of that
+    // line are no longer valid.
+    bool AtEnd();
     // Bytes of the file as text.
     QString Decode(QByteArrayView bytes) { return m_codePage.Decode(bytes); }
     // The number of the line last read, from 1; 0 before the first.

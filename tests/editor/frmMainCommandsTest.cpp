@@ -13,9 +13,8 @@ TEST_F(Editor, SavesEveryEditOfASession)
     // A wallpaper the folder lacks shows "(None)", cleared only when the focus passes through.
     EXPECT_EQ(Child<usrHomeImages>(u"cmbWallpaper"_s)->Text(), None);
     PressCtrlS();
-    EXPECT_TRUE(
-        Home(u"qzhome.dat"_s)
-            .contains(page.Title().toString().toLatin1() + "\"\r\n\"Welcome\"\r\n\"gone.jpg\""));
+    EXPECT_TRUE(Home(u"qzhome.dat"_s)
+                    .contains(page.Title().toLatin1() + "\"\r\n\"Welcome\"\r\n\"gone.jpg\""));
     Child(u"cmbWallpaper"_s)->setFocus();
     Child(u"cmbMouseTrails"_s)->setFocus();
     Choose(Child(u"cmbMouseTrails"_s)->findChild<QComboBox*>(), None);

@@ -28,28 +28,28 @@ std::shared_ptr<CWebPage> Link(const QString& name)
 // A full page refuses the next link; the links handed out are those the page holds.
 TEST(Collection, KeepsOrderAndRefusesPositionsOutsideItsLinks)
 {
-    const std::pair<std::function<void(Collection&)>, QString> cases[] = {
+    const std::tuple<std::function<void(Collection&)>, QString, qint32> cases[] = {
         // what is done to the links "ABC", the links afterwards and the error (0 for none)
-        {[](auto& c) { c.Add(Link(u"D"_s)); }, u"ABCD 0"_s},
-        {[](auto& c) { c.AddBefore(Link(u"D"_s), 1); }, u"DABC 0"_s},
-        {[](auto& c) { c.AddBefore(Link(u"D"_s), 3); }, u"ABDC 0"_s},
-        {[](auto& c) { c.AddAfter(Link(u"D"_s), 3); }, u"ABCD 0"_s},
-        {[](auto& c) { c.Remove(1); }, u"BC 0"_s},
-        {[](auto& c) { c.Item(2)->SetName(u"E"_s); }, u"AEC 0"_s},
-        {[](auto& c) { c.Item(0); }, u"ABC 9"_s},
-        {[](auto& c) { c.Item(4); }, u"ABC 9"_s},
-        {[](auto& c) { c.AddBefore(Link(u"X"_s), 4); }, u"ABC 9"_s},
-        {[](auto& c) { c.AddAfter(Link(u"X"_s), 0); }, u"ABC 9"_s},
-        {[](auto& c) { c.Add(nullptr); }, u"ABC 380"_s},
+        {[](auto& c) { c.Add(Link(u"D"_s)); }, u"ABCD"_s, 0},
+        {[](auto& c) { c.AddBefore(Link(u"D"_s), 1); }, u"DABC"_s, 0},
+        {[](auto& c) { c.AddBefore(Link(u"D"_s), 3); }, u"ABDC"_s, 0},
+        {[](auto& c) { c.AddAfter(Link(u"D"_s), 3); }, u"ABCD"_s, 0},
+        {[](auto& c) { c.Remove(1); }, u"BC"_s, 0},
+        {[](auto& c) { c.Item(2)->SetName(u"E"_s); }, u"AEC"_s, 0},
+        {[](auto& c) { c.Item(0); }, u"ABC"_s, Error::SubscriptOutOfRange},
+        {[](auto& c) { c.Item(4); }, u"ABC"_s, Error::SubscriptOutOfRange},
+        {[](auto& c) { c.AddBefore(Link(u"X"_s), 4); }, u"ABC"_s, Error::SubscriptOutOfRange},
+        {[](auto& c) { c.AddAfter(Link(u"X"_s), 0); }, u"ABC"_s, Error::SubscriptOutOfRange},
+        {[](auto& c) { c.Add(nullptr); }, u"ABC"_s, Error::InvalidPropertyValue},
         {[](auto& c) {
              while (c.Count() + 1 < Collection::MaxCount)
                  c.Add(Link({}));
              c.Add(Link(u"Z"_s));
              c.Add(Link(u"X"_s));
          },
-         u"ABCZ 6"_s},
+         u"ABCZ"_s, Error::Overflow},
     };
-    for (const auto& [operation, expected] : cases) {
+    for (const auto& [operation, expectedNames, expectedError] : cases) {
         Collection links;
         for (const QString& name : {u"A"_s, u"B"_s, u"C"_s})
             links.Add(Link(name));
@@ -61,19 +61,52 @@ TEST(Collection, KeepsOrderAndRefusesPositionsOutsideItsLinks)
         }
         QString names;
         for (qint32 position = 1; position <= links.Count(); ++position)
-            names += links.Item(position)->Name().toString();
-        EXPECT_EQ(names + u' ' + QString::number(error), expected);
+            names += links.Item(position)->Name();
+        EXPECT_EQ(names, expectedNames);
+        EXPECT_EQ(error, expectedError) << names.toStdString();
     }
 }
 
+// A text got from a page stays as it was got, whatever is set on the page afterwards.
+TEST(CWebPage, ATextGotStaysRightWhenEveryOtherTextIsSet)
+{
+    using Get = const QString& (CWebPage::*)() const;
+    using Set = void (CWebPage::*)(const QString&);
+    const std::tuple<Get, Set, QString> texts[] = {
+        {&CWebPage::Title, &CWebPage::SetTitle, u"My page"_s},
+        {&CWebPage::Name, &CWebPage::SetName, u"Welcome"_s},
+        {&CWebPage::Wallpaper, &CWebPage::SetWallpaper, u"sky.jpg"_s},
+        {&CWebPage::MouseTrails, &CWebPage::SetMouseTrails, u"star.gif"_s},
+        {&CWebPage::MainPicture, &CWebPage::SetMainPicture, u"zoo.jpg"_s},
+        {&CWebPage::MainLink, &CWebPage::SetMainLink, u"http://zoo.example/"_s},
+    };
+    for (const auto& [get, set, text] : texts) {
+        CWebPage page;
+        for (const auto& [otherGet, otherSet, otherText] : texts)
+            (page.*otherSet)(otherText);
+        const auto got = (page.*get)();
+        for (const auto& [otherGet, otherSet, otherText] : texts)
+            if (otherSet != set)
+                (page.*otherSet)(u"a much longer text than before, \u4e2d"_s.repeated(50));
+        EXPECT_EQ(got, text);
+        EXPECT_EQ((page.*get)(), text);
+    }
+}
+
+// Each conversion on its own, so that a failure names the function that broke.
 TEST(Colors, ConvertRedFirst)
 {
-    EXPECT_EQ(basWebSafeColorProcs::ColorToHtml(330255) +
-                  basWebSafeColorProcs::ColorToHtml(0x1000000) +
-                  basConversions::ColorToRGB(330255, u"; "_s) +
-                  basConversions::RGBToHex(u"1; 2; 3; 4"_s, u"; "_s),
-              u"#0F0A05#000010015; 10; 5010203"_s);
-    EXPECT_THROW(basConversions::RGBToHex(u"1;2;3"_s, u","_s), Error);
+    const std::tuple<const char*, std::function<QString()>, QString> cases[] = {
+        {"ColorToHtml", [] { return basWebSafeColorProcs::ColorToHtml(330255); }, u"#0F0A05"_s},
+        {"ColorToHtml beyond 24 bits", [] { return basWebSafeColorProcs::ColorToHtml(0x1000000); },
+         u"#0000100"_s},
+        {"ColorToRGB", [] { return basConversions::ColorToRGB(330255, u"; "_s); }, u"15; 10; 5"_s},
+        {"RGBToHex", [] { return basConversions::RGBToHex(u"1; 2; 3; 4"_s, u"; "_s); },
+         u"010203"_s},
+    };
+    for (const auto& [function, convert, expected] : cases)
+        EXPECT_EQ(convert(), expected) << function;
+    EXPECT_THROW(basConversions::RGBToHex(u"1;2;3"_s, u","_s), Error) << "RGBToHex of two parts";
 }
 
 QByteArray WithLine(const QByteArray& file, int line, const QByteArray& text)
@@ -155,9 +188,9 @@ TEST(SettingsFile, StoresTextSoThatItReadsBack)
         page.LoadSettings(f.dat);
         const CWebPage& link = *page.Links().Item(1);
         const QString back = readBack.isEmpty() ? text : readBack;
-        EXPECT_EQ(u"%1|%2|%3|%4"_s.arg(page.Title().toString(), link.Name().toString(),
-                                       link.MainPicture().toString(), link.MainLink().toString()),
-                  back + u"|before|"_s + back + u"|after"_s);
+        EXPECT_EQ(
+            u"%1|%2|%3|%4"_s.arg(page.Title(), link.Name(), link.MainPicture(), link.MainLink()),
+            back + u"|before|"_s + back + u"|after"_s);
     }
 }
 
@@ -168,37 +201,72 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
     const QByteArray mixed = // LF, then CR LF, then CR
         three.left(90).replace("\r\n", "\n") + three.mid(90, 90) +
         three.mid(180).replace("\r\n", "\r");
-    const QString before = u"Before|-1|1"_s;
-    const auto read = [](int links) { return u"Trail Page|16777215|%1"_s.arg(links); };
+    const QString before = u"Before|-1|;"_s, read = u"Trail Page|16777215|"_s;
+    const QString all = read + u"Zoo;;Drawing;"_s, two = read + u"Zoo;;"_s, one = read + u"Zoo;"_s;
     const QByteArray longTitle = '"' + QByteArray(16384 - 23, 't') + '"';
-    const QString readLong = QString(16384 - 23, u't') + u"|16777215|3"_s;
+    const QString readLong = QString(16384 - 23, u't') + u"|16777215|Zoo;;Drawing;"_s;
+    // with CR alone, the longer title's CR is the block's last byte
+    const QByteArray crTitle = '"' + QByteArray(16384 - 22, 't') + '"';
+    const QString readCr = QString(16384 - 22, u't') + u"|16777215|Zoo;;Drawing;"_s;
+    const QByteArray header = "\"QZBROWSE_CFG_001\"\r\n";
     const struct {
         QByteArray file;                 // written to home/x.dat
         qint32 error;                    // 0 for none
-        QString says, summary;           // the page's title, Backcolor and number of links after
+        QString says, summary;           // the page's title, Backcolor and links' captions after
         QString path = u"home\\x.dat"_s; // read, below the application folder
     } cases[] = {
-        {mixed, 0, {}, read(3)},
+        {mixed, 0, {}, all},
         // the title's line end at the reader's block boundary, after 16384 bytes
         {WithLine(three, 2, longTitle), 0, {}, readLong},
-        {WithLine(three, 5, "\"  -7\""), 0, {}, u"Trail Page|-7|3"_s},
+        {WithLine(three, 2, crTitle).replace("\r\n", "\r"), 0, {}, readCr},
+        {WithLine(three, 5, "\"  -7\""), 0, {}, u"Trail Page|-7|Zoo;;Drawing;"_s},
         // only blanks are skipped, and only a minus sign is taken
-        {WithLine(three, 5, "\"\t7\""), 0, {}, u"Trail Page|0|3"_s},
-        {WithLine(three, 5, "\"+7\""), 0, {}, u"Trail Page|0|3"_s},
-        {WithLine(three, 30, "\"-3\""), 0, {}, read(0)},
-        {WithLine(three, 2, "bare words"), 0, {}, u"bare words|16777215|3"_s},
-        {{}, 53, u"does not exist"_s, before, u"home\\none.dat"_s},
-        {{}, 76, u"folder"_s, before, u"nowhere\\x.dat"_s},
-        {{}, 75, u"is a folder"_s, before, u"home"_s},
-        {"", 62, u"is empty"_s, before},
-        {WithLine(three, 1, "\"qzbrowse_cfg_001\""), 13, u"not a home page settings file"_s,
+        {WithLine(three, 5, "\"\t7\""), 0, {}, u"Trail Page|0|Zoo;;Drawing;"_s},
+        {WithLine(three, 5, "\"+7\""), 0, {}, u"Trail Page|0|Zoo;;Drawing;"_s},
+        {WithLine(three, 2, "bare words"), 0, {}, u"bare words|16777215|Zoo;;Drawing;"_s},
+        // a value left open is read to its line's end, unless the file ends there
+        {WithLine(three, 2, "\"open"), 0, {}, u"open|16777215|Zoo;;Drawing;"_s},
+        {three + "\r\n\r\n", 0, {}, all},
+        {{}, Error::FileNotFound, u"does not exist"_s, before, u"home\\none.dat"_s},
+        {{}, Error::PathNotFound, u"folder"_s, before, u"nowhere\\x.dat"_s},
+        {{}, Error::PathFileAccessError, u"is a folder"_s, before, u"home"_s},
+        {"", Error::InputPastEndOfFile, u"is empty"_s, before},
+        {WithLine(three, 1, "\"qzbrowse_cfg_001\""), Error::TypeMismatch,
+         u"not a home page settings file"_s, before},
+        {WithLine(three, 1, "\"QZBROWSE_CFG_0010\""), Error::TypeMismatch, u"first line"_s, before},
+        {WithLine(three, 1, "\"QZBROWSE_CFG_00\""), Error::TypeMismatch, u"first line"_s, before},
+        {WithLine(three, 1, "\" QZBROWSE_CFG_001\""), Error::TypeMismatch, u"first line"_s, before},
+        {FirstLines(three, 1), Error::InputPastEndOfFile, u"before line 2 (the page title)"_s,
          before},
-        {FirstLines(three, 1), 62, u"before line 2 (the page title)"_s, before},
-        {FirstLines(three, 5), 62, u"before line 6 (the text colour)"_s, read(1)},
-        {WithLine(three, 6, "\"2147483648\""), 6, u"line 6 (the text colour)"_s, read(1)},
-        {WithLine(three, 30, "\" 32767\""), 6, u"line 30 (the number of links)"_s, read(1)},
-        {WithLine(three, 30, "\"-32769\""), 6, u"line 30 (the number of links)"_s, read(1)},
-        {FirstLines(three, 38), 62, u"line 39 (the address of link 3)"_s, read(2)},
+        {FirstLines(three, 5), Error::InputPastEndOfFile, u"before line 6 (the text colour)"_s,
+         u"Trail Page|16777215|;"_s},
+        {FirstLines(three, 9), Error::InputPastEndOfFile, u"line 10 (the mouse trail picture)"_s,
+         u"Trail Page|16777215|;"_s},
+        {WithLine(three, 6, "\"2147483648\""), Error::Overflow, u"line 6 (the text colour)"_s,
+         u"Trail Page|16777215|;"_s},
+        {WithLine(three, 30, "\" 32767\""), Error::Overflow, u"line 30 (the number of links)"_s,
+         u"Trail Page|16777215|;"_s},
+        {WithLine(three, 30, "\"-32769\""), Error::Overflow, u"line 30 (the number of links)"_s,
+         u"Trail Page|16777215|;"_s},
+        {FirstLines(three, 38), Error::InputPastEndOfFile, u"line 39 (the address of link 3)"_s,
+         two},
+        // cut in the middle of a value: that value is not read
+        {FirstLines(three, 35) + "\"http://on", Error::InputPastEndOfFile,
+         u"line 36 (the address of link 2) is cut short"_s, one},
+        {FirstLines(three, 30) + "\"Zoo \xe9", Error::InputPastEndOfFile,
+         u"line 31 (the caption of link 1) is cut short"_s, read},
+        {header + "\"Trail \"\"Page\r\n", Error::InputPastEndOfFile,
+         u"line 2 (the page title) is cut short"_s, before},
+        // link records after those counted
+        {WithLine(three, 30, "\"-5\""), Error::InvalidFileFormat,
+         u"line 30 (the number of links) gives no links, but more lines follow from line 31 on"_s,
+         read},
+        {WithLine(three, 30, "\"1e3\""), Error::InvalidFileFormat,
+         u"gives 1 link, but more lines follow from line 34 on"_s, one},
+        {three + "\"\"\r\n", Error::InvalidFileFormat,
+         u"gives 3 links, but more lines follow from "
+         u"line 40 on"_s,
+         all},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.summary.toStdString() + ' ' + c.says.toStdString());
@@ -208,18 +276,19 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
         page.SetTitle(u"Before"_s);
         page.Links().Add(std::make_shared<CWebPage>());
         const QString path = f.app.Path() + u'\\' + c.path;
+        qint32 error = 0;
         try {
             page.LoadSettings(path);
-            EXPECT_EQ(c.error, 0);
-        } catch (const Error& error) {
-            EXPECT_EQ(error.Number(), c.error);
-            EXPECT_TRUE(error.Description().contains(u'"' + DisplayPath(path) + u'"'));
-            EXPECT_TRUE(error.Description().contains(c.says)) << error.what();
+        } catch (const Error& e) {
+            error = e.Number();
+            EXPECT_TRUE(e.Description().contains(u'"' + DisplayPath(path) + u'"'));
+            EXPECT_TRUE(e.Description().contains(c.says)) << e.what();
         }
-        EXPECT_EQ(u"%1|%2|%3"_s.arg(page.Title().toString())
-                      .arg(page.Backcolor())
-                      .arg(page.Links().Count()),
-                  c.summary);
+        EXPECT_EQ(error, c.error);
+        QString summary = u"%1|%2|"_s.arg(page.Title()).arg(page.Backcolor());
+        for (qint32 position = 1; position <= page.Links().Count(); ++position)
+            summary += page.Links().Item(position)->Name() + u';';
+        EXPECT_EQ(summary, c.summary);
     }
 }
 
