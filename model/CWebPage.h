@@ -27,14 +27,14 @@ public:
 
     qint32 Mode() const { return m_mode; }
     void SetMode(qint32 vNewValue) { m_mode = vNewValue; }
-    const QString& Title() const { return m_title; }
-    void SetTitle(const QString& vNewValue) { m_title = vNewValue; }
+    const QString& Title() const { return Parts().title; }
+    void SetTitle(const QString& vNewValue) { Parts().title = vNewValue; }
     const QString& Name() const { return m_name; }
     void SetName(const QString& vNewValue) { m_name = vNewValue; }
-    const QString& Wallpaper() const { return m_wallpaper; }
-    void SetWallpaper(const QString& vNewValue) { m_wallpaper = vNewValue; }
-    const QString& MouseTrails() const { return m_mouseTrails; }
-    void SetMouseTrails(const QString& vNewValue) { m_mouseTrails = vNewValue; }
+    const QString& Wallpaper() const { return Parts().wallpaper; }
+    void SetWallpaper(const QString& vNewValue) { Parts().wallpaper = vNewValue; }
+    const QString& MouseTrails() const { return Parts().mouseTrails; }
+    void SetMouseTrails(const QString& vNewValue) { Parts().mouseTrails = vNewValue; }
     qint32 Backcolor() const { return Parts().backcolor; }
     void SetBackcolor(qint32 vNewValue) { Parts().backcolor = vNewValue; }
     qint32 Forecolor() const { return Parts().forecolor; }
@@ -54,8 +54,12 @@ public:
     const Collection& Links() const { return Parts().links; }
 
 private:
-    // What only the home page uses, kept apart so that a link record takes little room.
+    // What only the home page uses, kept apart so that a link record takes little room: the
+    // 32766 links of the largest page are most of the editor's memory.
     struct PageParts {
+        QString title;
+        QString wallpaper;
+        QString mouseTrails;
         qint32 backcolor = -1;
         qint32 forecolor = -1;
         qint32 linkColor = 0;
@@ -69,10 +73,7 @@ private:
     const PageParts& Parts() const;
 
     qint32 m_mode = HomePage;
-    QString m_title;
     QString m_name;
-    QString m_wallpaper;
-    QString m_mouseTrails;
     QString m_mainPicture;
     QString m_mainLink;
     std::unique_ptr<PageParts> m_parts;

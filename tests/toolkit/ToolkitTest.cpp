@@ -34,7 +34,7 @@ namespace
 // Neither Esc nor the close box answers a question of Yes and No, which shows no close box.
 TEST(MsgBox, ShowsTheTextAndButtonsOfItsStyleAndGivesTheAnswer)
 {
-    const Error notFound(Error::FileNotFound);
+    const Error notFound(Error::FileNotFound), denied(Error::PermissionDenied, u"No \"a.html\"."_s);
     const std::tuple<std::function<int()>, QString, int, QString> cases[] = {
         {[] { return MsgBox(nullptr, u"<b>One</b>\r\nTwo"_s); }, u"OK"_s, Ok,
          u"NoIcon|OK|<b>One</b>\nTwo"_s},
@@ -46,12 +46,8 @@ TEST(MsgBox, ShowsTheTextAndButtonsOfItsStyleAndGivesTheAnswer)
          u"Critical|OK|An error has occurred.\n53 File not found"_s},
         {[&] { return int(ReportError(nullptr, notFound, u"M"_s, u"No."_s, u"Again."_s, false)); },
          u"Cancel"_s, 0, u"Critical|Cancel OK|No.\n(Module: M) 53 File not found\nAgain."_s},
-        {[] {
-             return RunCommand(nullptr,
-                               [] { throw Error(Error::PermissionDenied, u"No \"a.html\"."_s); }),
-                    0;
-         },
-         u"OK"_s, 0, u"Critical|OK|No \"a.html\".\n\n(Error 70)"_s},
+        {[&] { return RunCommand(nullptr, [&] { throw denied; }), 0; }, u"OK"_s, 0,
+         u"Critical|OK|No \"a.html\".\n\n(Error 70)"_s},
     };
     const QMetaEnum icons = QMetaEnum::fromType<QMessageBox::Icon>();
     for (const auto& [ask, click, answer, shown] : cases) {
