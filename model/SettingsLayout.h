@@ -4,6 +4,7 @@
 
 #include <QLatin1StringView>
 #include <QStringView>
+#include <iterator>
 #include <numeric>
 #include <span>
 
@@ -69,6 +70,8 @@ constexpr qint64 LineCount(std::span<const Line> lines)
 
 inline constexpr qint64 PageLineCount = LineCount(PageLines);
 inline constexpr qint64 LinesPerLink = LineCount(LinkLines);
+// A link's values are found by their place in LinkLines: one line each.
+static_assert(LinesPerLink == std::size(LinkLines));
 
 inline constexpr QStringView Header = u"QZBROWSE_CFG_001";
 

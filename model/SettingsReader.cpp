@@ -23,7 +23,6 @@ QString LineMeaning(qint64 line)
             return entry.meaning.toString();
         first += entry.count;
     }
-    // A link's lines are one line each.
     const qint64 index = line - first;
     return u"%1 of link %2"_s.arg(LinkLines[index % LinesPerLink].meaning)
         .arg(index / LinesPerLink + 1);
