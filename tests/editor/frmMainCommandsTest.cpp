@@ -176,3 +176,26 @@ TEST_F(Editor, DraggingARowMovesItsLink)
         EXPECT_EQ(app.Exists(u"home/qzhometmp.html"_s), !c.after.startsWith(u"1234"_s));
     }
 }
+
+// Each row is as wide as the widest, whichever row is short: none is cut, the list scrolls.
+TEST_F(Editor, EveryLinkRowShowsItsWholeText)
+{
+    const QString wide = u"A caption wider than the list, with its address "_s;
+    for (const QStringList& names : {QStringList{wide, wide, {}}, QStringList{{}, {}, wide}}) {
+        SCOPED_TRACE(qPrintable(names.join(u'|')));
+        CWebPage page = Page(3);
+        for (int position = 1; position <= 3; ++position)
+            page.Links().Item(position)->SetName(names.at(position - 1));
+        page.Links().Item(3)->SetMainLink({});
+        Open(page);
+        const auto* list = Child<QListView>(u"lstLinks"_s);
+        const QFontMetrics metrics(list->font());
+        for (int row = 0; row < 3; ++row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            const QRect shown = list->visualRect(index);
+            EXPECT_GE(shown.width(), metrics.horizontalAdvance(index.data().toString()) +
+                                         list->iconSize().width());
+            EXPECT_EQ(shown.width(), list->visualRect(list->model()->index(0, 0)).width());
+        }
+    }
+}
