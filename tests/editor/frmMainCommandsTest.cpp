@@ -9,6 +9,8 @@ TEST_F(Editor, SavesEveryEditOfASession)
     CWebPage page = Page(2, u"gone.gif"_s);
     page.SetTitle(QString(40000, u'W')); // beyond the text box's own limit
     page.SetWallpaper(u"gone.jpg"_s);
+    page.SetBackcolor(0x0000ff), page.SetLinkColor(0xff0000), page.SetVLinkColor(0x00ff00);
+    page.SetALinkColor(0x808080);
     Open(page);
     // A wallpaper the folder lacks shows "(None)", cleared only when the focus passes through.
     EXPECT_EQ(Child<usrHomeImages>(u"cmbWallpaper"_s)->Text(), None);
@@ -20,17 +22,22 @@ TEST_F(Editor, SavesEveryEditOfASession)
     Child(u"cmbMouseTrails"_s)->setFocus();
     Choose(Child(u"cmbMouseTrails"_s)->findChild<QComboBox*>(), None);
 
-    // Black is 0, a colour like any other; Cancel changes nothing; custom colours carry over.
+    // Each colour starts on its own; black is 0, a colour like any other; Cancel changes nothing;
+    // custom colours carry over. The text colour is unset: the dialog starts on white.
     basProcs::CustomColors().fill(0);
     const QColor blue(0x12, 0x34, 0x56);
-    const std::tuple<int, QColor, QString> colours[] = {
-        {3, blue, u"OK"_s},        {0, Qt::black, u"OK"_s},     {1, Qt::red, u"Cancel"_s},
-        {2, Qt::darkRed, u"OK"_s}, {4, Qt::darkGreen, u"OK"_s},
+    const std::tuple<int, QColor, QString, QColor> colours[] = {
+        {3, blue, u"OK"_s, Qt::green},
+        {0, Qt::black, u"OK"_s, Qt::red},
+        {1, Qt::red, u"Cancel"_s, Qt::white},
+        {2, Qt::darkRed, u"OK"_s, Qt::blue},
+        {4, Qt::darkGreen, u"OK"_s, QColor(0x80, 0x80, 0x80)},
     };
     QList<QColor> customShown;
-    for (const auto& [item, colour, button] : colours) {
+    for (const auto& [item, colour, button, start] : colours) {
         ModalDriver dialog([&](QWidget* box) {
             customShown << QColorDialog::customColor(0);
+            EXPECT_EQ(qobject_cast<QColorDialog*>(box)->currentColor(), start) << item;
             qobject_cast<QColorDialog*>(box)->setCurrentColor(colour);
             if (customShown.size() == 1)
                 ClickButton(box, u"Add to Custom Colors"_s);
