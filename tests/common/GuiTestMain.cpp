@@ -1,3 +1,4 @@
+#include "common/SettingsHome.h"
 #include "toolkit/GuiStartup.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 
 int main(int argc, char** argv)
 {
+    UseOwnSettingsHome();
     PrepareGuiApplication();
     QApplication app(argc, argv);
     PrepareGuiFonts();
