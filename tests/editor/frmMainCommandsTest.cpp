@@ -1,5 +1,4 @@
 #include "editor/EditorFixture.h"
-#include "toolkit/basProcsDialogs.h"
 
 #include <QMimeData>
 
@@ -10,7 +9,7 @@ TEST_F(Editor, SavesEveryEditOfASession)
     page.SetTitle(QString(40000, u'W')); // beyond the text box's own limit
     page.SetWallpaper(u"gone.jpg"_s);
     page.SetBackcolor(0x0000ff), page.SetLinkColor(0xff0000), page.SetVLinkColor(0x00ff00);
-    page.SetALinkColor(0x808080);
+    page.SetALinkColor(0x00ffff);
     Open(page);
     // A wallpaper the folder lacks shows "(None)", cleared only when the focus passes through.
     EXPECT_EQ(Child<usrHomeImages>(u"cmbWallpaper"_s)->Text(), None);
@@ -22,31 +21,24 @@ TEST_F(Editor, SavesEveryEditOfASession)
     Child(u"cmbMouseTrails"_s)->setFocus();
     Choose(Child(u"cmbMouseTrails"_s)->findChild<QComboBox*>(), None);
 
-    // Each colour starts on its own; black is 0, a colour like any other; Cancel changes nothing;
-    // custom colours carry over. The text colour is unset: the dialog starts on white.
-    basProcs::CustomColors().fill(0);
+    // Each colour starts on its own (the text colour is unset: white); black is 0, a colour like
+    // any other; Cancel changes nothing.
     const QColor blue(0x12, 0x34, 0x56);
     const std::tuple<int, QColor, QString, QColor> colours[] = {
         {3, blue, u"OK"_s, Qt::green},
         {0, Qt::black, u"OK"_s, Qt::red},
         {1, Qt::red, u"Cancel"_s, Qt::white},
         {2, Qt::darkRed, u"OK"_s, Qt::blue},
-        {4, Qt::darkGreen, u"OK"_s, QColor(0x80, 0x80, 0x80)},
-    };
-    QList<QColor> customShown;
+        {4, Qt::darkGreen, u"OK"_s, Qt::yellow}};
     for (const auto& [item, colour, button, start] : colours) {
         ModalDriver dialog([&](QWidget* box) {
-            customShown << QColorDialog::customColor(0);
             EXPECT_EQ(qobject_cast<QColorDialog*>(box)->currentColor(), start) << item;
             qobject_cast<QColorDialog*>(box)->setCurrentColor(colour);
-            if (customShown.size() == 1)
-                ClickButton(box, u"Add to Custom Colors"_s);
             ClickButton(box, button);
         });
         EXPECT_EQ(ChooseColorsItem(window.get(), item),
                   window->centralWidget()->mapToGlobal(QPoint(6, 187)));
     }
-    EXPECT_EQ(customShown, QList<QColor>({Qt::black, blue, blue, blue, blue}));
 
     // A double click edits the link; a missing picture is stored as none; the preview shows fields.
     ModalDriver edit([&](QWidget* link) {
@@ -82,50 +74,36 @@ static QString RowsOf(const QListView* list)
 }
 
 // The dialog shows its link; only Enter (OK) writes the change, not Cancel, Esc or the close box.
-// A click below the last row keeps the chosen row, as a list box does.
+// Each case clicks below the last row first, which keeps the chosen row, as in a list box.
 TEST_F(Editor, LinkCommandsChangeTheLinksAndSelectTheRowAfterwards)
 {
     enum { Add, Edit, Del, Up, Down, Cancel = 0, Enter, Esc, Close };
     const QString N = u"New Link"_s, L1 = u"Link 1"_s, L2 = u"Link 2"_s;
-    const struct {
+    struct Case {
         int links, selected, button; // selected -1: no row; button: the cmdLink index
-        QString after;
-        bool rebuilt;   // the list and the preview
-        int way;        // how the dialog is closed
-        QString opened; // the caption the dialog showed, empty when none opened
-        bool below;     // a click below the last row before the button
-    } cases[] = {{0, -1, Add, u"N 0"_s, true, Cancel, N, false},
-                 {0, -1, Edit, {}, false, Cancel, {}, false},
-                 {0, -1, Del, {}, false, Cancel, {}, false},
-                 {0, -1, Up, {}, false, Cancel, {}, false},
-                 {0, -1, Down, {}, false, Cancel, {}, false},
-                 {1, 0, Up, u"1 0"_s, false, Cancel, {}, false},
-                 {1, 0, Down, u"1 0"_s, false, Cancel, {}, false},
-                 {1, 0, Del, {}, true, Cancel, {}, false},
-                 {1, -1, Edit, u"1"_s, false, Cancel, {}, false},
-                 {3, 1, Add, u"123N 3"_s, true, Cancel, N, false},
-                 {3, 1, Edit, u"123 1"_s, true, Cancel, L2, false},
-                 {3, 1, Del, u"13"_s, true, Cancel, {}, false},
-                 {3, 0, Down, u"213 1"_s, true, Cancel, {}, false},
-                 {3, 2, Up, u"132 1"_s, true, Cancel, {}, false},
-                 {3, 0, Up, u"123 0"_s, false, Cancel, {}, false},
-                 {3, 2, Down, u"123 2"_s, false, Cancel, {}, false},
-                 {3, -1, Del, u"123"_s, false, Cancel, {}, false},
-                 {1, 0, Edit, u"9 0"_s, true, Enter, L1, false},
-                 {1, 0, Edit, u"1 0"_s, true, Esc, L1, false},
-                 {1, 0, Edit, u"1 0"_s, true, Close, L1, false},
-                 {3, 1, Edit, u"123 1"_s, true, Cancel, L2, true},
-                 {3, 1, Del, u"13"_s, true, Cancel, {}, true},
-                 {3, 0, Down, u"213 1"_s, true, Cancel, {}, true}};
+        QString after, opened; // the rows afterwards; the caption the dialog showed, if it opened
+        bool rebuilt;          // the list and the preview
+        int way;               // how the dialog is closed
+    };
+    const Case cases[] = {
+        {0, -1, Add, u"N 0"_s, N, true, Cancel},    {0, -1, Edit, {}, {}, false, Cancel},
+        {0, -1, Del, {}, {}, false, Cancel},        {0, -1, Up, {}, {}, false, Cancel},
+        {0, -1, Down, {}, {}, false, Cancel},       {1, 0, Up, u"1 0"_s, {}, false, Cancel},
+        {1, 0, Down, u"1 0"_s, {}, false, Cancel},  {1, 0, Del, {}, {}, true, Cancel},
+        {1, -1, Edit, u"1"_s, {}, false, Cancel},   {3, 1, Add, u"123N 3"_s, N, true, Cancel},
+        {3, 1, Edit, u"123 1"_s, L2, true, Cancel}, {3, 1, Del, u"13"_s, {}, true, Cancel},
+        {3, 0, Down, u"213 1"_s, {}, true, Cancel}, {3, 2, Up, u"132 1"_s, {}, true, Cancel},
+        {3, 0, Up, u"123 0"_s, {}, false, Cancel},  {3, 2, Down, u"123 2"_s, {}, false, Cancel},
+        {3, -1, Del, u"123"_s, {}, false, Cancel},  {1, 0, Edit, u"9 0"_s, L1, true, Enter},
+        {1, 0, Edit, u"1 0"_s, L1, true, Esc},      {1, 0, Edit, u"1 0"_s, L1, true, Close}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         Open(Page(c.links));
         auto* list = Child<QListView>(u"lstLinks"_s);
         if (c.selected >= 0)
             ClickItem(list, c.selected);
-        if (c.below)
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->viewport()->rect().bottomLeft() + QPoint(30, -3));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->viewport()->rect().bottomLeft() + QPoint(30, -3));
         QFile::remove(app.NativeFile(u"home/qzhometmp.html"_s));
         QString opened;
         ModalDriver dialog([&](QWidget* link) {
@@ -181,28 +159,5 @@ TEST_F(Editor, DraggingARowMovesItsLink)
 
         EXPECT_EQ(RowsOf(list), c.after);
         EXPECT_EQ(app.Exists(u"home/qzhometmp.html"_s), !c.after.startsWith(u"1234"_s));
-    }
-}
-
-// Each row is as wide as the widest, whichever row is short: none is cut, the list scrolls.
-TEST_F(Editor, EveryLinkRowShowsItsWholeText)
-{
-    const QString wide = u"A caption wider than the list, with its address "_s;
-    for (const QStringList& names : {QStringList{wide, wide, {}}, QStringList{{}, {}, wide}}) {
-        SCOPED_TRACE(qPrintable(names.join(u'|')));
-        CWebPage page = Page(3);
-        for (int position = 1; position <= 3; ++position)
-            page.Links().Item(position)->SetName(names.at(position - 1));
-        page.Links().Item(3)->SetMainLink({});
-        Open(page);
-        const auto* list = Child<QListView>(u"lstLinks"_s);
-        const QFontMetrics metrics(list->font());
-        for (int row = 0; row < 3; ++row) {
-            const QModelIndex index = list->model()->index(row, 0);
-            const QRect shown = list->visualRect(index);
-            EXPECT_GE(shown.width(), metrics.horizontalAdvance(index.data().toString()) +
-                                         list->iconSize().width());
-            EXPECT_EQ(shown.width(), list->visualRect(list->model()->index(0, 0)).width());
-        }
     }
 }
