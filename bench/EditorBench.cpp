@@ -3,8 +3,11 @@
 // running); from creating the window to its first preview (100 and 32766 links; the largest page
 // against a bare web view loading the same file); UpdateFields on the largest page (32766 links:
 // the list rebuilt and the preview written) and the part of it that writes the preview; the memory
-// of the process then; and the window with 2,000 pictures in its home folder, with thumbnails and
-// without. The figures that the README quotes come last, one "name: value" a line.
+// of the process then; and the window with 2,000 pictures in its home folder, against the same
+// names in empty files. The figures that the README quotes come last, one "name: value" a line.
+#include "editor/LinkRowDelegate.h"
+#include "editor/LinksListModel.h"
+#include "editor/PictureRowDelegate.h"
 #include "editor/Thumbnails.h"
 #include "editor/frmMain.h"
 #include "editor/usrHomeImages.h"
@@ -22,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QListView>
 #include <QProcess>
@@ -91,31 +95,36 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// 2,000 photographs in 20 folders of home: the window to its first preview with thumbnails and
-// without, in turns, so that both meet the same load of the machine (median of 11 each; each run
-// shows another wallpaper, whose thumbnail is read anew); then the wallpaper list opened, and
-// the time until every entry shows its thumbnail.
+// 2,000 photographs in 20 folders of home: the window to its first preview, against the same
+// window on a home folder that holds an empty file of each name, which lists the same names but
+// has no picture to read. In turns, so that both meet the same load of the machine (median of 11
+// each; each run shows another wallpaper, whose thumbnail is read anew). Then the wallpaper list
+// opened, and the time until every entry shows its thumbnail.
 void CompareThumbnails(const QTemporaryDir& folder, std::unique_ptr<frmMain>& window)
 {
     constexpr int Pictures = 2000;
+    const QTemporaryDir blank;
     for (int n = 0; n < Pictures; ++n) {
         QImage photo(640, 480, QImage::Format_RGB32);
         photo.fill(QColor::fromHsv(n % 360, 160, 230));
-        const QString subfolder = u"home/photos%1"_s.arg(n / 100);
-        QDir(folder.path()).mkpath(subfolder);
-        photo.save(folder.filePath(subfolder + u"/photo%1.jpg"_s.arg(n)));
+        const QString file = u"home/photos%1/photo%2.jpg"_s.arg(n / 100).arg(n);
+        for (const QTemporaryDir* home : {&folder, &blank})
+            QDir(home->path()).mkpath(QFileInfo(home->filePath(file)).path());
+        photo.save(folder.filePath(file));
+        QFile(blank.filePath(file)).open(QIODevice::WriteOnly);
     }
     std::vector<double> times[2];
     for (int run = 0; run < 22; ++run) {
+        // The photographs last, for the list below.
+        App::SetPath(BackslashPath((run % 2 == 1 ? folder : blank).path()));
         CWebPage page;
         page.SetWallpaper(u"photo%1.jpg"_s.arg(run));
         page.SaveSettings(App::Path() + u"\\home\\qzhome.dat"_s);
-        Thumbnails::SetEnabled(run % 2 == 1);
         times[run % 2].push_back(TimeToFirstPreview(window));
     }
     const double without = Median(times[0]), with = Median(times[1]);
-    std::printf("Window to first preview, %d pictures: %.0f ms with thumbnails, %.0f ms without "
-                "(medians of 11): %.2fx\n",
+    std::printf("Window to first preview, %d pictures: %.0f ms with the photographs, %.0f ms with "
+                "empty files of their names (medians of 11): %.2fx\n",
                 Pictures, with, without, with / without);
 
     auto* list = window->findChild<usrHomeImages*>(u"cmbWallpaper"_s)->findChild<QComboBox*>();
@@ -246,6 +255,32 @@ double MoveDownShown(frmMain& window, int iRuns)
     });
 }
 
+// The links list rebuilt on a page's links, laid out and painted: its rows as wide as the widest
+// against rows sized by the last one, as a delegate without that search sizes them. In turns,
+// medians of 11 each.
+std::pair<double, double> CompareRowSizing(const CWebPage& page)
+{
+    LinksListModel rows;
+    LinkRowDelegate widest;
+    PictureRowDelegate last;
+    QListView list;
+    list.setModel(&rows);
+    list.setUniformItemSizes(true);
+    list.setIconSize(QSize(16, 16));
+    list.resize(148, 82);
+    list.show();
+    std::vector<double> times[2];
+    for (int run = 0; run < 22; ++run) {
+        list.setItemDelegate(run % 2 == 0 ? static_cast<QStyledItemDelegate*>(&widest) : &last);
+        times[run % 2].push_back(MedianMs(1, [&] {
+            rows.SetLinks(&page.Links());
+            list.doItemsLayout();
+            list.viewport()->repaint();
+        }));
+    }
+    return {Median(times[0]), Median(times[1])};
+}
+
 // A number of a process's status, such as the peak resident size "VmHWM" in kilobytes, or 0.
 qint64 Status(const QString& process, const QByteArray& key)
 {
@@ -323,6 +358,11 @@ int main(int argc, char** argv)
     std::printf("Move Down, 32766 links: %.1f ms from the click to the list painted (median of "
                 "10)\n",
                 moveDown);
+    const auto [widest, last] = CompareRowSizing(page);
+    std::printf(
+        "Links list of 32766 links rebuilt, laid out and painted: %.2f ms with rows as wide "
+        "as the widest, %.2f ms with rows sized by the last (medians of 11, in turns)\n",
+        widest, last);
     const auto [editor, bare] = CompareWithBareView(window, 5);
     std::printf("Window to first preview, 32766 links: %.0f ms; a bare web view loading the same "
                 "file: %.0f ms (medians of 5, in turns)\n",

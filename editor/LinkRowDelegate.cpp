@@ -1,8 +1,10 @@
 #include "editor/LinkRowDelegate.h"
 
-// The list's icon size stands as the picture's room; a row without a picture draws none in it.
-void LinkRowDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+#include "editor/LinksListModel.h"
+
+QSize LinkRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    QStyledItemDelegate::initStyleOption(option, index);
-    option->features |= QStyleOptionViewItem::HasDecoration;
+    const auto* rows = qobject_cast<const LinksListModel*>(index.model());
+    const int widest = rows ? rows->WidestRow(QFontMetricsF(option.font)) : -1;
+    return PictureRowDelegate::sizeHint(option, widest < 0 ? index : index.siblingAtRow(widest));
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "editor/PictureRowDelegate.h"
 
-// Draws the links list's rows with room for a picture in every row, so that all rows keep one
-// height and their captions line up: the list sizes every row as its last one, and a row whose
-// link has no picture would otherwise be a line of text alone.
-class LinkRowDelegate : public QStyledItemDelegate
+// Sizes the links list's rows by its widest row. The list sizes every row as its last one, for
+// speed: a short last row would otherwise cut every longer one.
+class LinkRowDelegate : public PictureRowDelegate
 {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using PictureRowDelegate::PictureRowDelegate;
 
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };

@@ -5,7 +5,10 @@
 #include "model/CWebPage.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QMimeData>
+#include <array>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +16,29 @@ namespace
 {
 
 const QString RowFormat = u"application/x-qzeditor-link-row"_s;
+
+// The room a text takes, as the sum of its characters' advances, or -1 when it holds characters
+// beyond Latin-1, which may join or change shape and must be laid out whole.
+qreal Width(QAnyStringView sText, const std::array<qreal, 256>& advances)
+{
+    return sText.visit([&](auto text) {
+        using View = decltype(text);
+        // In UTF-8 a byte beyond ASCII is part of a longer character.
+        const uint last = std::is_same_v<View, QUtf8StringView> ? 0x7f : 0xff;
+        qreal width = 0;
+        for (const auto c : text) {
+            uint code = 0;
+            if constexpr (std::is_same_v<View, QStringView>)
+                code = c.unicode();
+            else
+                code = uchar(c);
+            if (code > last)
+                return qreal(-1);
+            width += advances[code];
+        }
+        return width;
+    });
+}
 
 } // namespace
 
@@ -32,6 +58,29 @@ void LinksListModel::SetLinks(const Collection* links)
     m_links = links;
     m_rows = links ? links->Count() : 0;
     endResetModel();
+}
+
+// Nearly every caption and address is Latin-1: its characters are measured once each, which keeps
+// a page of any size quick; a row with other characters is measured whole.
+int LinksListModel::WidestRow(const QFontMetricsF& metrics) const
+{
+    std::array<qreal, 256> advances;
+    for (char16_t code = 0; code < advances.size(); ++code)
+        advances[code] = metrics.horizontalAdvance(QChar(code));
+    int widest = -1;
+    qreal most = -1;
+    for (int row = 0; row < m_rows && row < m_links->Count(); ++row) {
+        const CWebPage& link = *m_links->Item(row + 1);
+        const qreal name = Width(link.Name(), advances), address = Width(link.MainLink(), advances);
+        const qreal width = name >= 0 && address >= 0
+                                ? name + address + Width(u" ()", advances)
+                                : metrics.horizontalAdvance(index(row).data().toString());
+        if (width > most) {
+            most = width;
+            widest = row;
+        }
+    }
+    return widest;
 }
 
 int LinksListModel::rowCount(const QModelIndex& parent) const

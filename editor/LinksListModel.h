@@ -4,6 +4,7 @@
 
 class CWebPage;
 class Collection;
+class QFontMetricsF;
 
 // The rows of the editor's links list, read from the page's links only as the list shows them, so
 // that a page of any size is listed at once. A row holds its link's position (from 1) as item data
@@ -19,6 +20,10 @@ public:
 
     // Lists these links from now on, in place of what is listed; called again after they changed.
     void SetLinks(const Collection* links);
+
+    // The row whose text takes the most room in that font, -1 with no rows: the list gives every
+    // row its width, so that none is cut short.
+    int WidestRow(const QFontMetricsF& metrics) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -75,8 +75,6 @@ Thumbnails::~Thumbnails()
 
 QIcon Thumbnails::Icon(const QString& sFile)
 {
-    if (!s_enabled)
-        return QIcon();
     const QString stamp = StampOf(NativePath(sFile));
     const auto entry = m_entries.constFind(sFile);
     if (entry == m_entries.cend() || entry->stamp != stamp)

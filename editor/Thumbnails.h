@@ -26,11 +26,7 @@ public:
     // when Ready follows, and for good when the file cannot be read as a picture.
     QIcon Icon(const QString& sFile);
     // What a picture shows before its thumbnail is ready, or when it has none.
-    QIcon Placeholder() const { return s_enabled ? m_placeholder : QIcon(); }
-
-    // With thumbnails off, Icon and Placeholder give null icons and nothing is read: the lists
-    // look as they did before thumbnails, which benchmarks compare with.
-    static void SetEnabled(bool bEnabled) { s_enabled = bEnabled; }
+    QIcon Placeholder() const { return m_placeholder; }
 
 signals:
     // The thumbnail of sFile has been read, or the file found unreadable: Icon now gives it.
@@ -50,6 +46,4 @@ private:
     QHash<QString, Entry> m_entries;
     QIcon m_placeholder;
     QThreadPool m_pool;
-
-    static inline bool s_enabled = true;
 };

@@ -28,7 +28,8 @@ int ListCount(const QListView* list)
     return list->model()->rowCount();
 }
 
-// The position in the page's links of the link that a row shows.
+// The position in the page's links of the link that a row shows: the one way from a row to its
+// link, for every command and the drag.
 qint32 ItemData(const QListView* list, int iRow)
 {
     return list->model()->index(iRow, 0).data(Qt::UserRole).toInt();
@@ -59,14 +60,15 @@ bool NothingToDo(qint16 iIndex, int iSelected, int iCount)
     }
 }
 
-// Moves the link of row iFrom so that it stands at row iTo, by the arrows or a drag. It is taken
-// out first, so a page at its most links can still be reordered.
-void MoveLink(Collection& links, int iFrom, int iTo)
+// Moves the link of row iFrom so that it stands where the link of row iTo stands, by the arrows or
+// a drag. It is taken out first, so a page at its most links can still be reordered.
+void MoveLink(Collection& links, const QListView* list, int iFrom, int iTo)
 {
-    const std::shared_ptr<CWebPage> link = links.Item(iFrom + 1);
-    links.Remove(iFrom + 1);
-    if (iTo < links.Count())
-        links.AddBefore(link, iTo + 1);
+    const qint32 from = ItemData(list, iFrom), to = ItemData(list, iTo);
+    const std::shared_ptr<CWebPage> link = links.Item(from);
+    links.Remove(from);
+    if (to <= links.Count())
+        links.AddBefore(link, to);
     else
         links.Add(link);
 }
@@ -117,11 +119,11 @@ void frmMain::cmdLink_Click(qint16 iIndex)
         break;
     case cmdLinkUp:
         remembered = selected - 1;
-        MoveLink(links, selected, remembered);
+        MoveLink(links, list, selected, remembered);
         break;
     case cmdLinkDown:
         remembered = selected + 1;
-        MoveLink(links, selected, remembered);
+        MoveLink(links, list, selected, remembered);
         break;
     }
     UpdateFields();
@@ -141,7 +143,7 @@ void frmMain::lstLinks_DragDrop(int iRow, int iBefore)
     const int row = iBefore > iRow ? iBefore - 1 : iBefore;
     if (row == iRow)
         return;
-    MoveLink(m_page->Links(), iRow, row);
+    MoveLink(m_page->Links(), ui.lstLinks, iRow, row);
     UpdateFields();
     SetListIndex(ui.lstLinks, row);
 }

@@ -4,6 +4,7 @@
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "toolkit/ControlArray.h"
+#include "toolkit/ListBox.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
@@ -116,7 +117,7 @@ void frmMainControls::SetupColors()
 void frmMainControls::SetupLinks()
 {
     lblLinks = Label(client, u"lblLinks"_s, u"Links:"_s, 90, 2925, 825, 195);
-    lstLinks = Place(new QListView(client), u"lstLinks"_s, 90, 3150, 2220, 1230);
+    lstLinks = Place(new ListBox(client), u"lstLinks"_s, 90, 3150, 2220, 1230);
     lstLinksRows = new LinksListModel(lstLinks);
     lstLinks->setModel(lstLinksRows);
     // Every row is one line of text: the list need not measure them, which keeps long lists fast.

@@ -1,5 +1,6 @@
 #include "editor/usrHomeImages.h"
 
+#include "editor/PictureRowDelegate.h"
 #include "editor/Thumbnails.h"
 #include "support/Error.h"
 #include "support/FileError.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardItemModel>
-#include <QStyledItemDelegate>
 
 using namespace Qt::StringLiterals;
 using namespace basProcs;
@@ -65,9 +65,9 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
     });
     connect(&Thumbnails::Shared(), &Thumbnails::Ready, this,
             [this](const QString& sFile) { ShowThumbnail(m_rowOfFile.value(sFile, -1)); });
-    // A plain list delegate draws the thumbnails at the list's icon size, larger than the
-    // closed list's, which must stay one line high.
-    m_cmbImages->setItemDelegate(new QStyledItemDelegate(m_cmbImages));
+    // A list delegate draws the thumbnails at the list's icon size, larger than the closed
+    // list's, which must stay one line high; every entry gets that room, the commands too.
+    m_cmbImages->setItemDelegate(new PictureRowDelegate(m_cmbImages));
     m_cmbImages->view()->setIconSize(QSize(Thumbnails::Size, Thumbnails::Size));
     // The pictures are read as the list opens, not before: a folder of thousands of pictures
     // costs nothing until the parent looks at them.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFile>
+#include <QTemporaryDir>
+
+// Gives this test program a Qt settings home of its own, removed when it ends: the dialogs' history
+// and custom colours never reach the user's settings. First in main, before any settings are read.
+inline void UseOwnSettingsHome()
+{
+    // Made before the application object, so it outlives the dialogs' settings, written last.
+    static const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+}
