@@ -67,7 +67,13 @@ Qt::ItemFlags LinksListModel::flags(const QModelIndex& index) const
            Qt::ItemNeverHasChildren;
 }
 
+// A row is moved; a browser's link is copied or linked, as the browser offers it.
 Qt::DropActions LinksListModel::supportedDropActions() const
+{
+    return Qt::MoveAction | Qt::CopyAction | Qt::LinkAction;
+}
+
+Qt::DropActions LinksListModel::supportedDragActions() const
 {
     return Qt::MoveAction;
 }

@@ -11,18 +11,45 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-Bookmark Entry(const QJsonObject& entry)
+// The entries of a folder. The file writes a folder's entries before its name and type, so a
+// folder of a cut file may have only its entries; a bookmark cut short before its type is left out.
+void AddEntries(Bookmark& folder, const QJsonArray& entries)
 {
-    Bookmark bookmark;
-    bookmark.title = Bookmarks::Title(entry.value(u"name"_s).toString());
-    bookmark.isFolder = entry.value(u"type"_s).toString() == u"folder"_s;
-    if (!bookmark.isFolder) {
+    for (const QJsonValue value : entries) {
+        const QJsonObject entry = value.toObject();
+        Bookmark bookmark;
+        bookmark.title = Bookmarks::Title(entry.value(u"name"_s).toString());
+        bookmark.isFolder = entry.contains(u"children"_s);
         bookmark.address = entry.value(u"url"_s).toString();
-        return bookmark;
+        if (bookmark.isFolder)
+            AddEntries(bookmark, entry.value(u"children"_s).toArray());
+        if (bookmark.isFolder || entry.value(u"type"_s).toString() == u"url"_s)
+            folder.entries << bookmark;
     }
-    for (const QJsonValue child : entry.value(u"children"_s).toArray())
-        bookmark.entries << Entry(child.toObject());
-    return bookmark;
+}
+
+// A file cut short is closed where it was cut: back to the end of its last whole object, then
+// each list and object still open closed in turn, as the parser asks for them.
+QJsonDocument Parse(QByteArray bytes)
+{
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+        if (error.error == QJsonParseError::NoError)
+            return document;
+        if (error.error == QJsonParseError::UnterminatedObject) {
+            bytes += '}';
+        } else if (error.error == QJsonParseError::UnterminatedArray) {
+            bytes += ']';
+        } else {
+            const qsizetype end =
+                bytes.lastIndexOf('}', std::min<qsizetype>(error.offset, bytes.size() - 1) - 1);
+            if (end < 0)
+                break;
+            bytes.truncate(end + 1);
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -33,16 +60,18 @@ namespace Bookmarks
 // The roots in the order the browser shows them, then any others it may add.
 Bookmark ReadJson(const QByteArray& bytes)
 {
-    const QJsonObject roots = QJsonDocument::fromJson(bytes).object().value(u"roots"_s).toObject();
+    const QJsonObject roots = Parse(bytes).object().value(u"roots"_s).toObject();
     QStringList names = {u"bookmark_bar"_s, u"other"_s, u"synced"_s};
     for (const QString& name : roots.keys())
         if (!names.contains(name))
             names << name;
     Bookmark all;
     all.isFolder = true;
+    QJsonArray folders;
     for (const QString& name : names)
         if (roots.value(name).isObject())
-            all.entries << Entry(roots.value(name).toObject());
+            folders << roots.value(name);
+    AddEntries(all, folders);
     return all;
 }
 
