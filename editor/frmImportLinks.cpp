@@ -62,7 +62,10 @@ frmImportLinks::frmImportLinks(const Bookmark& bookmarks, const QSet<QString>& p
     : QDialog(parent), m_pageAddresses(pageAddresses)
 {
     SetupUi();
-    AddEntries(tvwBookmarks->invisibleRootItem(), bookmarks);
+    // Built apart and then put in at once: the tree takes thousands of items in one step.
+    QTreeWidgetItem all;
+    AddEntries(&all, bookmarks);
+    tvwBookmarks->addTopLevelItems(all.takeChildren());
     tvwBookmarks->expandAll();
     ShowCount();
     connect(txtFind, &QLineEdit::textChanged, this, &frmImportLinks::txtFind_Change);

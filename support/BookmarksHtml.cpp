@@ -6,6 +6,7 @@
 
 #include <QUtf8StringView>
 #include <libxml/HTMLparser.h>
+#include <libxml/parserInternals.h>
 #include <optional>
 
 namespace
@@ -125,14 +126,19 @@ Bookmark ReadHtml(const QByteArray& bytes)
     sax.startElement = &HtmlReader::StartElement;
     sax.endElement = &HtmlReader::EndElement;
     sax.characters = &HtmlReader::Characters;
-    const bool utf8 = QUtf8StringView(bytes).isValidUtf8();
-    htmlParserCtxtPtr context = htmlCreatePushParserCtxt(
-        &sax, &reader, nullptr, 0, nullptr, utf8 ? XML_CHAR_ENCODING_UTF8 : XML_CHAR_ENCODING_NONE);
+    htmlParserCtxtPtr context = htmlCreateMemoryParserCtxt(bytes.constData(), int(bytes.size()));
     if (!context)
         return root;
+    // The context frees its handler with itself: it gets its own back first.
+    htmlSAXHandlerPtr own = context->sax;
+    context->sax = &sax;
+    context->userData = &reader;
     htmlCtxtUseOptions(context, HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
                                     HTML_PARSE_NONET);
-    htmlParseChunk(context, bytes.constData(), int(bytes.size()), 1);
+    if (QUtf8StringView(bytes).isValidUtf8())
+        xmlSwitchEncoding(context, XML_CHAR_ENCODING_UTF8);
+    htmlParseDocument(context);
+    context->sax = own;
     htmlFreeParserCtxt(context);
     return root;
 }
