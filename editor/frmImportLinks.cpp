@@ -85,8 +85,8 @@ void frmImportLinks::SetupUi()
     tvwBookmarks = new QTreeWidget(this);
     tvwBookmarks->setHeaderLabels({u"Bookmark"_s, u"Address"_s, u"Note"_s});
     tvwBookmarks->setUniformRowHeights(true);
-    tvwBookmarks->header()->resizeSection(TitleColumn, 300);
-    tvwBookmarks->header()->resizeSection(AddressColumn, 260);
+    tvwBookmarks->header()->resizeSection(TitleColumn, 240);
+    tvwBookmarks->header()->resizeSection(AddressColumn, 250);
     lblCount = new QLabel(this);
     cmdAddLinks = new QPushButton(u"Add Links"_s, this);
     cmdCancel = new QPushButton(u"Cancel"_s, this);
@@ -110,7 +110,7 @@ void frmImportLinks::SetupUi()
     layout->addLayout(find);
     layout->addWidget(tvwBookmarks, 1);
     layout->addLayout(buttons);
-    resize(780, 520);
+    resize(760, 480);
 }
 
 // Folders that hold no bookmark are left out: there is nothing in them to choose.
