@@ -55,7 +55,8 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
          u"5 links will be added."_s + firefoxNotes,
          {}},
         {u"chromium.json"_s, u"bar"_s, u"Khan Academy"_s, Qt::Key_Return,
-         u"3 links will be added.|Khan Academy: Already on the page."_s,
+         u"3 links will be added.|Khan Academy: Already on the page.|PBS again: Also above in "
+         u"this file."_s,
          u"|Khan Academy (https://www.khanacademy.org/)|PBS KIDS Games "
          u"(https://pbskids.org/games?age=5&lang=en)|Über Kinder (https://www.kindernetz.de/) @3"_s},
         {u"notes.txt"_s, {}, {}, Qt::Key_Return, u"No bookmarks were found in \"%1\"."_s, {}},

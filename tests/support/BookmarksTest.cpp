@@ -65,7 +65,8 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
         {u"windows-1252.html"_s, asWritten, u"Café “Kids”=https://www.café.example/"_s},
         {u"chromium.json"_s, asWritten,
          u"Bookmarks bar{Khan Academy=https://www.khanacademy.org/ | Games{PBS KIDS "
-         u"Games=https://pbskids.org/games?age=5&lang=en}} | Other bookmarks{Über "
+         u"Games=https://pbskids.org/games?age=5&lang=en}} | Other bookmarks{PBS "
+         u"again=https://pbskids.org/games?age=5&lang=en | Über "
          u"Kinder=https://www.kindernetz.de/} | Mobile bookmarks{}"_s},
         {u"chromium.json"_s, cut, u"{Khan Academy=https://www.khanacademy.org/ | {}}"_s},
         {u"notes.txt"_s, asWritten, QString()},
