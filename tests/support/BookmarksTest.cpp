@@ -27,7 +27,7 @@ QByteArray Sample(const QString& sName)
 }
 
 // Each file as a browser writes it, some also as browsers may: all on one line with icons of tens
-// of kilobytes, or cut short in the middle of a bookmark.
+// of kilobytes, without its character set, or cut short in the middle of a bookmark.
 TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
 {
     using Form = QByteArray (*)(QByteArray);
@@ -35,6 +35,7 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
     const Form oneLine = [](QByteArray b) {
         return b.replace('\n', ' ').replace("ICON=\"", "ICON=\"" + QByteArray(60000, 'Q'));
     };
+    const Form undeclared = [](QByteArray b) { return b.replace("charset=UTF-8", ""); };
     const Form cut = [](QByteArray b) {
         return b.left(std::max(b.indexOf("Storyline"), b.indexOf("PBS")) + 5);
     };
@@ -56,6 +57,7 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
          u"Kids' Club — Ünïcödé=https://www.nasa.gov/kids"_s},
         {u"chromium.html"_s, asWritten, chromium},
         {u"chromium.html"_s, oneLine, chromium},
+        {u"chromium.html"_s, undeclared, chromium},
         {u"chromium.html"_s, cut,
          u"Bookmarks bar{Khan Academy=https://www.khanacademy.org/ | Reading{Story="
          u"https://www.storylineonline.net/}}"_s},
