@@ -54,11 +54,10 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
          Qt::Key_Escape,
          u"5 links will be added."_s + firefoxNotes,
          {}},
-        {u"chromium.json"_s, u"bar"_s, u"Khan Academy"_s, Qt::Key_Return,
-         u"3 links will be added.|Khan Academy: Already on the page.|PBS again: Also above in "
+        {u"chromium.json"_s, u"OTHER"_s, u"Über Kinder"_s, Qt::Key_Return,
+         u"1 link will be added.|Khan Academy: Already on the page.|PBS again: Also above in "
          u"this file."_s,
-         u"|Khan Academy (https://www.khanacademy.org/)|PBS KIDS Games "
-         u"(https://pbskids.org/games?age=5&lang=en)|Über Kinder (https://www.kindernetz.de/) @3"_s},
+         u"|PBS KIDS Games (https://pbskids.org/games?age=5&lang=en) @1"_s},
         {u"notes.txt"_s, {}, {}, Qt::Key_Return, u"No bookmarks were found in \"%1\"."_s, {}},
     };
     for (const auto& c : cases) {
@@ -105,7 +104,7 @@ TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
     app.WriteFile(u"zoo.desktop"_s,
                   "[Desktop Entry]\nType=Link\nName=The Zoo\nURL=https://zoo.example/a\n");
     const QString files = QUrl::fromLocalFile(app.NativeFile({})).toString() + u'/';
-    enum { Paste = -2, PasteInTitle = -1 }; // else dropped at half rows from the top
+    enum { Paste = -2, PasteOnButton = -1 }; // else dropped at half rows from the top
     const struct {
         int how;
         QString text, format, title, added; // text: the clipboard's, or the dropped uri-list
@@ -122,7 +121,7 @@ TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
          u"|A & B (https://a.org/) @1"_s},
         {Paste, u"https://a.org/"_s, u"text/x-moz-url"_s, u"https://a.org/\nA"_s,
          u"|A (https://a.org/) @1"_s},
-        {PasteInTitle, u"https://a.org/"_s, {}, {}, {}},
+        {PasteOnButton, u"https://a.org/"_s, {}, {}, {}},
         {0, u"https://a.org/\r\n"_s, u"text/x-moz-url"_s, u"https://a.org/\nA"_s,
          u"A (https://a.org/)|Link 1 (1.html) @0"_s},
         {1,
@@ -144,7 +143,7 @@ TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
         if (c.how < 0) {
             data->setText(c.text);
             QGuiApplication::clipboard()->setMimeData(data);
-            Child(c.how == PasteInTitle ? u"txtTitle"_s : u"lstLinks"_s)->setFocus();
+            Child(c.how == PasteOnButton ? u"cmdColors"_s : u"lstLinks"_s)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
         } else {
             data->setData(u"text/uri-list"_s, c.text.toUtf8());
