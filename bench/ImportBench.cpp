@@ -3,6 +3,7 @@
 // dialog to the "Import Links" dialog shown, beside reading the file's bytes alone; and from
 // "Add Links" with all 10,000 checked, on a page of 100 links, to the links list painted. Medians
 // of 5, each in a new editor window; the figures the README quotes come last, "name: value".
+#include "bench/PaintSeen.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
 #include "support/App.h"
@@ -90,21 +91,6 @@ void OnModals(const std::function<bool(QWidget*)>& action)
     });
     timer->start(1);
 }
-
-// Notes the first paint of a widget.
-class PaintSeen : public QObject
-{
-public:
-    explicit PaintSeen(QWidget* widget) { widget->installEventFilter(this); }
-    bool seen = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        seen = seen || event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 // One Import Links in a new window: the file chosen, the dialog timed until shown, then Add Links
 // timed until the list is painted. Both in milliseconds.
