@@ -5,6 +5,7 @@
 // the list rebuilt and the preview written) and the part of it that writes the preview; the memory
 // of the process then; and the window with 2,000 pictures in its home folder, against the same
 // names in empty files. The figures that the README quotes come last, one "name: value" a line.
+#include "bench/PaintSeen.h"
 #include "editor/LinkRowDelegate.h"
 #include "editor/LinksListModel.h"
 #include "editor/PictureRowDelegate.h"
@@ -224,21 +225,6 @@ template <class F> double MedianMs(int iRuns, F f)
     }
     return Median(times);
 }
-
-// Notes the first paint of a widget.
-class PaintSeen : public QObject
-{
-public:
-    explicit PaintSeen(QWidget* widget) { widget->installEventFilter(this); }
-    bool seen = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        seen = seen || event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 // The median milliseconds from a click on Move Down, the first row chosen, to the list painted
 // with the moved row.

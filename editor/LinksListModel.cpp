@@ -116,14 +116,20 @@ Qt::ItemFlags LinksListModel::flags(const QModelIndex& index) const
            Qt::ItemNeverHasChildren;
 }
 
+// A row is moved; a browser's link is copied or linked, as the browser offers it.
 Qt::DropActions LinksListModel::supportedDropActions() const
+{
+    return Qt::MoveAction | Qt::CopyAction | Qt::LinkAction;
+}
+
+Qt::DropActions LinksListModel::supportedDragActions() const
 {
     return Qt::MoveAction;
 }
 
 QStringList LinksListModel::mimeTypes() const
 {
-    return {RowFormat};
+    return {RowFormat, u"text/uri-list"_s, u"text/x-moz-url"_s, u"text/plain"_s};
 }
 
 // The dragged row, with the list it comes from: another list, also one of another editor, may
@@ -140,7 +146,11 @@ QMimeData* LinksListModel::mimeData(const QModelIndexList& indexes) const
 bool LinksListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int,
                                      const QModelIndex& parent) const
 {
-    return action == Qt::MoveAction && !parent.isValid() && DraggedRow(data) >= 0;
+    if (parent.isValid() || !data)
+        return false;
+    if (DraggedRow(data) >= 0)
+        return action == Qt::MoveAction;
+    return data->hasUrls() || data->hasText();
 }
 
 bool LinksListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
@@ -149,7 +159,15 @@ bool LinksListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
     if (!canDropMimeData(data, action, row, column, parent))
         return false;
     // Let go below the last row, it goes to the end.
-    emit RowDropped(DraggedRow(data), row < 0 ? m_rows : row);
+    const int before = row < 0 ? m_rows : row;
+    if (DraggedRow(data) >= 0) {
+        emit RowDropped(DraggedRow(data), before);
+        return true;
+    }
+    const QList<LinkText> links = LinkTexts::FromDrop(*data);
+    if (links.isEmpty())
+        return false;
+    emit LinksDropped(links, before);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/LinkText.h"
+
 #include <QAbstractListModel>
 
 class CWebPage;
@@ -10,7 +12,8 @@ class QFontMetricsF;
 // that a page of any size is listed at once. A row holds its link's position (from 1) as item data
 // in Qt::UserRole: the commands go by that, not by the row's text. Its icon is the thumbnail of
 // the link's picture, which comes when read. A row can be dragged to another place in the same
-// list; the model reports where, and changes nothing itself.
+// list, and links from a browser or a link file dropped on it; the model reports what and where,
+// and changes nothing itself.
 class LinksListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -30,6 +33,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     Qt::DropActions supportedDropActions() const override;
+    Qt::DropActions supportedDragActions() const override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
     bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
@@ -41,6 +45,9 @@ signals:
     // The row iRow was dropped in front of the row iBefore (after the last row: iBefore is the
     // number of rows).
     void RowDropped(int iRow, int iBefore);
+    // Links from outside the list (a browser's link, a link file) were dropped in front of the row
+    // iBefore.
+    void LinksDropped(const QList<LinkText>& links, int iBefore);
 
 private:
     static QVariant Picture(const CWebPage& link);

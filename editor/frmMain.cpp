@@ -80,6 +80,7 @@ void frmMain::ConnectEvents()
     connect(ui.cmdColors, &QPushButton::clicked, this, Command(this, &frmMain::cmdColors_Click));
     connect(ui.mnuColors, &ControlArray::Click, this, Command(this, &frmMain::mnuColors_Click));
     ui.client->installEventFilter(this);
+    ConnectLinksFromOutside();
 }
 
 void frmMain::Form_Load()
@@ -175,6 +176,9 @@ void frmMain::mnuFile_Click(qint16 iIndex)
         break;
     case mnuFileOpenFolder:
         ShellOpen(HomeFolder());
+        break;
+    case mnuFileImportLinks:
+        ImportLinks();
         break;
     case mnuFileExit:
         close();

@@ -2,6 +2,7 @@
 
 #include "editor/SettingsGuard.h"
 #include "editor/frmMainControls.h"
+#include "support/LinkText.h"
 #include "toolkit/TabOrder.h"
 
 #include <QMainWindow>
@@ -53,6 +54,13 @@ private:
     void EditLink(const std::shared_ptr<CWebPage>& link);
     void cmdColors_Click();
     void mnuColors_Click(qint16 iIndex);
+
+    // Links from outside the page, in frmMainAddLinks.cpp: a bookmarks file, the clipboard, a drop.
+    void ConnectLinksFromOutside();
+    void ImportLinks();
+    void lstLinks_Paste();
+    void lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore);
+    void AddLinks(const QList<LinkText>& links, int iBefore);
 
     frmMainControls ui;
     TabOrder m_tabOrder;

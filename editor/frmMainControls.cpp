@@ -177,6 +177,7 @@ void frmMainControls::SetupMenus(QMainWindow* window)
               {mnuFileSaveEnd, u"-"_s},
               {mnuFileImport, u"Import Picture..."_s},
               {mnuFileOpenFolder, u"Open Folder In Explorer"_s},
+              {mnuFileImportLinks, u"Import Links..."_s},
               {mnuFileExitAbove, u"-"_s},
               {mnuFileExit, u"E&xit"_s}});
     mnuFile->Item<QAction>(mnuFileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

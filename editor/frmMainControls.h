@@ -23,6 +23,7 @@ enum FileMenuItem : qint16 {
     mnuFileSaveEnd = 15,
     mnuFileImport = 16,
     mnuFileOpenFolder = 17,
+    mnuFileImportLinks = 18,
     mnuFileExitAbove = 19,
     mnuFileExit = 20
 };

@@ -4,6 +4,7 @@
 #include "toolkit/basProcsDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +52,20 @@ QString FirstPatternExtension(const QStringList& items)
     return extension;
 }
 
+// An existing file chosen to open is that file, also without an extension (Chromium keeps its
+// bookmarks in one called "Bookmarks"): the default extension is for a name typed that is not
+// there.
+QString ChosenFile(const QFileDialog& dialog)
+{
+    const QString chosen = dialog.selectedFiles().constFirst();
+    const QString extension = u'.' + dialog.defaultSuffix();
+    const QString asTyped = chosen.chopped(extension.size());
+    if (dialog.acceptMode() == QFileDialog::AcceptOpen && chosen.endsWith(extension) &&
+        !QFileInfo::exists(chosen) && QFileInfo::exists(asTyped))
+        return asTyped;
+    return chosen;
+}
+
 } // namespace
 
 qint32 ShowFileDialog(QString& sFileName, qint16 iMode, QWidget* owner, const QString& sTitle,
@@ -74,7 +89,7 @@ qint32 ShowFileDialog(QString& sFileName, qint16 iMode, QWidget* owner, const QS
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return 0;
 
-    const QString chosen = BackslashPath(dialog.selectedFiles().constFirst());
+    const QString chosen = BackslashPath(ChosenFile(dialog));
     if (chosen.size() > MaxFileName)
         return 0;
     sFileName = chosen;

@@ -249,8 +249,9 @@ TEST_F(Editor, TabWalksRoundThroughThePreviewsLinksAndOnlyTheWebViewResizes)
     QStringList items;
     for (const QAction* action : Child<QMenu>(u"tmnuFile"_s)->actions())
         items << action->objectName() + (action->isSeparator() ? u" -"_s : u" "_s) + action->text();
-    EXPECT_EQ(items, QStringList({u"mnuFile_10 &Save"_s, u"mnuFile_15 -"_s,
-                                  u"mnuFile_16 Import Picture..."_s,
-                                  u"mnuFile_17 Open Folder In Explorer"_s, u"mnuFile_19 -"_s,
-                                  u"mnuFile_20 E&xit"_s}));
+    EXPECT_EQ(
+        items,
+        QStringList({u"mnuFile_10 &Save"_s, u"mnuFile_15 -"_s, u"mnuFile_16 Import Picture..."_s,
+                     u"mnuFile_17 Open Folder In Explorer"_s, u"mnuFile_18 Import Links..."_s,
+                     u"mnuFile_19 -"_s, u"mnuFile_20 E&xit"_s}));
 }

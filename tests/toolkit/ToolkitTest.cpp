@@ -85,11 +85,19 @@ TEST(FileDialog, OpensOnTheFolderAndGivesTheChosenPath)
         {pics, 0, u"All,*.*"_s, {}, u"notes"_s, u"\\pics\\notes"_s, u"All"_s},
         {u"\\pics\\"_s, 1, u"Pages,*.html"_s, {}, u"page"_s, u"\\pics\\page.html"_s, u"Pages"_s},
         {u"\\nowhere"_s, 0, pictures, {}, u"a"_s, u"\\a.bmp"_s, u"Pictures|All Files"_s},
+        // A file that is there is opened as it is named, without the extension added.
+        {pics,
+         0,
+         u"Bookmarks,*.json;Bookmarks"_s,
+         {},
+         u"Bookmarks"_s,
+         u"\\pics\\Bookmarks"_s,
+         u"Bookmarks"_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected.toStdString());
         TempAppFolder app;
-        app.MakeFolder(u"pics"_s);
+        app.WriteFile(u"pics/Bookmarks"_s);
         QStringList shown; // the folder, then the file types offered
         ModalDriver driver([&](QWidget* widget) {
             auto* dialog = qobject_cast<QFileDialog*>(widget);

@@ -1,10 +1,13 @@
 // Takes the README's pictures of the real program: the Control Center, the editor on the
-// starter page, its wallpaper list open, and the link dialog. Run it through
+// starter page, its wallpaper list open, the link dialog, and the Import Links dialog on a
+// browser's bookmarks. Run it through
 // tools/take-screenshots, which gives it a display with a window manager, so that the pictures
 // show the windows' frames.
+#include "editor/frmImportLinks.h"
 #include "launcher/Program.h"
 #include "launcher/frmConfigure.h"
 #include "support/App.h"
+#include "support/Bookmarks.h"
 #include "support/NativePath.h"
 #include "toolkit/GuiStartup.h"
 
@@ -95,6 +98,43 @@ void ShootLinkDialog(QMainWindow* editor)
     Click(editor, u"cmdLink_1"_s);
 }
 
+// A browser's bookmarks as it exports them, with one page that the starter page links already.
+constexpr char BookmarksFile[] = R"html(<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=UTF-8">
+<TITLE>Bookmarks</TITLE>
+<H1>Bookmarks</H1>
+<DL><p>
+    <DT><H3 PERSONAL_TOOLBAR_FOLDER="true">Bookmarks bar</H3>
+    <DL><p>
+        <DT><A HREF="https://www.khanacademy.org/kids">Khan Academy Kids</A>
+        <DT><A HREF="https://pbskids.org/">PBS KIDS</A>
+        <DT><H3>Reading</H3>
+        <DL><p>
+            <DT><A HREF="https://www.storylineonline.net/">Storyline Online</A>
+            <DT><A HREF="https://www.oxfordowl.co.uk/for-home/">Oxford Owl</A>
+            <DT><A HREF="https://www.funbrain.com/books">Funbrain Books</A>
+        </DL><p>
+        <DT><H3>Music &amp; Art</H3>
+        <DL><p>
+            <DT><A HREF="https://musiclab.chromeexperiments.com/">Chrome Music Lab</A>
+            <DT><A HREF="https://www.tate.org.uk/kids/games-quizzes">Tate Kids Games</A>
+            <DT><A HREF="javascript:void(print())">Print this page</A>
+        </DL><p>
+    </DL><p>
+    <DT><A HREF="https://www.bbc.co.uk/cbeebies">CBeebies</A>
+</DL><p>
+)html";
+
+// The Import Links dialog on those bookmarks, over the editor, as File, Import Links... shows it.
+void ShootImportLinks(QMainWindow* editor)
+{
+    frmImportLinks dialog(Bookmarks::Read(BookmarksFile), {u"https://pbskids.org/"_s}, editor);
+    dialog.resize(760, 400);
+    dialog.show();
+    Settle(1500);
+    Save(&dialog, u"import-links.png"_s);
+}
+
 // Opens the wallpaper list, whose pictures show as thumbnails, and takes the window with it.
 void ShootWallpaperList(QMainWindow* editor)
 {
@@ -153,6 +193,7 @@ int main(int argc, char** argv)
     ShootWallpaperList(editor);
 
     ShootLinkDialog(editor);
+    ShootImportLinks(editor);
     CloseWithoutSaving(editor);
     return 0;
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "support/LinkText.h"
+
+#include <QDialog>
+#include <QSet>
+
+struct Bookmark;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The bookmarks of a file in their folders, each with a check box, to choose the ones that become
+// links. A folder's box checks all it holds. Bookmarks whose address is on the page already, or
+// stands above in the file, and addresses a page cannot open start unchecked, with a note that
+// says why. "Find:" narrows the tree to what holds the text typed.
+//
+//     frmImportLinks dialog(bookmarks, addressesOnPage, this);
+//     if (dialog.exec() == QDialog::Accepted)
+//         add(dialog.CheckedLinks());
+class frmImportLinks : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmImportLinks(const Bookmark& bookmarks, const QSet<QString>& pageAddresses, QWidget* parent);
+
+    // The checked bookmarks in the file's order, shown or not.
+    QList<LinkText> CheckedLinks() const;
+
+private:
+    void SetupUi();
+    void AddEntries(QTreeWidgetItem* folder, const Bookmark& bookmarks);
+    QString Note(const QString& sAddress) const;
+    void txtFind_Change();
+    void tvwBookmarks_ItemChanged(QTreeWidgetItem* item);
+    void ShowCount();
+
+    QSet<QString> m_pageAddresses;
+    QSet<QString> m_fileAddresses;
+    qsizetype m_checked = 0;
+    QLineEdit* txtFind = nullptr;
+    QTreeWidget* tvwBookmarks = nullptr;
+    QLabel* lblCount = nullptr;
+    QPushButton* cmdAddLinks = nullptr;
+    QPushButton* cmdCancel = nullptr;
+};

@@ -1,0 +1,111 @@
+// frmMain's handlers that bring links in from outside the page: a browser's bookmarks file, the
+// addresses on the clipboard, and links dropped on the links list.
+
+#include "editor/LinksListModel.h"
+#include "editor/frmImportLinks.h"
+#include "editor/frmMain.h"
+#include "model/CWebPage.h"
+#include "support/Bookmarks.h"
+#include "support/NativePath.h"
+#include "support/basProcs.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/RunCommand.h"
+#include "toolkit/basProcsDialogs.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListView>
+#include <QShortcut>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+constexpr qint32 HomeFolderId = 0x28;
+
+// Where browsers save what they export: the Downloads folder, else the home folder.
+QString BookmarksFolder()
+{
+    const QString downloads =
+        BackslashPath(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    return basProcs::FolderExists(downloads) ? downloads
+                                             : basProcs::GetSpecialFolder(HomeFolderId, 0);
+}
+
+QSet<QString> Addresses(const Collection& links)
+{
+    QSet<QString> addresses;
+    for (qint32 position = 1; position <= links.Count(); ++position)
+        addresses.insert(QAnyStringView(links.Item(position)->MainLink()).toString());
+    return addresses;
+}
+
+} // namespace
+
+void frmMain::ConnectLinksFromOutside()
+{
+    auto* paste = new QShortcut(QKeySequence::Paste, ui.lstLinks);
+    paste->setContext(Qt::WidgetShortcut);
+    connect(paste, &QShortcut::activated, this, Command(this, &frmMain::lstLinks_Paste));
+    // Queued, as a dropped row is: the list finishes its drop before its rows are replaced.
+    connect(ui.lstLinksRows, &LinksListModel::LinksDropped, this,
+            Command(this, &frmMain::lstLinks_LinksDropped), Qt::QueuedConnection);
+}
+
+void frmMain::ImportLinks()
+{
+    QString file;
+    if (!basProcs::ShowFileDialog(file, basProcs::FileOpen, this, u"Import Links"_s,
+                                  BookmarksFolder(),
+                                  u"Bookmarks,*.html;*.htm;Bookmarks;*.json,All Files,*.*"_s))
+        return;
+    const Bookmark bookmarks = Bookmarks::ReadFile(file);
+    if (Bookmarks::Count(bookmarks) == 0) {
+        MsgBox(this, u"No bookmarks were found in \"%1\"."_s.arg(DisplayPath(file)));
+        return;
+    }
+    frmImportLinks dialog(bookmarks, Addresses(m_page->Links()), this);
+    if (dialog.exec() == QDialog::Accepted)
+        AddLinks(dialog.CheckedLinks(), m_page->Links().Count());
+}
+
+void frmMain::lstLinks_Paste()
+{
+    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
+        AddLinks(LinkTexts::FromClipboard(*data), m_page->Links().Count());
+}
+
+void frmMain::lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore)
+{
+    AddLinks(links, iBefore);
+}
+
+// Puts the links in front of the row iBefore, as many as the page has room for, then shows them
+// with the last one chosen. Those left out are counted for the user.
+void frmMain::AddLinks(const QList<LinkText>& links, int iBefore)
+{
+    Collection& page = m_page->Links();
+    const qsizetype added = std::min<qsizetype>(links.size(), Collection::MaxCount - page.Count());
+    for (qsizetype i = 0; i < added; ++i) {
+        auto link = std::make_shared<CWebPage>();
+        link->SetMode(CWebPage::LinkRecord);
+        link->SetName(links.at(i).caption);
+        link->SetMainLink(links.at(i).address);
+        const qint32 position = iBefore + qint32(i) + 1;
+        if (position > page.Count())
+            page.Add(link);
+        else
+            page.AddBefore(link, position);
+    }
+    if (added > 0) {
+        UpdateFields();
+        ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(iBefore + int(added) - 1));
+    }
+    const qsizetype left = links.size() - added;
+    if (left > 0)
+        MsgBox(this, u"A page holds at most %1 links, so %2 left out."_s.arg(
+                         QString::number(Collection::MaxCount),
+                         left == 1 ? u"1 link was"_s : u"%1 links were"_s.arg(left)));
+}

@@ -1,0 +1,48 @@
+#include "support/Bookmarks.h"
+
+#include "support/FileError.h"
+#include "support/NativePath.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace Bookmarks
+{
+
+Bookmark ReadFile(const QString& sFile)
+{
+    QFile file(NativePath(sFile));
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError::OpenFailed(file, sFile, FileError::Access::Read);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError::ReadFailed(file, sFile);
+    return Read(bytes);
+}
+
+// Chromium's file is a JSON object; everything else is read as HTML, which reads anything.
+Bookmark Read(const QByteArray& bytes)
+{
+    if (bytes.trimmed().startsWith('{'))
+        return ReadJson(bytes);
+    return ReadHtml(bytes);
+}
+
+qsizetype Count(const Bookmark& folder)
+{
+    qsizetype count = 0;
+    for (const Bookmark& entry : folder.entries)
+        count += entry.isFolder ? Count(entry) : 1;
+    return count;
+}
+
+QString Title(QString sTitle)
+{
+    sTitle.replace(u"\r\n"_s, u" "_s);
+    for (const char16_t blank : {u'\r', u'\n', u'\t'})
+        sTitle.replace(blank, u' ');
+    return sTitle;
+}
+
+} // namespace Bookmarks

@@ -1,0 +1,177 @@
+#include "editor/EditorFixture.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QTreeWidget>
+
+namespace
+{
+
+const QString Samples =
+    BackslashPath(QDir::cleanPath(QStringLiteral(QZ_TEST_DATA "/../support/bookmarks"))) + u'\\';
+
+// The list's rows, "|" between them, then the chosen row: "Link 1 (1.html)|x (x.html) @1".
+QString Rows(const QListView* list)
+{
+    QStringList rows;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        rows << list->model()->index(row, 0).data().toString();
+    const auto chosen = list->selectionModel()->selectedRows();
+    return rows.join(u'|') + (chosen.isEmpty() ? QString() : u" @%1"_s.arg(chosen.first().row()));
+}
+
+} // namespace
+
+// File, Import Links...: the file chosen, the bookmarks checked and found as a user does, then
+// Enter or Esc. The page holds the Khan Academy bookmark already.
+TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
+{
+    const QString page = u"Link 1 (https://www.khanacademy.org/)"_s;
+    const QString firefoxNotes = u"|Recent Tags: A page cannot open this address.|Khan Academy: "
+                                 u"Already on the page.|A bookmarklet: A page cannot open this "
+                                 u"address."_s;
+    const struct {
+        QString file, find, toggle;
+        Qt::Key key;
+        QString seen, added; // seen: the count and the notes, or the message
+    } cases[] = {
+        {u"firefox.html"_s,
+         {},
+         {},
+         Qt::Key_Return,
+         u"4 links will be added."_s + firefoxNotes,
+         u"|Get Help (https://support.mozilla.org/products/firefox)|PBS KIDS  Games "
+         u"(https://pbskids.org/games?age=5&lang=en)|Cool Math 4 Kids <3 "
+         u"(https://www.coolmath4kids.com/)|NASA Kids' Club — Ünïcödé (https://www.nasa.gov/kids) @4"_s},
+        {u"firefox.html"_s, u"KIDS"_s, u"Games & Puzzles"_s, Qt::Key_Return,
+         u"2 links will be added."_s + firefoxNotes,
+         u"|Get Help (https://support.mozilla.org/products/firefox)|NASA Kids' Club — Ünïcödé "
+         u"(https://www.nasa.gov/kids) @2"_s},
+        {u"firefox.html"_s,
+         {},
+         u"Recent Tags"_s,
+         Qt::Key_Escape,
+         u"5 links will be added."_s + firefoxNotes,
+         {}},
+        {u"chromium.json"_s, u"OTHER"_s, u"Über Kinder"_s, Qt::Key_Return,
+         u"1 link will be added.|Khan Academy: Already on the page.|PBS again: Also above in "
+         u"this file."_s,
+         u"|PBS KIDS Games (https://pbskids.org/games?age=5&lang=en) @1"_s},
+        {u"notes.txt"_s, {}, {}, Qt::Key_Return, u"No bookmarks were found in \"%1\"."_s, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString() + c.find.toStdString());
+        CWebPage home = Page(1);
+        home.Links().Item(1)->SetMainLink(u"https://www.khanacademy.org/"_s);
+        Open(home);
+        QString seen;
+        MessageBoxSeen message;
+        std::unique_ptr<ModalDriver> next;
+        ModalDriver file([&](QWidget* dialog) {
+            next = std::make_unique<ModalDriver>([&](QWidget* modal) {
+                if (qobject_cast<QMessageBox*>(modal))
+                    return AnswerMessageBox(u"OK"_s, message)(modal);
+                auto* tree = modal->findChild<QTreeWidget*>(u"tvwBookmarks"_s);
+                TypeInto(modal, u"txtFind"_s, c.find);
+                for (QTreeWidgetItem* item :
+                     tree->findItems(c.toggle, Qt::MatchExactly | Qt::MatchRecursive)) {
+                    const QPoint title(tree->columnWidth(0) - 20,
+                                       tree->visualItemRect(item).center().y());
+                    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, title);
+                    QTest::keyClick(tree, Qt::Key_Space);
+                }
+                seen = modal->findChild<QLabel*>(u"lblCount"_s)->text();
+                for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                    if (!(*it)->text(2).isEmpty())
+                        seen += u'|' + (*it)->text(0) + u": "_s + (*it)->text(2);
+                PressKey(modal, c.key);
+            });
+            TypeInto(dialog, u"fileNameEdit"_s, NativePath(Samples + c.file));
+            PressKey(dialog, Qt::Key_Return);
+        });
+        window->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
+        EXPECT_EQ(seen + message.text, c.seen.arg(DisplayPath(Samples + c.file)));
+        EXPECT_EQ(Rows(Child<QListView>(u"lstLinks"_s)), page + c.added);
+    }
+}
+
+// Ctrl+V on the list with addresses on the clipboard, as browsers put them there, and links
+// dragged from a browser or a file manager and let go over the row's upper half, or below it.
+TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
+{
+    app.WriteFile(u"Fun.url"_s, "[InternetShortcut]\r\nURL=https://fun.example/\r\n");
+    app.WriteFile(u"zoo.desktop"_s,
+                  "[Desktop Entry]\nType=Link\nName=The Zoo\nURL=https://zoo.example/a\n");
+    const QString files = QUrl::fromLocalFile(app.NativeFile({})).toString() + u'/';
+    enum { Paste = -2, PasteOnButton = -1 }; // else dropped at half rows from the top
+    const struct {
+        int how;
+        QString text, format, title, added; // text: the clipboard's, or the dropped uri-list
+    } cases[] = {
+        {Paste, u"https://www.a.org/x\r\n"_s, {}, {}, u"|a.org (https://www.a.org/x) @1"_s},
+        {Paste,
+         u"https://a.org/\nftp://b.org/"_s,
+         {},
+         {},
+         u"|a.org (https://a.org/)|b.org (ftp://b.org/) @2"_s},
+        {Paste, u"https://a.org/\nnot an address"_s, {}, {}, {}},
+        {Paste, u"javascript:alert(1)"_s, {}, {}, {}},
+        {Paste, u"https://a.org/"_s, u"text/html"_s, u"<a href=\"https://a.org/\">A &amp; B</a>"_s,
+         u"|A & B (https://a.org/) @1"_s},
+        {Paste, u"https://a.org/"_s, u"text/x-moz-url"_s, u"https://a.org/\nA"_s,
+         u"|A (https://a.org/) @1"_s},
+        {PasteOnButton, u"https://a.org/"_s, {}, {}, {}},
+        {0, u"https://a.org/\r\n"_s, u"text/x-moz-url"_s, u"https://a.org/\nA"_s,
+         u"A (https://a.org/)|Link 1 (1.html) @0"_s},
+        {1,
+         u"%1Fun.url\r\n%1zoo.desktop\r\n%1picture.jpg\r\n"_s.arg(files),
+         {},
+         {},
+         u"|Fun (https://fun.example/)|The Zoo (https://zoo.example/a) @2"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        Open(Page(1));
+        auto* list = Child<QListView>(u"lstLinks"_s);
+        auto* data = new QMimeData;
+        // Firefox gives text/x-moz-url in UTF-16.
+        data->setData(c.format, c.format == u"text/html"_s
+                                    ? c.title.toUtf8()
+                                    : QByteArray(reinterpret_cast<const char*>(c.title.utf16()),
+                                                 c.title.size() * 2));
+        if (c.how < 0) {
+            data->setText(c.text);
+            QGuiApplication::clipboard()->setMimeData(data);
+            Child(c.how == PasteOnButton ? u"cmdColors"_s : u"lstLinks"_s)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        } else {
+            data->setData(u"text/uri-list"_s, c.text.toUtf8());
+            const QRect first = list->visualRect(list->model()->index(0, 0));
+            const QPoint at = first.topLeft() + QPoint(4, 2 + first.height() * c.how / 2);
+            QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, {});
+            QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, {});
+            QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, {});
+            for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &drop})
+                QApplication::sendEvent(list->viewport(), event);
+            delete data;
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(Rows(list), c.how == 0 ? c.added : u"Link 1 (1.html)"_s + c.added);
+    }
+}
+
+// A page near its most links takes what fits, and says how many were left out.
+TEST_F(Editor, AddedLinksStopAtTheMostAPageHolds)
+{
+    Open(Page(Collection::MaxCount - 1));
+    QGuiApplication::clipboard()->setText(
+        u"https://a.example/\nhttps://b.example/\nhttps://c.example/"_s);
+    Child(u"lstLinks"_s)->setFocus();
+    MessageBoxSeen seen;
+    ModalDriver box(AnswerMessageBox(u"OK"_s, seen));
+    QTest::keyClick(Child(u"lstLinks"_s), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(seen.text, u"A page holds at most 32766 links, so 2 links were left out."_s);
+    EXPECT_EQ(Rows(Child<QListView>(u"lstLinks"_s)).section(u'|', -1),
+              u"a.example (https://a.example/) @32765"_s);
+}
