@@ -44,8 +44,8 @@ TEST_F(Editor, SavesEveryEditOfASession)
         TypeInto(link, u"txtTitle"_s, u"  Dog  "_s);
         ClickButton(link, u"cmdUpdatePreview"_s);
         const QUrl preview = QUrl::fromLocalFile(app.NativeFile(u"home/qzhometmp2.html"_s));
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return link->findChild<WebBrowser*>()->url() == preview; }));
+        const auto shown = [&] { return link->findChild<WebBrowser*>()->url() == preview; };
+        EXPECT_TRUE(QTest::qWaitFor(shown, 20000)); // a busy machine takes its time
         ClickButton(link, u"OK"_s);
     });
     auto* list = Child<QListView>(u"lstLinks"_s);
