@@ -151,14 +151,17 @@ TEST(SettingsHistory, KeepsTheVersionJustReplacedOrSaysWhyNot)
                       u"The folder \"%1/home/history\" could not be made: a file of that name "
                       u"is in the way."_s;
     const struct {
-        QStringList history; // there before: files, "/" ending a folder's name
+        QStringList history; // there before: files, "@" ending a link that leads nowhere
         QString locked;      // made read-only, or write-only for a file
         QString result;      // the copy's name, or the error; %1 the folder
         int count = 0;       // the files in the history afterwards
     } cases[] = {
         {{u"=qzhome-20240130-000000.dat"_s}, {}, u"qzhome-20240130-000000.dat"_s, 1},
         {nextDay, {}, u"qzhome-20240201-184502-21.dat"_s, SettingsHistory::Kept + 1},
-        {{u"qzhome-20240131-184502.dat/"_s}, {}, u"qzhome-20240131-184502-2.dat"_s, 1},
+        {{u"notes.txt"_s, u"qzhome-20240131-184502.dat@"_s},
+         {},
+         u"qzhome-20240131-184502-2.dat"_s,
+         2},
         {{}, u"home"_s, denied + u"make the folder \"%1/home/history\"."_s},
         {{}, u"home/qzhome.dat"_s, denied + u"read the file \"%1/home/qzhome.dat\"."_s},
         {{}, u"home/history"_s, inTheWay},
@@ -168,9 +171,11 @@ TEST(SettingsHistory, KeepsTheVersionJustReplacedOrSaysWhyNot)
         TempAppFolder app;
         app.WriteFile(u"home/qzhome.dat"_s, "new");
         for (const QString& name : c.history)
-            name.endsWith(u'/') ? app.MakeFolder(u"home/history/"_s + name)
-                                : app.WriteFile(u"home/history/"_s + QString(name).remove(u'='),
-                                                name.startsWith(u'=') ? "new" : "old");
+            name.endsWith(u'@')
+                ? void(QFile::link(u"nowhere"_s,
+                                   app.NativeFile(u"home/history/"_s + name.chopped(1))))
+                : app.WriteFile(u"home/history/"_s + QString(name).remove(u'='),
+                                name.startsWith(u'=') ? "new" : "old");
         if (c.locked.endsWith(u"history"_s))
             app.WriteFile(c.locked);
         const QString locked = app.NativeFile(c.locked);
