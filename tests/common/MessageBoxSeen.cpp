@@ -25,8 +25,10 @@ Answers::Answers(QStringList buttons)
             return;
         box->setProperty("seen", true);
         said << box->text();
-        ClickButton(box, buttons.isEmpty() ? box->buttons().value(0)->text().remove(u'&')
-                                           : buttons.takeFirst());
+        const QString wanted = buttons.isEmpty() ? QString() : buttons.takeFirst();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text().remove(u'&') == wanted || button == box->buttons().constLast())
+                return button->click();
     });
     start(20);
 }

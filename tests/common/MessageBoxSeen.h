@@ -15,7 +15,7 @@ struct MessageBoxSeen {
 ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& seen);
 
 // While it lives, answers each message box as it comes with the next of the buttons, and notes what
-// it said; a box beyond them is noted too, and closed with its first button.
+// it said; a box beyond them, or without the button, is noted too, and closed with its last button.
 struct Answers : QTimer {
     explicit Answers(QStringList buttons);
     QStringList said;

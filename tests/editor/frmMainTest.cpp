@@ -53,7 +53,6 @@ TEST_F(Editor, SavesWhatTheUserChoseAndSaysWhatHappened)
         {{}, u"close"_s, {yes}, {closing}, u"saved saved before"_s, false},
         {{}, u"close"_s, {no}, {closing}, u"before - -"_s, false},
         {u"html dir"_s, u"close"_s, {yes, ok}, {closing, pageFailed}, u"saved - before"_s, true},
-        {u"none"_s, u"save"_s, {}, {}, u"new new -"_s, true},
         {u"theirs"_s, u"save save"_s, {no, no}, {changed, changed}, u"theirs theirs -"_s, true},
         {u"theirs"_s, u"save save"_s, {yes}, {changed}, u"saved saved theirs,saved"_s, true},
         {u"no read"_s, u"save"_s, {ok, yes, ok}, {noRead, unread, notKept}, u"new new -"_s, true},
