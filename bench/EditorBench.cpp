@@ -304,7 +304,7 @@ int main(int argc, char** argv)
     PrepareGuiApplication();
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    App::SetPath(BackslashPath(folder.path()));
+    App::SetPath(folder.path());
     QDir(folder.path()).mkpath(u"home"_s);
     if (QCoreApplication::arguments().contains(BrowserOnly)) {
         std::printf("%.1f\n", BrowserToPreview(folder));

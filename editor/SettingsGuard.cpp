@@ -1,35 +1,102 @@
 #include "editor/SettingsGuard.h"
 
 #include "support/Error.h"
+#include "support/FileError.h"
+#include "support/FileNameParts.h"
+#include "support/NativePath.h"
 #include "support/SettingsHistory.h"
 #include "toolkit/MsgBox.h"
 
+#include <QLockFile>
+#include <optional>
+
 using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// Long enough for another editor's save, short enough to wait for.
+constexpr int LockWaitMs = 2000;
+
+// Beside the settings file: "qzhome.lock".
+QString LockFileOf(const QString& sFile)
+{
+    const FileNameParts parts = FileNameParts::Of(sFile);
+    return parts.folder + parts.stem + u".lock"_s;
+}
+
+// Another editor holds the lock while it saves, which may take as long as its user takes to answer
+// a question: the lock never goes stale with age, only with the end of the editor that took it. A
+// folder where no lock can be made is one where no file can be replaced either: the save goes on
+// unlocked and fails with its own reason.
+void Lock(QLockFile& lock)
+{
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(LockWaitMs) || lock.error() != QLockFile::LockFailedError)
+        return;
+    throw Error(Error::PathFileAccessError,
+                u"The home page settings are being saved from another editor window, which may "
+                u"be waiting for an answer. Nothing was saved here: finish in the other window, "
+                u"then save again.\r\n\r\nIf no other editor window is open, delete the file "
+                u"\"%1\" and save again."_s.arg(DisplayPath(lock.fileName())));
+}
+
+} // namespace
 
 void SettingsGuard::Remember(const QString& sFile)
 {
     m_file = sFile;
     m_stamp = FileStamp::Of(sFile);
+    m_read = true;
 }
 
-bool SettingsGuard::MayReplace(QWidget* owner) const
+bool SettingsGuard::Replace(QWidget* owner, const std::function<void()>& save)
 {
+    QLockFile lock(NativePath(LockFileOf(m_file)));
+    Lock(lock);
+    if (const std::optional<Error> notAFile = FileError::NotAFile(m_file))
+        throw Error(notAFile->Number(),
+                    notAFile->Description() +
+                        u"\r\n\r\nNothing was saved. Move it away or give it another name, then "
+                        u"save again."_s);
     const FileStamp now = FileStamp::Of(m_file);
-    if (now != m_stamp &&
-        MsgBox(owner,
-               u"The home page settings were changed by another program after this window read "
-               u"them. Replace them with the settings in this window?"_s,
-               MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::No)
+    if (!MayReplace(owner, now))
         return false;
-    if (now == FileStamp())
-        return true;
+    std::optional<Error> notKept;
     try {
-        SettingsHistory::Keep(m_file);
+        if (now != FileStamp())
+            SettingsHistory::Keep(m_file);
     } catch (const Error& error) {
-        MsgBox(owner,
-               u"The settings being replaced could not be kept as an earlier version: %1\r\n\r\n"
-               u"The new settings are saved all the same."_s.arg(error.Description()),
-               MsgBoxStyle::Critical);
+        notKept = error;
     }
+    try {
+        save();
+    } catch (const Error&) {
+        // Written before what was made from it failed: the file holds this window's settings.
+        if (FileStamp::Of(m_file) != now)
+            Remember(m_file);
+        throw;
+    }
+    Remember(m_file);
+    if (notKept)
+        MsgBox(owner,
+               u"The home page was saved, but the settings it replaced could not be kept as an "
+               u"earlier version.\r\n\r\n"_s +
+                   notKept->Description(),
+               MsgBoxStyle::Critical);
     return true;
+}
+
+bool SettingsGuard::MayReplace(QWidget* owner, const FileStamp& now) const
+{
+    QString question;
+    if (!m_read && now != FileStamp())
+        question = u"The home page settings in \"%1\" could not be read when the editor started, "
+                   u"so this window does not show them. Replace them with the settings in this "
+                   u"window?"_s.arg(DisplayPath(m_file));
+    else if (now != m_stamp)
+        question = u"The home page settings were changed by another program after this window "
+                   u"read them. Replace them with the settings in this window?"_s;
+    return question.isEmpty() ||
+           MsgBox(owner, question, MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes;
 }

@@ -1,10 +1,10 @@
 #include "editor/frmMain.h"
 
-#include "editor/DamagedFile.h"
 #include "editor/HomeFolder.h"
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
+#include "support/DamagedFile.h"
 #include "support/Error.h"
 #include "support/NativePath.h"
 #include "toolkit/CenterOnScreen.h"
@@ -37,6 +37,13 @@ constexpr int ClientHeight = 6675;
 QString SettingsFile()
 {
     return HomeFolder(u"qzhome.dat"_s);
+}
+
+std::shared_ptr<CWebPage> NewHomePage()
+{
+    auto page = std::make_shared<CWebPage>();
+    page->SetMode(CWebPage::HomePage);
+    return page;
 }
 
 } // namespace
@@ -85,10 +92,9 @@ void frmMain::ConnectEvents()
 
 void frmMain::Form_Load()
 {
-    m_page = std::make_shared<CWebPage>();
+    m_page = NewHomePage();
     ui.cmbWallpaper->SetImagesPath(HomeFolder());
     ui.cmbMouseTrails->SetImagesPath(HomeFolder());
-    m_page->SetMode(CWebPage::HomePage);
     // Taken before reading: a change made while the file is read is a change a Save asks about.
     m_settingsGuard.Remember(SettingsFile());
     LoadSettingsOrReport(SettingsFile());
@@ -96,20 +102,33 @@ void frmMain::Form_Load()
 }
 
 // A first run has no settings file: the page starts new, in a home folder made for it. A file
-// that cannot be read whole is set aside, and the parent is told once the window is up.
+// that cannot be read leaves the page new, and a save asks before it replaces the file; one that
+// cannot be read whole is set aside. The user is told once the window is up.
 void frmMain::LoadSettingsOrReport(const QString& sFile)
 {
+    QString message;
     try {
         m_page->LoadSettings(sFile);
+        return;
     } catch (const Error& error) {
-        if (error.Number() == Error::FileNotFound || error.Number() == Error::PathNotFound) {
+        switch (error.Number()) {
+        case Error::FileNotFound:
+        case Error::PathNotFound:
             QDir().mkpath(NativePath(HomeFolder()));
             return;
+        case Error::PermissionDenied:
+        case Error::PathFileAccessError:
+            m_page = NewHomePage();
+            m_settingsGuard.MarkUnread();
+            message = u"The home page settings could not be read, so the editor starts on a new "
+                      u"page.\r\n\r\n"_s +
+                      error.Description();
+            break;
+        default:
+            message = DamagedFile::SetAside(sFile, error);
         }
-        const QString message = DamagedFile::SetAside(sFile, error);
-        QTimer::singleShot(0, this,
-                           [this, message] { MsgBox(this, message, MsgBoxStyle::Critical); });
     }
+    QTimer::singleShot(0, this, [this, message] { MsgBox(this, message, MsgBoxStyle::Critical); });
 }
 
 void frmMain::UpdateFields()
@@ -188,24 +207,23 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     }
 }
 
-// The settings first, then the page. When only the page fails, the parent learns that the two
+// The settings first, then the page. When only the page fails, the user learns that the two
 // now differ, and that saving again will bring the page in line.
 void frmMain::SaveHomePage()
 {
     m_saved = false;
-    if (!m_settingsGuard.MayReplace(this))
-        return;
-    m_page->SaveSettings(SettingsFile());
-    m_settingsGuard.Remember(SettingsFile());
-    try {
-        m_page->GeneratePage(HomeFolder(u"qzhome.html"_s));
-    } catch (const Error& error) {
-        throw Error(error.Number(),
-                    u"The home page settings were saved, but the home page itself was not, so the "
-                    u"page still shows the earlier settings.\r\n\r\n%1\r\n\r\nSave again to "
-                    u"write the page once the problem is solved."_s.arg(error.Description()));
-    }
-    m_saved = true;
+    m_saved = m_settingsGuard.Replace(this, [this] {
+        m_page->SaveSettings(SettingsFile());
+        try {
+            m_page->GeneratePage(HomeFolder(u"qzhome.html"_s));
+        } catch (const Error& error) {
+            throw Error(
+                error.Number(),
+                u"The home page settings were saved, but the home page itself was not, so "
+                u"the page still shows the earlier settings.\r\n\r\n%1\r\n\r\nSave again "
+                u"to write the page once the problem is solved."_s.arg(error.Description()));
+        }
+    });
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

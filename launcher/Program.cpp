@@ -2,7 +2,10 @@
 
 #include "launcher/WebEngineWarmUp.h"
 #include "launcher/frmConfigure.h"
+#include "support/App.h"
+#include "support/Error.h"
 #include "toolkit/GuiStartup.h"
+#include "toolkit/MsgBox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,6 +29,14 @@ frmConfigure* StartProgram()
 {
     QApplication::setWindowIcon(ProgramIcon());
     PrepareGuiFonts();
+    // Every file of the program is found through its folder: one it cannot name is one it does
+    // not use at all, rather than another folder that the same text names.
+    try {
+        App::Path();
+    } catch (const Error& error) {
+        MsgBox(nullptr, error.Description(), MsgBoxStyle::Critical);
+        return nullptr;
+    }
     auto* controlCenter = new frmConfigure();
     controlCenter->setAttribute(Qt::WA_DeleteOnClose);
     new WebEngineWarmUp(controlCenter);

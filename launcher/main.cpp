@@ -7,6 +7,7 @@ int main(int argc, char** argv)
 {
     PrepareGuiApplication();
     QApplication app(argc, argv);
-    StartProgram();
+    if (!StartProgram())
+        return 1;
     return QApplication::exec();
 }

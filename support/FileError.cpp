@@ -4,6 +4,10 @@
 
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace
@@ -15,6 +19,25 @@ bool AccessRefused(const QFileInfo& info, FileError::Access access)
         return !info.isReadable();
     const QFileInfo folder(info.absolutePath());
     return (info.exists() && !info.isWritable()) || !folder.isWritable();
+}
+
+// What stands at a path that is neither missing nor a file, in the user's words.
+QString WhatItIs(const QFileInfo& info)
+{
+    if (info.isDir())
+        return u"it is a folder, not a file"_s;
+    if (!info.exists())
+        return u"it is a link that leads to no file"_s;
+#ifdef Q_OS_UNIX
+    struct stat status = {};
+    if (stat(QFile::encodeName(info.filePath()).constData(), &status) == 0) {
+        if (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode))
+            return u"it is a channel that passes data between programs, not a file"_s;
+        if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+            return u"it is a device, not a file"_s;
+    }
+#endif
+    return u"it is not a file"_s;
 }
 
 } // namespace
@@ -40,6 +63,30 @@ Error OpenFailed(const QFileDevice& file, const QString& sPath, Access access)
                          reading ? u"read"_s : u"write"_s, shown));
     return Error(Error::PathFileAccessError,
                  u"The file \"%1\" could not be opened (%2)."_s.arg(shown, file.errorString()));
+}
+
+std::optional<Error> NotAFile(const QString& sPath)
+{
+    const QFileInfo info(NativePath(sPath));
+    if (info.isFile() || !(info.exists() || info.isSymLink()))
+        return std::nullopt;
+    return Error(Error::PathFileAccessError,
+                 u"\"%1\" cannot be read: %2."_s.arg(DisplayPath(sPath), WhatItIs(info)));
+}
+
+Error FolderNotMade(const QString& sFolder)
+{
+    const QString shown = DisplayPath(sFolder);
+    const QFileInfo info(NativePath(sFolder));
+    if (info.exists())
+        return Error(
+            Error::PathFileAccessError,
+            u"The folder \"%1\" could not be made: a file of that name is in the way."_s.arg(
+                shown));
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        return Error(Error::PermissionDenied,
+                     u"You do not have permission to make the folder \"%1\"."_s.arg(shown));
+    return Error(Error::PathFileAccessError, u"The folder \"%1\" could not be made."_s.arg(shown));
 }
 
 Error ReadFailed(const QFileDevice& file, const QString& sPath)

@@ -16,6 +16,9 @@ FileStamp FileStamp::Of(const QString& sFile)
         return stamp;
     stamp.m_size = info.size();
     stamp.m_modified = info.lastModified();
+    // Only a file is read: a pipe would wait for a writer for good, a device might never end.
+    if (!info.isFile())
+        return stamp;
     QFile file(native);
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (file.open(QIODevice::ReadOnly) && hash.addData(&file))

@@ -22,5 +22,5 @@ private:
     bool m_exists = false;
     qint64 m_size = 0;
     QDateTime m_modified;
-    QByteArray m_digest; // empty when the file cannot be read
+    QByteArray m_digest; // empty when it cannot be read or is no file
 };

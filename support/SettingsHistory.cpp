@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -66,6 +67,36 @@ bool SameBytes(const QString& sOne, const QString& sOther)
            other.open(QIODevice::ReadOnly) && one.readAll() == other.readAll();
 }
 
+QByteArray ReadWhole(const QString& sFile)
+{
+    QFile file(NativePath(sFile));
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError::OpenFailed(file, sFile, FileError::Access::Read);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError::ReadFailed(file, sFile);
+    return bytes;
+}
+
+// Made only when the name is free, so that two editors keeping a copy at the same moment never
+// write one file: a name taken meanwhile is passed over for the next number.
+QString WriteCopy(const QByteArray& bytes, const QString& sFolder, CopyName name)
+{
+    for (;; ++name.number) {
+        const QString path = AddBackslash(sFolder) + name.Text();
+        QFile copy(NativePath(path));
+        if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (copy.write(bytes) == bytes.size() && copy.flush())
+                return path;
+            copy.remove();
+            throw FileError::WriteFailed(path);
+        }
+        const QFileInfo taken(NativePath(path));
+        if (!taken.exists() && !taken.isSymLink())
+            throw FileError::OpenFailed(copy, path, FileError::Access::Write);
+    }
+}
+
 // A copy that cannot be removed stays: keeping one too many loses nothing.
 void RemoveOldest(const QString& sFolder, const CopyName& pattern)
 {
@@ -91,17 +122,21 @@ QString Keep(const QString& sFile, const QDateTime& now)
         if (SameBytes(sFile, newest))
             return newest;
     }
-    // After the highest number of the moment, not in the first gap: the oldest copies of a busy
-    // second are removed, and a new one must still sort after the rest.
+    // The copy made now must sort newest, so that it is never the one removed: with the clock
+    // behind the newest copy (set back, the hour that repeats in autumn, copies from another
+    // machine) it takes that copy's moment. After the highest number of the moment, not in the
+    // first gap: the oldest copies of a busy second are removed, and a new one must still sort
+    // after the rest.
+    if (!copies.isEmpty())
+        name.moment = std::max(name.moment, copies.constLast().moment);
     for (const CopyName& older : copies) {
         if (older.moment == name.moment)
             name.number = std::max(name.number, older.number + 1);
     }
-    const QString copy = AddBackslash(folder) + name.Text();
-    QDir().mkpath(NativePath(folder));
-    QFile file(NativePath(sFile));
-    if (!file.copy(NativePath(copy)))
-        throw FileError::OpenFailed(file, copy, FileError::Access::Write);
+    const QByteArray bytes = ReadWhole(sFile);
+    if (!QDir().mkpath(NativePath(folder)))
+        throw FileError::FolderNotMade(folder);
+    const QString copy = WriteCopy(bytes, folder, name);
     RemoveOldest(folder, name);
     return copy;
 }

@@ -12,10 +12,10 @@ namespace SettingsHistory
 // How many earlier versions are kept; older ones are removed.
 constexpr int Kept = 20;
 
-// Copies sFile ("\"-separated) into the history as it stands, named after now in local time, with
-// "-2", "-3" and so on added when that name is taken, and then removes all but the newest Kept
-// copies; when the newest copy already holds the same bytes, none is added. Returns the copy's
-// path; an Error that names the copy when it could not be made.
+// Copies sFile ("\"-separated) into the history as it stands, named after now in local time (or
+// after the newest copy when now is earlier), with "-2", "-3" and so on added when that name is
+// taken, and then removes all but the newest Kept copies; when the newest copy already holds the
+// same bytes, none is added. Returns the copy's path; an Error that says why none could be made.
 QString Keep(const QString& sFile, const QDateTime& now = QDateTime::currentDateTime());
 
 } // namespace SettingsHistory

@@ -23,6 +23,8 @@ const char* FindLineEnd(const char* from, const char* end)
 
 TextFileReader::TextFileReader(const QString& sPath) : m_path(sPath), m_file(NativePath(sPath))
 {
+    if (const std::optional<Error> notAFile = FileError::NotAFile(sPath))
+        throw *notAFile;
     if (!m_file.open(QIODevice::ReadOnly))
         throw FileError::OpenFailed(m_file, m_path, FileError::Access::Read);
 }

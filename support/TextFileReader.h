@@ -14,7 +14,7 @@
 class TextFileReader
 {
 public:
-    // Opens the file; an Error when it cannot be opened.
+    // Opens the file; an Error when it cannot be opened or is no file.
     explicit TextFileReader(const QString& sPath);
 
     // The next line's bytes without their line end, valid until the next call; nothing at the end

@@ -1,6 +1,7 @@
 #include "common/MessageBoxSeen.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& seen)
@@ -14,4 +15,20 @@ ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& see
         seen.buttons.sort();
         ClickButton(box, sButton);
     };
+}
+
+Answers::Answers(QStringList buttons)
+{
+    connect(this, &QTimer::timeout, [this, buttons]() mutable {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isActiveWindow() || box->property("seen").toBool())
+            return;
+        box->setProperty("seen", true);
+        said << box->text();
+        const QString wanted = buttons.isEmpty() ? QString() : buttons.takeFirst();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text().remove(u'&') == wanted || button == box->buttons().constLast())
+                return button->click();
+    });
+    start(20);
 }

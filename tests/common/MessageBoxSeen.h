@@ -13,3 +13,10 @@ struct MessageBoxSeen {
 
 // A driver action that notes in seen what the message box shows, then clicks sButton.
 ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& seen);
+
+// While it lives, answers each message box as it comes with the next of the buttons, and notes what
+// it said; a box beyond them, or without the button, is noted too, and closed with its last button.
+struct Answers : QTimer {
+    explicit Answers(QStringList buttons);
+    QStringList said;
+};

@@ -20,7 +20,7 @@ inline QByteArray ReadFile(const QString& sNative)
 class TempAppFolder
 {
 public:
-    TempAppFolder() { App::SetPath(Path()); }
+    TempAppFolder() { App::SetPath(m_dir.path()); }
     ~TempAppFolder() { App::SetPath(QString()); }
 
     // The folder "\"-separated, and the native path of a "/"-separated file below it.

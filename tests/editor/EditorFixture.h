@@ -63,6 +63,7 @@ protected:
     {
         window = std::make_unique<frmMain>();
         window->show();
+        QCoreApplication::processEvents(); // a message the window shows as it opens comes first
         Activate(window.get());
     }
 

@@ -3,157 +3,126 @@
 #include "editor/EditorFixture.h"
 
 #include <QDir>
+#include <QLockFile>
+#include <sys/stat.h>
 
-// The versions kept, in no particular order.
-static QStringList History(const TempAppFolder& app)
-{
-    QStringList versions;
-    for (const QString& name : QDir(app.NativeFile(u"home/history"_s)).entryList(QDir::Files))
-        versions << QString::fromLatin1(app.ReadFile(u"home/history/"_s + name));
-    versions.sort();
-    return versions;
-}
-
-// Closing asks: Yes saves the title being typed, No writes nothing; a failed save is told and the
-// window stays. Files another program wrote meanwhile are replaced only on Yes (theirs kept in the
-// history), after which Save asks no more.
-TEST_F(Editor, SavingAsksFirstAndKeepsTheWindowWhenNothingWasSaved)
-{
-    const QByteArray other = "\"QZBROWSE_CFG_001\"\r\n\"Theirs\"\r\n";
-    const struct {
-        QString close, changed; // the answers to the two questions; empty: Ctrl+S, no change
-        bool firstRun = false, fails = false;
-    } cases[] = {
-        {u"Yes"_s, {}}, {u"No"_s, {}},       {u"Yes"_s, {}, false, true}, {{}, u"No"_s},
-        {{}, u"Yes"_s}, {u"Yes"_s, u"No"_s}, {{}, u"No"_s, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        QDir(app.NativeFile(u"home"_s)).removeRecursively();
-        app.MakeFolder(u"home"_s);
-        c.firstRun ? Open() : Open(Page());
-        const QByteArray before = Home(u"qzhome.dat"_s);
-        TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
-        if (!c.changed.isEmpty()) {
-            app.WriteFile(u"home/qzhome.dat"_s, other);
-            app.WriteFile(u"home/qzhome.html"_s, "their page");
-        }
-        if (c.fails)
-            app.MakeFolder(u"home/qzhome.html"_s);
-        MessageBoxSeen question, changed, failure;
-        std::optional<ModalDriver> next;
-        const auto arm = [&] {
-            next.emplace(c.changed.isEmpty() ? AnswerMessageBox(u"OK"_s, failure)
-                                             : AnswerMessageBox(c.changed, changed));
-        };
-        if (c.close.isEmpty()) {
-            arm();
-            PressCtrlS();
-        } else {
-            ModalDriver closing([&](QWidget* box) {
-                arm();
-                AnswerMessageBox(c.close, question)(box);
-            });
-            window->close();
-        }
-
-        EXPECT_EQ(question.text + question.buttons.join(u'/'),
-                  c.close.isEmpty() ? QString() : u"Save Home Page before exiting?No/Yes"_s);
-        EXPECT_EQ(u"%1 %2 %3"_s.arg(changed.icon).arg(changed.title, changed.text),
-                  c.changed.isEmpty() ? u"0  "_s
-                                      : u"4 "_s + App::Title() +
-                                            u" The home page settings were changed by another "
-                                            u"program after this window read them. Replace them "
-                                            u"with the settings in this window?"_s);
-        EXPECT_EQ(
-            failure.text.contains(DisplayPath(app.Path() + u"\\home\\qzhome.html"_s)) &&
-                failure.text.contains(u"settings were saved, but the home page itself was not"_s),
-            c.fails);
-        const bool saves = c.close != u"No"_s && c.changed != u"No"_s;
-        EXPECT_EQ(window->isVisible(),
-                  c.close.isEmpty() || (c.close == u"Yes"_s && (!saves || c.fails)));
-        EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(), u"Our Page"_s);
-        EXPECT_EQ(Home(u"qzhome.dat"_s) + Home(u"qzhome.html"_s),
-                  saves ? Golden(u"saved.dat"_s) + (c.fails ? "" : Golden(u"saved.html"_s))
-                  : c.changed.isEmpty() ? before
-                                        : other + "their page");
-        EXPECT_EQ(History(app).contains(QString::fromLatin1(other)), saves && !c.changed.isEmpty());
-        if (c.changed.isEmpty())
-            continue;
-        ModalDriver again([](QWidget* box) { ClickButton(box, u"No"_s); }, 500);
-        PressCtrlS();
-        EXPECT_EQ(again.Ran(), !saves);
-    }
-}
-
-// Each save but the first keeps what it replaced; an unwritable history is told, the save goes on.
-TEST_F(Editor, KeepsEachReplacedVersionInTheHistory)
+// Closing asks, and Yes saves the title being typed. A settings file changed by another program, or
+// one the window could not read, is replaced only on Yes. What could not be done is told once, with
+// its reason, and keeps the window. Run as an ordinary user, for whom permissions hold.
+TEST_F(Editor, SavesWhatTheUserChoseAndSaysWhatHappened)
 {
     if (RanAsOrdinaryUser())
         return;
-    Open();
-    QStringList saved;
-    for (const QString& title : {u"First"_s, u"Second"_s, u"Third"_s}) {
-        TypeInto(window.get(), u"txtTitle"_s, title);
-        PressCtrlS();
-        EXPECT_EQ(History(app), saved);
-        saved << QString::fromLatin1(Home(u"qzhome.dat"_s));
-        saved.sort();
-    }
-    const QString history = app.NativeFile(u"home/history"_s);
-    QFile::setPermissions(history, QFile::ReadOwner | QFile::ExeOwner);
-    TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
-    MessageBoxSeen seen;
-    ModalDriver driver(AnswerMessageBox(u"OK"_s, seen));
-    PressCtrlS();
-    QFile::setPermissions(history, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString closing = u"Save Home Page before exiting?"_s,
+                  atStart = u"The home page settings could not be read, so the editor starts on a "
+                            u"new page.\n\n"_s,
+                  unread = u"The home page settings in \"%1/home/qzhome.dat\" could not be read "
+                           u"when the editor started, so this window does not show them. Replace "
+                           u"them with the settings in this window?"_s,
+                  cannotRead =
+                      u"You do not have permission to read the file \"%1/home/qzhome.dat\"."_s,
+                  notKept = u"The home page was saved, but the settings it replaced could not be "
+                            u"kept as an earlier version.\n\n"_s +
+                            cannotRead,
+                  noRead = atStart + cannotRead,
+                  pipe = u"\"%1/home/qzhome.dat\" cannot be read: it is a channel that passes data "
+                         u"between programs, not a file."_s,
+                  pipeAtSave = u"\n\nNothing was saved. Move it away or give it another name, then "
+                               u"save again.\n\n(Error 75)"_s,
+                  pageFailed = u"The home page settings were saved, but the home page itself was "
+                               u"not, so the page still shows the earlier settings.\n\n\"%1/home/"
+                               u"qzhome.html\" is a folder, not a file.\n\nSave again to write the "
+                               u"page once the problem is solved.\n\n(Error 75)"_s,
+                  changed = u"The home page settings were changed by another program after this "
+                            u"window read them. Replace them with the settings in this window?"_s,
+                  cannotWrite = u"You do not have permission to write the file \"%1/home/"
+                                u"qzhome.dat\".\n\n(Error 70)"_s,
+                  locked = u"The home page settings are being saved from another editor window, "
+                           u"which may be waiting for an answer. Nothing was saved here: finish in "
+                           u"the other window, then save again.\n\nIf no other editor window is "
+                           u"open, delete the file \"%1/home/qzhome.lock\" and save again.\n\n"
+                           u"(Error 75)"_s;
+    const QString yes = u"Yes"_s, no = u"No"_s, ok = u"OK"_s;
+    const struct {
+        QString setUp, action; // what else the home folder holds; what the user does
+        QStringList answers;   // the buttons clicked on the message boxes, in turn
+        QStringList said;      // what the boxes said, %1 standing for the application folder
+        QString files;         // what qzhome.dat, qzhome.html and the history hold afterwards
+        bool open;             // whether the window is still open
+    } cases[] = {
+        {{}, u"close"_s, {yes}, {closing}, u"saved saved before"_s, false},
+        {{}, u"close"_s, {no}, {closing}, u"before - -"_s, false},
+        {u"html dir"_s, u"close"_s, {yes, ok}, {closing, pageFailed}, u"saved - before"_s, true},
+        {u"theirs"_s, u"save save"_s, {no, no}, {changed, changed}, u"theirs theirs -"_s, true},
+        {u"theirs"_s, u"save save"_s, {yes}, {changed}, u"saved saved theirs,saved"_s, true},
+        {u"no read"_s, u"save"_s, {ok, yes, ok}, {noRead, unread, notKept}, u"new new -"_s, true},
+        {u"no read"_s, u"close"_s, {ok, yes, no}, {noRead, closing, unread}, u"before - -"_s, true},
+        {u"pipe"_s, u"save"_s, {ok, ok}, {atStart + pipe, pipe + pipeAtSave}, u"pipe - -"_s, true},
+        {u"read-only"_s, u"save"_s, {ok}, {cannotWrite}, u"before - -"_s, true},
+        {u"locked"_s, u"save"_s, {ok}, {locked}, u"before - -"_s, true},
+    };
+    // What a file holds, by its name in the table: "-" for none, "pipe" for what is no file.
+    const auto bytes = [](const QString& sName, const QString& sType) {
+        return sName == u"-"_s      ? QByteArray()
+               : sName == u"pipe"_s ? "no file"
+                                    : Golden(sName + sType);
+    };
+    const QString home = app.NativeFile(u"home"_s), dat = app.NativeFile(u"home/qzhome.dat"_s);
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.setUp + u' ' + c.action + u' ' + c.answers.join(u',')).toStdString());
+        QDir(home).removeRecursively();
+        app.MakeFolder(u"home"_s);
+        if (c.setUp == u"pipe"_s)
+            mkfifo(QFile::encodeName(dat).constData(), 0600);
+        else if (c.setUp != u"none"_s)
+            app.WriteFile(u"home/qzhome.dat"_s, Golden(u"before.dat"_s));
+        if (c.setUp.contains(u"html dir"_s))
+            app.MakeFolder(u"home/qzhome.html"_s);
+        QLockFile other(app.NativeFile(u"home/qzhome.lock"_s));
+        if (c.setUp.contains(u"locked"_s))
+            other.lock();
+        if (c.setUp == u"no read"_s)
+            QFile::setPermissions(dat, QFile::WriteOwner);
+        if (c.setUp.contains(u"read-only"_s))
+            QFile::setPermissions(home, QFile::ReadOwner | QFile::ExeOwner);
+        Answers answers(c.answers);
+        Open();
+        TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
+        if (c.setUp.contains(u"theirs"_s)) {
+            app.WriteFile(u"home/qzhome.dat"_s, Golden(u"theirs.dat"_s));
+            app.WriteFile(u"home/qzhome.html"_s, Golden(u"theirs.html"_s));
+        }
+        for (const QString& action : c.action.split(u' '))
+            action == u"save"_s ? PressCtrlS() : void(window->close());
+        QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(dat, QFile::ReadOwner | QFile::WriteOwner);
 
-    EXPECT_TRUE(seen.text.contains(u"could not be kept"_s) &&
-                seen.text.contains(DisplayPath(app.Path() + u"\\home\\history\\qzhome-"_s)))
-        << qPrintable(seen.text);
-    EXPECT_TRUE(Home(u"qzhome.dat"_s).contains("\r\n\"Our Page\"\r\n"));
-    EXPECT_EQ(History(app).size(), 2);
+        EXPECT_EQ(answers.said.join(u'|'), c.said.join(u'|').replace(u"%1"_s, app.NativeFile({})));
+        EXPECT_EQ(window->isVisible(), c.open);
+        const QStringList files = c.files.split(u' ');
+        EXPECT_EQ(QFileInfo(dat).isFile() ? Home(u"qzhome.dat"_s) : "no file",
+                  bytes(files[0], u".dat"_s));
+        EXPECT_EQ(Home(u"qzhome.html"_s), bytes(files[1], u".html"_s));
+        QStringList kept, history;
+        for (const QString& name : QDir(home + u"/history"_s).entryList(QDir::Files))
+            kept << QString::fromLatin1(app.ReadFile(u"home/history/"_s + name));
+        for (const QString& name : files[2].split(u','))
+            history << QString::fromLatin1(bytes(name, u".dat"_s));
+        kept.sort();
+        history.sort();
+        EXPECT_EQ(kept.join(u'|'), history.join(u'|'));
+    }
 }
 
-// A first run opens without a word; a damaged file opens on what could be read, kept under a free
-// name, and the message names the file, the fault and the copy.
-TEST_F(Editor, OpensOnWhatCouldBeReadAndKeepsADamagedFile)
+// A damaged file opens on what could be read; the message names the copy kept of it.
+TEST_F(Editor, OpensOnWhatCouldBeReadOfADamagedFile)
 {
-    const QByteArray header = "\"QZBROWSE_CFG_001\"\r\n";
-    const QByteArray values = "\"My Home Page\"\r\n\"Welcome\"\r\n\"sky.jpg\"\r\n";
-    const struct {
-        QByteArray settings; // empty: no home folder
-        QString problem, copy;
-    } cases[] = {
-        {{}, {}, {}},
-        {"\"qzbrowse_cfg_001\"\r\n" + values, u"is not a home page settings file"_s,
-         u"qzhome-damaged.dat"_s},
-        {header + values, u"ends before line 5"_s, u"qzhome-damaged-2.dat"_s},
-        {header + values + "\"99999999999\"\r\n", u"line 5 (the background colour)"_s,
-         u"qzhome-damaged.dat"_s},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.problem.toStdString());
-        QDir(app.NativeFile(u"home"_s)).removeRecursively();
-        if (!c.settings.isEmpty())
-            app.WriteFile(u"home/qzhome.dat"_s, c.settings);
-        if (c.copy.endsWith(u"-2.dat"_s))
-            app.WriteFile(u"home/qzhome-damaged.dat"_s, "older");
-        MessageBoxSeen seen;
-        ModalDriver driver(AnswerMessageBox(u"OK"_s, seen));
-        window = std::make_unique<frmMain>();
-        window->show();
-        EXPECT_EQ(QTest::qWaitFor([&] { return driver.Ran(); }, c.problem.isEmpty() ? 300 : 10000),
-                  !c.problem.isEmpty());
-
-        for (const QString& part : {DisplayPath(app.Path() + u"\\home\\qzhome.dat"_s), c.problem,
-                                    DisplayPath(app.Path() + u"\\home\\"_s + c.copy)})
-            EXPECT_TRUE(c.problem.isEmpty() || seen.text.contains(part)) << qPrintable(seen.text);
-        EXPECT_EQ(Home(c.copy), c.settings);
-        EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(),
-                  c.settings.startsWith(header) ? u"My Home Page"_s : QString());
-        EXPECT_TRUE(app.Exists(u"home/qzhometmp.html"_s));
-    }
+    app.WriteFile(u"home/qzhome.dat"_s, "\"QZBROWSE_CFG_001\"\r\n\"My Home Page\"\r\n");
+    Answers answers({u"OK"_s});
+    Open();
+    EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(), u"My Home Page"_s);
+    EXPECT_TRUE(answers.said.value(0).contains(
+        u"kept as \"%1\";"_s.arg(app.NativeFile(u"home/qzhome-damaged.dat"_s))));
 }
 
 // A picture imported through the trail picker or the File menu is listed by both pickers.

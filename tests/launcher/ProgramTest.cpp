@@ -54,7 +54,7 @@ TEST_F(Program, StartsOnDesktopWhichTellsThenOpensTheProgramsFolderAndEnds)
 {
     EXPECT_EQ(controlCenter->windowTitle() + u' ' + QApplication::focusWidget()->objectName(),
               u"Control Center cmdEditDesktop"_s);
-    App::SetPath(app.Path() + u'\\');
+    App::SetPath(app.NativeFile({}) + u'/');
     QTest::mouseClick(controlCenter->findChild<QWidget*>(u"lblInfo"_s), Qt::LeftButton);
     EXPECT_EQ(shell.opened, QStringList{app.NativeFile(u"QzDesk Parents Keys.txt"_s)});
     EXPECT_EQ(OpenWindows(), QList<QWidget*>{controlCenter});
@@ -91,6 +91,20 @@ TEST_F(Program, AddsALinkSavesAndCloses)
     editor->close();
     EXPECT_EQ(app.ReadFile(u"home/qzhome.dat"_s) + app.ReadFile(u"home/qzhome.html"_s),
               Golden(u"afternoon.dat"_s) + Golden(u"afternoon.html"_s));
+}
+
+// A folder whose path holds a "\" cannot be named with "\" between its names: the program says so,
+// naming it, and opens no window: nothing can make a file in another folder.
+TEST(ProgramFolder, WithABackslashInItsPathIsRefused)
+{
+    const QTemporaryDir outer;
+    QDir(outer.path()).mkdir(u"my\\apps"_s);
+    App::SetPath(outer.filePath(u"my\\apps"_s));
+    Answers answers({u"OK"_s});
+    EXPECT_EQ(StartProgram(), nullptr);
+    App::SetPath({});
+    EXPECT_TRUE(answers.said.value(0).startsWith(
+        u"The program cannot start from the folder \"%1/my\\apps\""_s.arg(outer.path())));
 }
 
 // The caption as the window system holds it, and whether the frame stands centred.

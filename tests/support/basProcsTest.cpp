@@ -1,16 +1,22 @@
 #include "support/basProcs.h"
 
+#include "common/OrdinaryUser.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
+#include "support/DamagedFile.h"
+#include "support/Error.h"
 #include "support/FileStamp.h"
 #include "support/NativePath.h"
 #include "support/SettingsHistory.h"
+#include "support/TextFileReader.h"
 #include "support/Wildcard.h"
 
 #include <QDir>
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace basProcs;
@@ -129,38 +135,84 @@ TEST(ScanFolder, FindsWhatMatches)
 
 const QDateTime Moment(QDate(2024, 1, 31), QTime(18, 45, 2));
 
-// Each version is kept under the moment it was replaced; in a second already taken it gets the
-// number after the highest, and the 20 newest stay: of 25 versions in one second, the 6th to the
-// 25th. Other files in the history are left alone, and a save with no change adds no copy.
-TEST(SettingsHistory, KeepsTheNewestVersionsUnderTheirMoments)
+// Each version is kept under the moment it was replaced, after the highest number of a busy second,
+// and the 20 newest stay, other files left alone; an unchanged one adds none ("=": the same bytes).
+// The copy just kept stays with the clock behind (all 20 copies of the next day), and when its name
+// is taken by something else; when none can be made, the reason is the real one.
+TEST(SettingsHistory, KeepsTheVersionJustReplacedOrSaysWhyNot)
+{
+    if (RanAsOrdinaryUser())
+        return;
+    QStringList nextDay{u"notes.txt"_s};
+    for (int number = 1; number <= SettingsHistory::Kept; ++number)
+        nextDay << u"qzhome-20240201-184502%1.dat"_s.arg(number > 1 ? u"-%1"_s.arg(number) : u""_s);
+    const QString denied = u"You do not have permission to "_s;
+    const struct {
+        QStringList history; // there before: files, "@" ending a link that leads nowhere
+        QString locked;      // made read-only, or write-only for a file
+        QString result;      // the copy's name, or the error; %1 the folder
+        int count = 0;       // the files in the history afterwards
+    } cases[] = {
+        {{u"=qzhome-20240130-000000.dat"_s}, {}, u"qzhome-20240130-000000.dat"_s, 1},
+        {nextDay, {}, u"qzhome-20240201-184502-21.dat"_s, SettingsHistory::Kept + 1},
+        {{u"notes.txt"_s, u"qzhome-20240131-184502.dat@"_s},
+         {},
+         u"qzhome-20240131-184502-2.dat"_s,
+         2},
+        {{}, u"home"_s, denied + u"make the folder \"%1/home/history\"."_s},
+        {{}, u"home/qzhome.dat"_s, denied + u"read the file \"%1/home/qzhome.dat\"."_s},
+    };
+    for (const auto& c : cases) {
+        TempAppFolder app;
+        app.WriteFile(u"home/qzhome.dat"_s, "new");
+        for (const QString& name : c.history)
+            name.endsWith(u'@')
+                ? void(QFile::link(u"nowhere"_s,
+                                   app.NativeFile(u"home/history/"_s + name.chopped(1))))
+                : app.WriteFile(u"home/history/"_s + QString(name).remove(u'='),
+                                name.startsWith(u'=') ? "new" : "old");
+        const QString locked = app.NativeFile(c.locked);
+        QFile::setPermissions(locked, c.locked.endsWith(u".dat"_s)
+                                          ? QFile::WriteOwner
+                                          : QFile::ReadOwner | QFile::ExeOwner);
+        QString result;
+        try {
+            result = SettingsHistory::Keep(app.Path() + u"\\home\\qzhome.dat"_s, Moment);
+            result = result.mid(result.lastIndexOf(u'\\') + 1);
+            EXPECT_EQ(app.ReadFile(u"home/history/"_s + result), "new");
+            EXPECT_EQ(QDir(app.NativeFile(u"home/history"_s)).entryList(QDir::Files).size(),
+                      c.count);
+        } catch (const Error& error) {
+            result = error.Description();
+        }
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(result, QString(c.result).replace(u"%1"_s, app.NativeFile({})));
+    }
+}
+
+// A damaged file is kept beside itself under a free name; the message names the fault and the
+// copy, or says why none could be made.
+TEST(DamagedFile, IsKeptUnderAFreeName)
 {
     TempAppFolder app;
-    app.WriteFile(u"home/history/notes.txt"_s, "mine");
-    const QString history = app.Path() + u"\\home\\history\\qzhome-"_s;
-    QStringList copies;
-    for (int version = 0; version <= 26; ++version) { // the last one unchanged, a second later
-        app.WriteFile(u"home/qzhome.dat"_s, QByteArray::number(std::min(version, 25)));
-        copies << SettingsHistory::Keep(
-            app.Path() + u"\\home\\qzhome.dat"_s,
-            Moment.addDays(version == 0 ? -1 : 0).addSecs(version / 26));
-    }
-    EXPECT_EQ(
-        copies.mid(0, 3) + copies.mid(25),
-        QStringList({history + u"20240130-184502.dat"_s, history + u"20240131-184502.dat"_s,
-                     history + u"20240131-184502-2.dat"_s, history + u"20240131-184502-25.dat"_s,
-                     history + u"20240131-184502-25.dat"_s}));
-    QStringList expected = {u"notes.txt"_s};
-    for (int version = 6; version <= 25; ++version) {
-        expected << u"qzhome-20240131-184502-%1.dat"_s.arg(version);
-        EXPECT_EQ(app.ReadFile(u"home/history/"_s + expected.last()), QByteArray::number(version));
-    }
-    expected.sort();
-    EXPECT_EQ(QDir(app.NativeFile(u"home/history"_s)).entryList(QDir::Files, QDir::Name), expected);
+    app.WriteFile(u"home/qzhome.dat"_s, "damaged");
+    app.WriteFile(u"home/qzhome-damaged.dat"_s, "older");
+    const Error fault(Error::TypeMismatch, u"The fault."_s);
+    const QString said = DamagedFile::SetAside(app.Path() + u"\\home\\qzhome.dat"_s, fault) +
+                         DamagedFile::SetAside(app.Path() + u"\\home\\gone.dat"_s, fault);
+    const QString home = app.NativeFile(u"home"_s);
+    EXPECT_TRUE(said.contains(u"read.\r\n\r\nThe fault.\r\n\r\nThe damaged file has been kept as "
+                              u"\"%1/qzhome-damaged-2.dat\";"_s.arg(home)));
+    EXPECT_TRUE(said.contains(u"could not be kept: \"%1/gone.dat\" could not be copied to "
+                              u"\"%1/gone-damaged.dat\""_s.arg(home)));
+    EXPECT_EQ(app.ReadFile(u"home/qzhome-damaged-2.dat"_s), "damaged");
 }
 
 // A stamp tells any change apart: other bytes of the same size and time, a new time, a file
-// removed. The same bytes written again at the same time are the same file.
-TEST(FileStamp, ChangesWithTheFile)
+// removed. The same bytes written again at the same time are the same file. Nothing but a file is
+// ever opened, by the stamp or the reader: a pipe would wait for a writer for good (the alarm ends
+// a test that hangs), a device may never end. Each "cannot be read", and says what it is.
+TEST(FileStamp, ChangesWithTheFileAndOpensNothingElse)
 {
     TempAppFolder app;
     const QString file = app.Path() + u"\\qzhome.dat"_s;
@@ -180,6 +232,28 @@ TEST(FileStamp, ChangesWithTheFile)
     QFile::remove(app.NativeFile(u"qzhome.dat"_s));
     EXPECT_EQ(changed + (FileStamp::Of(file) != before ? u'y' : u'n'), u"ynyyy"_s);
     EXPECT_TRUE(FileStamp::Of(file) == missing && missing == FileStamp());
+
+    mkfifo(QFile::encodeName(app.NativeFile(u"pipe"_s)).constData(), 0600);
+    app.MakeFolder(u"folder"_s);
+    QFile::link(u"loop"_s, app.NativeFile(u"loop"_s));
+    QFile::link(u"/dev/zero"_s, app.NativeFile(u"device"_s));
+    alarm(60);
+    QStringList said;
+    for (const QString& name : {u"pipe"_s, u"folder"_s, u"loop"_s, u"device"_s}) {
+        FileStamp::Of(app.Path() + u'\\' + name);
+        try {
+            TextFileReader(app.Path() + u'\\' + name);
+        } catch (const Error& error) {
+            said << QString(error.Description()).replace(app.NativeFile({}), u"~"_s);
+        }
+    }
+    alarm(0);
+    EXPECT_EQ(said,
+              QStringList({u"\"~/pipe\" cannot be read: it is a channel that passes data "
+                           u"between programs, not a file."_s,
+                           u"\"~/folder\" cannot be read: it is a folder, not a file."_s,
+                           u"\"~/loop\" cannot be read: it is a link that leads to no file."_s,
+                           u"\"~/device\" cannot be read: it is a device, not a file."_s}));
 }
 
 } // namespace

@@ -170,7 +170,7 @@ int main(int argc, char** argv)
     QDir().mkpath(g_outFolder);
     QTemporaryDir copy;
     CopyFolder(QString::fromLocal8Bit(argv[1]), copy.path());
-    App::SetPath(BackslashPath(copy.path()));
+    App::SetPath(copy.path());
 
     frmConfigure* controlCenter = StartProgram();
     Settle(800);

@@ -1,4 +1,4 @@
-#include "editor/DamagedFile.h"
+#include "support/DamagedFile.h"
 
 #include "support/Error.h"
 #include "support/FileNameParts.h"
