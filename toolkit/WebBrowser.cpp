@@ -1,12 +1,20 @@
 #include "toolkit/WebBrowser.h"
 
 #include "support/NativePath.h"
+#include "toolkit/PreviewPage.h"
 
-#include <QUrl>
+#include <QFileInfo>
 
-WebBrowser::WebBrowser(QWidget* parent) : QWebEngineView(parent) {}
+WebBrowser::WebBrowser(QWidget* parent) : QWebEngineView(parent), m_page(new PreviewPage(this))
+{
+    setPage(m_page);
+    // The web engine's own menu offers to go back, save the page or show its source.
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
 
 void WebBrowser::Navigate(const QString& sPath)
 {
-    load(QUrl::fromLocalFile(NativePath(sPath)));
+    const QString file = NativePath(sPath);
+    m_page->SetFolder(QFileInfo(file).absolutePath());
+    load(QUrl::fromLocalFile(file));
 }

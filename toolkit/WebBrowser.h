@@ -2,7 +2,10 @@
 
 #include <QWebEngineView>
 
-// The web view that shows a page of the program's own: a local HTML file.
+class PreviewPage;
+
+// The web view that shows a page of the program's own, a local HTML file, as a preview: the page
+// keeps to its folder.
 class WebBrowser : public QWebEngineView
 {
     Q_OBJECT
@@ -13,4 +16,7 @@ public:
     // Loads the file at sPath ("\"-separated, not a URL) and returns at once. It is read afresh
     // every time, also when it is the page already shown: the previews are rewritten in place.
     void Navigate(const QString& sPath);
+
+private:
+    PreviewPage* m_page;
 };
