@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QUrl>
 #include <QWebEngineView>
+#include <memory>
 
 class PreviewPage;
 
 // The web view that shows a page of the program's own, a local HTML file, as a preview: the page
-// keeps to its folder.
+// keeps to its folder and never holds up the program, even when its script never ends.
 class WebBrowser : public QWebEngineView
 {
     Q_OBJECT
@@ -18,5 +22,14 @@ public:
     void Navigate(const QString& sPath);
 
 private:
+    void Load();
+    void Watch();
+    void Reload();
+
     PreviewPage* m_page;
+    QUrl m_url;
+    int m_loads = 0;
+    QTimer m_watch;
+    // Since the page last answered; shared with the questions still on their way.
+    std::shared_ptr<QElapsedTimer> m_answered = std::make_shared<QElapsedTimer>();
 };

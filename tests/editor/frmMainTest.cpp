@@ -257,6 +257,25 @@ TEST_F(Editor, TabWalksRoundThroughThePreviewsLinksAndOnlyTheWebViewResizes)
                                   u"mnuFile_20 E&xit"_s}));
 }
 
+// The preview's script opens no dialog, and a page whose script never ends, even at the start,
+// gives way to the next preview.
+TEST_F(Editor, PreviewScriptAsksNothingAndTheNextPreviewShows)
+{
+    CWebPage page = Page();
+    page.SetName(u"<script>confirm('a'); prompt('b'); for (;;) alert('again')</script>"_s);
+    ModalDriver dialog([](QWidget* box) { box->close(); }, 15000);
+    Open(page);
+    auto* view = Child<WebBrowser>(u"ieBrowser"_s);
+    // The script runs right after the title.
+    EXPECT_TRUE(QTest::qWaitFor([view] { return view->title() == u"My Home Page"_s; }));
+    TypeInto(window.get(), u"txtTitle"_s, u"Hello"_s);
+    TypeInto(window.get(), u"txtName"_s, u"Hello"_s);
+    ClickButton(window.get(), u"cmdUpdatePreview"_s);
+
+    EXPECT_TRUE(QTest::qWaitFor([view] { return view->title() == u"Hello"_s; }, 15000));
+    EXPECT_FALSE(dialog.Ran());
+}
+
 // The preview's script reads no file, in the home folder or outside, and reaches no server. A link
 // clicked opens in the system's browser, the preview staying; the preview has no menu of its own.
 TEST_F(Editor, PreviewKeepsToTheHomeFolder)
