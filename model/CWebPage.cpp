@@ -22,6 +22,11 @@ qint32 EndAt(qsizetype size)
     return static_cast<qint32>(size);
 }
 
+bool AllLatin1(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
 // The value's own characters, when it is given in Latin-1.
 std::optional<QLatin1StringView> Latin1Of(QAnyStringView value)
 {
@@ -133,10 +138,18 @@ QAnyStringView CWebPage::Text(TextField field) const
 void CWebPage::SetText(TextField field, QAnyStringView value)
 {
     const TextRange range = Range(field);
+    if (Span(range.start, range.end) == value)
+        return;
     const QString typed = value.toString();
-    QString texts = Span(0, TextsSize()).toString();
-    texts.replace(range.start, range.end - range.start, typed);
-    StoreTexts(texts);
+    if (!m_wide && AllLatin1(typed)) {
+        // In place: the other texts are not converted and copied, which took seconds for each
+        // change of a page with a text of many megabytes.
+        m_texts.replace(range.start, range.end - range.start, typed.toLatin1());
+    } else {
+        QString texts = Span(0, TextsSize()).toString();
+        texts.replace(range.start, range.end - range.start, typed);
+        StoreTexts(texts);
+    }
     MoveEnds(field, typed.size() - (range.end - range.start));
 }
 
@@ -150,7 +163,7 @@ void CWebPage::MoveEnds(TextField field, qsizetype growth)
 // In Latin-1 when every character is.
 void CWebPage::StoreTexts(QStringView texts)
 {
-    m_wide = !std::all_of(texts.begin(), texts.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+    m_wide = !AllLatin1(texts);
     m_texts = m_wide ? QByteArray(reinterpret_cast<const char*>(texts.utf16()), texts.size() * 2)
                      : texts.toLatin1();
 }
