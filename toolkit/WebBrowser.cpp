@@ -16,9 +16,11 @@ namespace
 {
 
 constexpr int AskEveryMs = 500;
-// Longer than the web engine takes to lay out the largest page the editor writes.
+// Longer than the web engine takes to lay out the largest page the editor writes on an idle
+// machine. A page is loaded once more after its process was ended, in case another page had hung
+// it or the machine was busy, and then given more time.
 constexpr int HangMs = 4000;
-// A page is loaded once more after its process was ended, in case another page had hung it.
+constexpr int LastHangMs = 30000;
 constexpr int MaxLoads = 2;
 
 void EndProcess(qint64 pid)
@@ -62,7 +64,7 @@ void WebBrowser::Load()
 void WebBrowser::Watch()
 {
     const qint64 process = m_page->renderProcessPid();
-    if (m_answered->hasExpired(HangMs) && process > 0) {
+    if (m_answered->hasExpired(m_loads < MaxLoads ? HangMs : LastHangMs) && process > 0) {
         m_watch.stop();
         EndProcess(process);
         return;
