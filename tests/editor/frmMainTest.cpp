@@ -283,10 +283,13 @@ TEST_F(Editor, PreviewKeepsToTheHomeFolder)
     QTcpServer server;
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
     const QString site = u"http://127.0.0.1:%1/"_s.arg(server.serverPort());
-    app.WriteFile(u"home.txt"_s, "secret"); // beside the home folder, named as if in it
+    // Beside the home folder, named as if in it.
+    app.WriteFile(u"home.txt"_s, "secret");
+    app.WriteFile(u"home.js"_s, "var seen = 'script';");
     CWebPage page = Page(1, {});
     page.Links().Item(1)->SetMainLink(site + u"clicked"_s);
-    page.SetName(uR"(<script>let seen = '', files = ['../home.txt', 'qzhome.dat'];
+    page.SetName(uR"(<script src="../home.js"></script><script>var seen = seen || '';
+const files = ['../home.txt', 'qzhome.dat'];
 new WebSocket('ws%2');
 Promise.all([...files, '%1read'].flatMap(at => [
   fetch(at).then(answer => answer.text()).then(text => seen += text, () => 0),
