@@ -2,8 +2,6 @@
 
 #include <QWebEnginePage>
 
-class QWebEngineUrlRequestInterceptor;
-
 // A page of the program's own, shown as it will look: its script runs, but it opens no dialog,
 // reads no file outside its folder, reaches nothing on the network and never leaves itself. A
 // link the user follows opens in the system's browser.
