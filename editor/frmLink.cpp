@@ -9,7 +9,6 @@
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -42,8 +41,8 @@ frmLink::frmLink(QWidget* parent) : QDialog(parent)
 void frmLink::UpdateFields()
 {
     if (m_webPage) {
-        SetBoxText(ui.txtTitle, m_webPage->Name());
-        SetBoxText(ui.txtURL, m_webPage->MainLink());
+        ui.txtTitle->SetText(m_webPage->Name());
+        ui.txtURL->SetText(m_webPage->MainLink());
         // A picture the folder no longer holds leaves "(None)" chosen.
         ui.cmbImages->ShowPicture(m_webPage->MainPicture());
     }
@@ -82,8 +81,8 @@ void frmLink::cmdUpdatePreview_Click()
 {
     CWebPage preview;
     preview.SetMode(CWebPage::LinkRecord);
-    preview.SetName(ui.txtTitle->text());
-    preview.SetMainLink(ui.txtURL->text());
+    preview.SetName(ui.txtTitle->Text());
+    preview.SetMainLink(ui.txtURL->Text());
     preview.SetMainPicture(ui.cmbImages->PictureName());
     const QString path = HomeFolder(u"qzhometmp2.html"_s);
     preview.GeneratePage(path);
@@ -93,8 +92,8 @@ void frmLink::cmdUpdatePreview_Click()
 void frmLink::cmdOK_Click()
 {
     if (m_webPage) {
-        m_webPage->SetName(ui.txtTitle->text());
-        m_webPage->SetMainLink(ui.txtURL->text());
+        m_webPage->SetName(ui.txtTitle->Text());
+        m_webPage->SetMainLink(ui.txtURL->Text());
         m_webPage->SetMainPicture(ui.cmbImages->PictureName());
     }
     accept();

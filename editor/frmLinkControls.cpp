@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -17,9 +16,9 @@ void frmLinkControls::SetupUi(QDialog* form)
     lblPicture = new QLabel(u"Picture:"_s, form);
     cmbImages = new usrHomeImages(form);
     lblTitle = new QLabel(u"Title:"_s, form);
-    txtTitle = NewTextBox(form);
+    txtTitle = new TextBox(form);
     lblURL = new QLabel(u"URL:"_s, form);
-    txtURL = NewTextBox(form);
+    txtURL = new TextBox(form);
     lblPreview = new QLabel(u"Preview:"_s, form);
     cmdUpdatePreview = new QPushButton(u"Update Preview"_s, form);
     ieBrowser = new WebBrowser(form);

@@ -4,9 +4,9 @@
 
 class QDialog;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QWidget;
+class TextBox;
 class WebBrowser;
 class usrHomeImages;
 
@@ -21,9 +21,9 @@ public:
     QLabel* lblPicture = nullptr;
     usrHomeImages* cmbImages = nullptr;
     QLabel* lblTitle = nullptr;
-    QLineEdit* txtTitle = nullptr;
+    TextBox* txtTitle = nullptr;
     QLabel* lblURL = nullptr;
-    QLineEdit* txtURL = nullptr;
+    TextBox* txtURL = nullptr;
     QLabel* lblPreview = nullptr;
     QPushButton* cmdUpdatePreview = nullptr;
     WebBrowser* ieBrowser = nullptr;

@@ -19,7 +19,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
@@ -135,8 +134,8 @@ void frmMain::UpdateFields()
 {
     IgnoringErrors([this] { ui.cmbWallpaper->SetListIndex(0); });
     IgnoringErrors([this] { ui.cmbMouseTrails->SetListIndex(0); });
-    SetBoxText(ui.txtTitle, m_page->Title());
-    SetBoxText(ui.txtName, m_page->Name());
+    ui.txtTitle->SetText(m_page->Title());
+    ui.txtName->SetText(m_page->Name());
     ui.cmbWallpaper->ShowPicture(m_page->Wallpaper());
     ui.cmbMouseTrails->ShowPicture(m_page->MouseTrails());
     FillLinksList();
@@ -151,12 +150,12 @@ void frmMain::FillLinksList()
 
 void frmMain::txtTitle_LostFocus()
 {
-    m_page->SetTitle(ui.txtTitle->text());
+    m_page->SetTitle(ui.txtTitle->Text());
 }
 
 void frmMain::txtName_LostFocus()
 {
-    m_page->SetName(ui.txtName->text());
+    m_page->SetName(ui.txtName->Text());
 }
 
 void frmMain::cmbWallpaper_LostFocus()

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QMainWindow>
 #include <QMenu>
@@ -95,9 +94,9 @@ void frmMainControls::SetupUi(QMainWindow* window)
 void frmMainControls::SetupFields()
 {
     lblTitle = Label(client, u"lblTitle_0"_s, u"Page Title:"_s, 90, 90, 1410, 240);
-    txtTitle = Place(NewTextBox(client), u"txtTitle"_s, 90, 315, 2220, 285);
+    txtTitle = Place(new TextBox(client), u"txtTitle"_s, 90, 315, 2220, 285);
     lblName = Label(client, u"lblName"_s, u"Name On Page:"_s, 90, 675, 1410, 240);
-    txtName = Place(NewTextBox(client), u"txtName"_s, 90, 900, 2220, 285);
+    txtName = Place(new TextBox(client), u"txtName"_s, 90, 900, 2220, 285);
     lblWallpaper = Label(client, u"lblWallpaper"_s, u"Wallpaper:"_s, 90, 1260, 1410, 240);
     cmbWallpaper = Place(new usrHomeImages(client), u"cmbWallpaper"_s, 90, 1485, 2220, 315);
     Label1 = Label(client, u"Label1"_s, u"Mouse Trails:"_s, 90, 1845, 1410, 240);

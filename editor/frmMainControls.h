@@ -7,12 +7,12 @@ class ControlArray;
 class LinksListModel;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QListView;
 class QMainWindow;
 class QMenu;
 class QPushButton;
 class QWidget;
+class TextBox;
 class WebBrowser;
 class usrHomeImages;
 
@@ -48,9 +48,9 @@ public:
 
     QWidget* client = nullptr;
     QLabel* lblTitle = nullptr;
-    QLineEdit* txtTitle = nullptr;
+    TextBox* txtTitle = nullptr;
     QLabel* lblName = nullptr;
-    QLineEdit* txtName = nullptr;
+    TextBox* txtName = nullptr;
     QLabel* lblWallpaper = nullptr;
     usrHomeImages* cmbWallpaper = nullptr;
     QLabel* Label1 = nullptr;

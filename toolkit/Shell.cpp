@@ -7,5 +7,10 @@
 
 void ShellOpen(const QString& sPath)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(NativePath(sPath)));
+    ShellOpen(QUrl::fromLocalFile(NativePath(sPath)));
+}
+
+void ShellOpen(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
 }

@@ -1,17 +1,30 @@
 #include "toolkit/TextBox.h"
 
-#include <QLineEdit>
 #include <limits>
 
-QLineEdit* NewTextBox(QWidget* parent)
+namespace
 {
-    auto* box = new QLineEdit(parent);
-    box->setMaxLength(std::numeric_limits<int>::max());
-    return box;
+
+// Laying out a line takes about a millisecond per few hundred characters: a box shows no more than
+// it lays out in a blink. Beyond that the box would answer only minutes later.
+constexpr qsizetype MaxShown = 32767;
+
+} // namespace
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
+{
+    // The toolkit's own limit would cut a longer text that the user types or pastes.
+    setMaxLength(std::numeric_limits<int>::max());
 }
 
-void SetBoxText(QLineEdit* box, QAnyStringView sText)
+void TextBox::SetText(QAnyStringView sText)
 {
-    box->setText(sText.toString());
-    box->setCursorPosition(0);
+    m_text = sText.toString();
+    setText(m_text.left(MaxShown));
+    setCursorPosition(0);
+}
+
+QString TextBox::Text() const
+{
+    return isModified() ? text() : m_text;
 }

@@ -1,15 +1,23 @@
 #pragma once
 
 #include <QAnyStringView>
-#include <QString>
+#include <QLineEdit>
 
-class QLineEdit;
-class QWidget;
+// A single-line text box for a text of the page. It takes text of any length, and a text too long
+// to lay out at once (a damaged or hostile file's) is shown only in its beginning: Text() still
+// gives all of it until the user changes the box, so nothing is cut without the user's doing.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
 
-// A single-line text box that takes text of any length, as the page stores it: the toolkit's own
-// limit would cut a longer title without a word.
-QLineEdit* NewTextBox(QWidget* parent);
+public:
+    explicit TextBox(QWidget* parent);
 
-// Puts text into a text box so that it reads from its start, as a parent reads it: a text longer
-// than the box shows its beginning, not its end.
-void SetBoxText(QLineEdit* box, QAnyStringView sText);
+    // Shows the text from its start, as the user reads it: a text longer than the box shows its
+    // beginning, not its end.
+    void SetText(QAnyStringView sText);
+    QString Text() const;
+
+private:
+    QString m_text;
+};

@@ -1,12 +1,85 @@
 #include "toolkit/WebBrowser.h"
 
 #include "support/NativePath.h"
+#include "toolkit/PreviewPage.h"
 
-#include <QUrl>
+#include <QFileInfo>
+#include <QWebEngineScript>
 
-WebBrowser::WebBrowser(QWidget* parent) : QWebEngineView(parent) {}
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+constexpr int AskEveryMs = 500;
+// Longer than the web engine takes to lay out the largest page the editor writes on an idle
+// machine. A page is loaded once more after its process was ended, in case another page had hung
+// it or the machine was busy, and then given more time.
+constexpr int HangMs = 4000;
+constexpr int LastHangMs = 30000;
+constexpr int MaxLoads = 2;
+
+void EndProcess(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    ::kill(pid_t(pid), SIGKILL);
+#endif
+}
+
+} // namespace
+
+WebBrowser::WebBrowser(QWidget* parent) : QWebEngineView(parent), m_page(new PreviewPage(this))
+{
+    setPage(m_page);
+    // The web engine's own menu offers to go back, save the page or show its source.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    m_watch.setInterval(AskEveryMs);
+    connect(&m_watch, &QTimer::timeout, this, &WebBrowser::Watch);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this, &WebBrowser::Reload);
+}
 
 void WebBrowser::Navigate(const QString& sPath)
 {
-    load(QUrl::fromLocalFile(NativePath(sPath)));
+    const QString file = NativePath(sPath);
+    m_page->SetFolder(QFileInfo(file).absolutePath());
+    m_url = QUrl::fromLocalFile(file);
+    m_loads = 0;
+    Load();
+}
+
+void WebBrowser::Load()
+{
+    ++m_loads;
+    m_answered->start();
+    load(m_url);
+    m_watch.start();
+}
+
+// A script that never ends keeps the page's process busy, and nothing sent to the page can stop
+// it: a page that gives no sign of life for a while has its process ended.
+void WebBrowser::Watch()
+{
+    const qint64 process = m_page->renderProcessPid();
+    if (m_answered->hasExpired(m_loads < MaxLoads ? HangMs : LastHangMs) && process > 0) {
+        m_watch.stop();
+        EndProcess(process);
+        return;
+    }
+    m_page->runJavaScript(u"1"_s, QWebEngineScript::ApplicationWorld,
+                          [answered = m_answered](const QVariant& result) {
+                              if (result.isValid())
+                                  answered->start();
+                          });
+}
+
+// The page whose process ended is shown again in a new one, unless it was itself the cause.
+void WebBrowser::Reload()
+{
+    m_watch.stop();
+    if (m_loads < MaxLoads)
+        Load();
 }

@@ -1,9 +1,11 @@
 #include "common/OrdinaryUser.h"
+#include "common/ShellSpy.h"
 #include "common/TabWalk.h"
 #include "editor/EditorFixture.h"
 
 #include <QDir>
 #include <QLockFile>
+#include <QTcpServer>
 #include <sys/stat.h>
 
 // Closing asks, and Yes saves the title being typed. A settings file changed by another program, or
@@ -223,4 +225,66 @@ TEST_F(Editor, TabWalksRoundThroughThePreviewsLinksAndOnlyTheWebViewResizes)
         QStringList({u"mnuFile_10 &Save"_s, u"mnuFile_15 -"_s, u"mnuFile_16 Import Picture..."_s,
                      u"mnuFile_17 Open Folder In Explorer"_s, u"mnuFile_18 Import Links..."_s,
                      u"mnuFile_19 -"_s, u"mnuFile_20 E&xit"_s}));
+}
+
+// The preview's script opens no dialog, and a page whose script never ends, even at the start,
+// gives way to the next preview.
+TEST_F(Editor, PreviewScriptAsksNothingAndTheNextPreviewShows)
+{
+    CWebPage page = Page();
+    page.SetName(u"<script>confirm('a'); prompt('b'); for (;;) alert('again')</script>"_s);
+    ModalDriver dialog([](QWidget* box) { box->close(); }, 15000);
+    Open(page);
+    auto* view = Child<WebBrowser>(u"ieBrowser"_s);
+    // The script runs right after the title.
+    EXPECT_TRUE(QTest::qWaitFor([view] { return view->title() == u"My Home Page"_s; }));
+    TypeInto(window.get(), u"txtTitle"_s, u"Hello"_s);
+    TypeInto(window.get(), u"txtName"_s, u"Hello"_s);
+    ClickButton(window.get(), u"cmdUpdatePreview"_s);
+
+    EXPECT_TRUE(QTest::qWaitFor([view] { return view->title() == u"Hello"_s; }, 15000));
+    EXPECT_FALSE(dialog.Ran());
+}
+
+// The preview's script reads no file, in the home folder or outside, and reaches no server. A link
+// clicked opens in the system's browser, the preview staying; the preview has no menu of its own.
+TEST_F(Editor, PreviewKeepsToTheHomeFolder)
+{
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    const QString site = u"http://127.0.0.1:%1/"_s.arg(server.serverPort());
+    // Beside the home folder, named as if in it.
+    app.WriteFile(u"home.txt"_s, "secret");
+    app.WriteFile(u"home.js"_s, "var seen = 'script';");
+    CWebPage page = Page(1, {});
+    page.Links().Item(1)->SetMainLink(site + u"clicked"_s);
+    page.SetName(uR"(<script src="../home.js"></script><script>var seen = seen || '';
+const files = ['../home.txt', 'qzhome.dat'];
+new WebSocket('ws%2');
+Promise.all([...files, '%1read'].flatMap(at => [
+  fetch(at).then(answer => answer.text()).then(text => seen += text, () => 0),
+  new Promise(done => { const x = new XMLHttpRequest(); x.open('GET', at);
+    x.onloadend = () => done(seen += x.responseText); x.send(); })]).concat(files.map(at =>
+  new Promise(done => { const frame = document.createElement('iframe'); frame.src = at;
+    frame.onload = () => { try { seen += frame.contentDocument.body.innerText } catch {} done() };
+    document.body.append(frame); })))).then(() => document.title = 'tried' + seen);
+</script>)"_s.arg(site, site.mid(4)));
+    Open(page);
+    auto* view = Child<WebBrowser>(u"ieBrowser"_s);
+    std::ignore = QTest::qWaitFor([view] { return view->title().startsWith(u"tried"_s); }, 20000);
+    EXPECT_EQ(view->title(), u"tried"_s); // and nothing read
+
+    ShellSpy browser(u"http"_s);
+    const QUrl preview = view->url();
+    const QStringList at =
+        PageScript(view, u"(r => [r.x + r.width / 2, r.y + r.height / 2].map(Math.round).join())"
+                         u"(document.links[0].getBoundingClientRect())"_s)
+            .split(u',');
+    QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !browser.opened.isEmpty(); }));
+    EXPECT_EQ(browser.opened, QStringList{site + u"clicked"_s});
+    QTest::mouseClick(view->focusProxy(), Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }, 500));
+    EXPECT_EQ(view->url(), preview);
+    EXPECT_FALSE(server.hasPendingConnections());
 }

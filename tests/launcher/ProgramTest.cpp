@@ -1,26 +1,12 @@
 #include "launcher/Program.h"
 
+#include "common/ShellSpy.h"
 #include "editor/EditorFixture.h"
 #include "launcher/frmConfigure.h"
 
-#include <QDesktopServices>
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
-
-// Notes the native paths the program asks the shell to open, instead of opening them.
-class ShellSpy : public QObject
-{
-    Q_OBJECT
-
-public:
-    ShellSpy() { QDesktopServices::setUrlHandler(u"file"_s, this, "Open"); }
-    ~ShellSpy() override { QDesktopServices::unsetUrlHandler(u"file"_s); }
-    QStringList opened;
-
-public slots:
-    void Open(const QUrl& url) { opened.append(url.toLocalFile()); }
-};
 
 class Program : public ::testing::Test
 {
@@ -146,5 +132,3 @@ TEST_F(Program, TheWindowSystemShowsEachCaptionAloneAndEachFrameCentred)
                                   u"Zellow's Browser Home Page Editor centred"_s, u"Link centred"_s,
                                   u"QzBrowser Editor"_s}));
 }
-
-#include "ProgramTest.moc"
