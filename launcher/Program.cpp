@@ -2,7 +2,10 @@
 
 #include "launcher/WebEngineWarmUp.h"
 #include "launcher/frmConfigure.h"
+#include "support/App.h"
+#include "support/SharedInstall.h"
 #include "toolkit/GuiStartup.h"
+#include "toolkit/RunCommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,10 +25,21 @@ static QIcon ProgramIcon()
     return icon;
 }
 
+// Installed for every user, the program keeps each user's page in the user's own folder.
+static void UseOwnFolderWhenSharedInstall()
+{
+    const QString startingFiles = SharedInstall::StartingFiles(App::Path());
+    if (startingFiles.isEmpty())
+        return;
+    App::SetPath(SharedInstall::UserFolder());
+    RunCommand(nullptr, [&] { SharedInstall::LayOut(startingFiles, App::Path()); });
+}
+
 frmConfigure* StartProgram()
 {
     QApplication::setWindowIcon(ProgramIcon());
     PrepareGuiFonts();
+    UseOwnFolderWhenSharedInstall();
     auto* controlCenter = new frmConfigure();
     controlCenter->setAttribute(Qt::WA_DeleteOnClose);
     new WebEngineWarmUp(controlCenter);
