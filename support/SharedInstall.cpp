@@ -61,7 +61,6 @@ void LayOut(const QString& sStartingFiles, const QString& sUserFolder)
     }
     if (!copied || !QDir().rename(copy.path(), target))
         throw CannotLayOut(sUserFolder);
-    copy.setAutoRemove(false);
 }
 
 } // namespace SharedInstall
