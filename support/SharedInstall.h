@@ -17,8 +17,7 @@ QString StartingFiles(const QString& sProgramFolder);
 QString UserFolder();
 
 // Copies sStartingFiles to sUserFolder unless sUserFolder is there already, so the user's page is
-// never replaced. The copy is made beside it and renamed when whole: a failed copy leaves nothing
-// (the temporary folder removes itself, and after the rename its path holds nothing).
+// never replaced. The copy is made beside it and renamed when whole: a failed copy leaves nothing.
 void LayOut(const QString& sStartingFiles, const QString& sUserFolder);
 
 } // namespace SharedInstall
