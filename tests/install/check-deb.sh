@@ -4,15 +4,7 @@
 # command on a virtual display, which lays out the user's own folder, saves the page there, and
 # removes the package again: the user's page stays.
 # Usage: check-deb.sh <build folder> <under-window-manager script>
-set -eu
-build=$(cd "$1" && pwd)
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-id=org.qzdesk.QzBrowserEditor
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/common.sh"
 
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 deb=$tmp/qzbrowser-editor_${version}_amd64.deb
