@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -47,15 +48,17 @@ QFont Font(const QString& sFamily, qreal pointSize)
 }
 
 // The drop-down mark laid over "Set Colors", so that the plain button reads as a menu button.
-QPixmap DownTriangle()
+// Drawn as a shape at the screen's own ratio of pixels, it is as sharp at any scale as at 1.
+QPixmap DownTriangle(qreal ratio)
 {
-    QImage image(10, 7, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    for (int row = 0; row < 5; ++row) {
-        for (int x = row; x < 9 - row; ++x)
-            image.setPixel(x, row, qRgb(0, 0, 0));
-    }
-    return QPixmap::fromImage(image);
+    QPixmap pixmap(QSize(10, 7) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(QPolygonF({{0, 0}, {9, 0}, {4.5, 5}}));
+    return pixmap;
 }
 
 // The arrow buttons draw their arrows in the symbol font where it exists, else as the arrows of
@@ -83,7 +86,10 @@ void frmMainControls::SetupUi(QMainWindow* window)
     SetupFields();
     SetupColors();
     SetupLinks();
-    Line1 = Place(new QFrame(client), u"Line1"_s, 135, 5085, 2115, Twips::PerPixel);
+    // Three pixels high with the line in the middle: a frame of one pixel falls between the
+    // screen's pixels at scales such as 1.5, and nothing is drawn.
+    Line1 = Place(new QFrame(client), u"Line1"_s, 135, 5085 - Twips::PerPixel, 2115,
+                  3 * Twips::PerPixel);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
     cmdUpdatePreview = Place(new QPushButton(u"Update Preview"_s, client), u"cmdUpdatePreview"_s,
@@ -110,7 +116,7 @@ void frmMainControls::SetupColors()
         Place(new QPushButton(u"Set Colors    "_s, client), u"cmdColors"_s, 90, 2475, 2220, 330);
     // Made after the button, so it lies on top of it; clicks on it reach no button.
     picColor = Place(new QLabel(client), u"picColor"_s, 1530, 2610, 150, 105);
-    picColor->setPixmap(DownTriangle());
+    picColor->setPixmap(DownTriangle(picColor->devicePixelRatioF()));
     picColor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
