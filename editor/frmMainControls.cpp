@@ -4,6 +4,7 @@
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "toolkit/ControlArray.h"
+#include "toolkit/LabelFor.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
@@ -95,6 +96,7 @@ void frmMainControls::SetupUi(QMainWindow* window)
     cmdUpdatePreview = Place(new QPushButton(u"Update Preview"_s, client), u"cmdUpdatePreview"_s,
                              90, 5310, 2220, 420);
     ieBrowser = Place(new WebBrowser(client), u"ieBrowser"_s, 2430, 0, 5550, 6225);
+    ieBrowser->setAccessibleName(u"Preview"_s);
     SetupMenus(window);
 }
 
@@ -108,12 +110,18 @@ void frmMainControls::SetupFields()
     cmbWallpaper = Place(new usrHomeImages(client), u"cmbWallpaper"_s, 90, 1485, 2220, 315);
     Label1 = Label(client, u"Label1"_s, u"Mouse Trails:"_s, 90, 1845, 1410, 240);
     cmbMouseTrails = Place(new usrHomeImages(client), u"cmbMouseTrails"_s, 90, 2070, 2220, 315);
+    LabelFor(lblTitle, txtTitle);
+    LabelFor(lblName, txtName);
+    LabelFor(lblWallpaper, cmbWallpaper);
+    LabelFor(Label1, cmbMouseTrails);
 }
 
 void frmMainControls::SetupColors()
 {
     cmdColors =
         Place(new QPushButton(u"Set Colors    "_s, client), u"cmdColors"_s, 90, 2475, 2220, 330);
+    // The blanks only make room for the triangle; a screen reader speaks the words alone.
+    cmdColors->setAccessibleName(cmdColors->text().trimmed());
     // Made after the button, so it lies on top of it; clicks on it reach no button.
     picColor = Place(new QLabel(client), u"picColor"_s, 1530, 2610, 150, 105);
     picColor->setPixmap(DownTriangle(picColor->devicePixelRatioF()));
@@ -124,6 +132,7 @@ void frmMainControls::SetupLinks()
 {
     lblLinks = Label(client, u"lblLinks"_s, u"Links:"_s, 90, 2925, 825, 195);
     lstLinks = Place(new ListBox(client), u"lstLinks"_s, 90, 3150, 2220, 1230);
+    LabelFor(lblLinks, lstLinks);
     lstLinksRows = new LinksListModel(lstLinks);
     lstLinks->setModel(lstLinksRows);
     // Every row is one line of text: the list need not measure them, which keeps long lists fast.
@@ -155,10 +164,13 @@ void frmMainControls::SetupLinks()
         auto* button = cmdLink->Add(b.index, new QPushButton(b.caption, client));
         Twips::Place(button, b.left, 4410, b.width, 330);
         button->setToolTip(b.toolTip);
-        if (b.caption.isEmpty())
+        // An arrow's symbol means nothing spoken: a screen reader says its tool tip instead.
+        if (b.caption.isEmpty()) {
             SetArrow(button, b.symbol, b.arrow);
-        else
+            button->setAccessibleName(b.toolTip);
+        } else {
             button->setFont(smallFont);
+        }
     }
 }
 
