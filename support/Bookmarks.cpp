@@ -1,9 +1,6 @@
 #include "support/Bookmarks.h"
 
-#include "support/FileError.h"
-#include "support/NativePath.h"
-
-#include <QFile>
+#include "support/WholeFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -12,13 +9,7 @@ namespace Bookmarks
 
 Bookmark ReadFile(const QString& sFile)
 {
-    QFile file(NativePath(sFile));
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError::OpenFailed(file, sFile, FileError::Access::Read);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError::ReadFailed(file, sFile);
-    return Read(bytes);
+    return Read(WholeFile::Read(sFile));
 }
 
 // Chromium's file is a JSON object; everything else is read as HTML, which reads anything.

@@ -3,6 +3,7 @@
 #include "support/FileError.h"
 #include "support/FileNameParts.h"
 #include "support/NativePath.h"
+#include "support/WholeFile.h"
 #include "support/basProcs.h"
 
 #include <QDir>
@@ -67,17 +68,6 @@ bool SameBytes(const QString& sOne, const QString& sOther)
            other.open(QIODevice::ReadOnly) && one.readAll() == other.readAll();
 }
 
-QByteArray ReadWhole(const QString& sFile)
-{
-    QFile file(NativePath(sFile));
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError::OpenFailed(file, sFile, FileError::Access::Read);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError::ReadFailed(file, sFile);
-    return bytes;
-}
-
 // Made only when the name is free, so that two editors keeping a copy at the same moment never
 // write one file: a name taken meanwhile is passed over for the next number.
 QString WriteCopy(const QByteArray& bytes, const QString& sFolder, CopyName name)
@@ -133,7 +123,7 @@ QString Keep(const QString& sFile, const QDateTime& now)
         if (older.moment == name.moment)
             name.number = std::max(name.number, older.number + 1);
     }
-    const QByteArray bytes = ReadWhole(sFile);
+    const QByteArray bytes = WholeFile::Read(sFile);
     if (!QDir().mkpath(NativePath(folder)))
         throw FileError::FolderNotMade(folder);
     const QString copy = WriteCopy(bytes, folder, name);
