@@ -4,8 +4,7 @@
 #include <QStringList>
 #include <QUrl>
 
-// Notes what the program asks the system to open, by scheme, instead of opening it: native paths
-// for files, addresses for the rest.
+// Notes what the program asks the system to open, by scheme, instead of opening it.
 class ShellSpy : public QObject
 {
     Q_OBJECT
