@@ -28,10 +28,7 @@ public:
     QString Path() const { return BackslashPath(m_dir.path()); }
     QString NativeFile(const QString& relative) const { return m_dir.filePath(relative); }
 
-    void MakeFolder(const QString& relative) const
-    {
-        EXPECT_TRUE(QDir(m_dir.path()).mkpath(relative));
-    }
+    void MakeFolder(const QString& folder) const { EXPECT_TRUE(QDir(m_dir.path()).mkpath(folder)); }
     void WriteFile(const QString& relative, const QByteArray& bytes = {}) const
     {
         MakeFolder(QFileInfo(relative).path());

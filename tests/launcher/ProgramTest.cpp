@@ -108,12 +108,11 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
 // window.
 TEST(ProgramFolder, WithABackslashInItsPathIsRefused)
 {
-    const QTemporaryDir outer;
-    QDir(outer.path()).mkdir(u"my\\apps"_s);
-    App::SetPath(outer.filePath(u"my\\apps"_s));
+    const TempAppFolder outer;
+    outer.MakeFolder(u"my\\apps"_s);
+    App::SetPath(outer.NativeFile(u"my\\apps"_s));
     Answers answers({u"OK"_s});
     EXPECT_EQ(StartProgram(), nullptr);
-    App::SetPath({});
     EXPECT_TRUE(answers.said.value(0).startsWith(
-        u"The program cannot start from the folder \"%1/my\\apps\""_s.arg(outer.path())));
+        u"The program cannot start from the folder \"%1/my\\apps\""_s.arg(outer.NativeFile({}))));
 }
