@@ -1,5 +1,5 @@
 // The editor window on large pages, headless: the time from the Control Center's "Browser" to
-// the first preview of the starter page (the program as a parent starts it, the web engine not yet
+// the first preview of the starter page (the program as a user starts it, the web engine not yet
 // running); from creating the window to its first preview (100 and 32766 links; the largest page
 // against a bare web view loading the same file); UpdateFields on the largest page (32766 links:
 // the list rebuilt and the preview written) and the part of it that writes the preview; the memory
@@ -167,7 +167,7 @@ void CompareThumbnails(const QTemporaryDir& folder, std::unique_ptr<frmMain>& wi
                 Pictures, opened, double(clock.nsecsElapsed()) / 1e6);
 }
 
-// Waits a while with the event loop running, as a parent looks at a window.
+// Waits a while with the event loop running, as a user looks at a window.
 void Wait(int iMs)
 {
     QEventLoop loop;

@@ -61,7 +61,7 @@ bool frmLink::focusNextPrevChild(bool bNext)
     return m_tabOrder.Move(bNext) || QDialog::focusNextPrevChild(bNext);
 }
 
-// Every handler runs as a command: a failure it does not handle is shown to the parent.
+// Every handler runs as a command: a failure it does not handle is shown to the user.
 void frmLink::ConnectEvents()
 {
     connect(ui.cmdUpdatePreview, &QPushButton::clicked, this,

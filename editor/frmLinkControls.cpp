@@ -1,6 +1,7 @@
 #include "editor/frmLinkControls.h"
 
 #include "editor/usrHomeImages.h"
+#include "toolkit/LabelFor.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
@@ -52,4 +53,8 @@ void frmLinkControls::SetupUi(QDialog* form)
         if (!qobject_cast<QLabel*>(c.control))
             tabControls.append(c.control);
     }
+    LabelFor(lblPicture, cmbImages);
+    LabelFor(lblTitle, txtTitle);
+    LabelFor(lblURL, txtURL);
+    LabelFor(lblPreview, ieBrowser);
 }

@@ -63,7 +63,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     m_tabOrder.SetControls(ui.TabControls());
 }
 
-// Every handler runs as a command: a failure it does not handle is shown to the parent.
+// Every handler runs as a command: a failure it does not handle is shown to the user.
 void frmMain::ConnectEvents()
 {
     OnLostFocus(ui.txtTitle, Command(this, &frmMain::txtTitle_LostFocus));
@@ -230,7 +230,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     if (MsgBox(this, u"Save Home Page before exiting?"_s,
                MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
         RunCommand(this, [this] { mnuFile_Click(mnuFileSave); });
-        // The parent has been told why, or chose to keep what another program saved: the window
+        // The user has been told why, or chose to keep what another program saved: the window
         // stays, to try again or close without saving.
         if (!m_saved) {
             event->ignore();

@@ -4,6 +4,7 @@
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "toolkit/ControlArray.h"
+#include "toolkit/LabelFor.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
@@ -16,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -46,15 +48,17 @@ QFont Font(const QString& sFamily, qreal pointSize)
 }
 
 // The drop-down mark laid over "Set Colors", so that the plain button reads as a menu button.
-QPixmap DownTriangle()
+// Drawn as a shape at the screen's own ratio of pixels, it is as sharp at any scale as at 1.
+QPixmap DownTriangle(qreal ratio)
 {
-    QImage image(10, 7, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    for (int row = 0; row < 5; ++row) {
-        for (int x = row; x < 9 - row; ++x)
-            image.setPixel(x, row, qRgb(0, 0, 0));
-    }
-    return QPixmap::fromImage(image);
+    QPixmap pixmap(QSize(10, 7) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(QPolygonF({{0, 0}, {9, 0}, {4.5, 5}}));
+    return pixmap;
 }
 
 // The arrow buttons draw their arrows in the symbol font where it exists, else as the arrows of
@@ -82,12 +86,16 @@ void frmMainControls::SetupUi(QMainWindow* window)
     SetupFields();
     SetupColors();
     SetupLinks();
-    Line1 = Place(new QFrame(client), u"Line1"_s, 135, 5085, 2115, Twips::PerPixel);
+    // Three pixels high with the line in the middle: a frame of one pixel falls between the
+    // screen's pixels at scales such as 1.5, and nothing is drawn.
+    Line1 = Place(new QFrame(client), u"Line1"_s, 135, 5085 - Twips::PerPixel, 2115,
+                  3 * Twips::PerPixel);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
     cmdUpdatePreview = Place(new QPushButton(u"Update Preview"_s, client), u"cmdUpdatePreview"_s,
                              90, 5310, 2220, 420);
     ieBrowser = Place(new WebBrowser(client), u"ieBrowser"_s, 2430, 0, 5550, 6225);
+    ieBrowser->setAccessibleName(u"Preview"_s);
     SetupMenus(window);
 }
 
@@ -101,15 +109,21 @@ void frmMainControls::SetupFields()
     cmbWallpaper = Place(new usrHomeImages(client), u"cmbWallpaper"_s, 90, 1485, 2220, 315);
     Label1 = Label(client, u"Label1"_s, u"Mouse Trails:"_s, 90, 1845, 1410, 240);
     cmbMouseTrails = Place(new usrHomeImages(client), u"cmbMouseTrails"_s, 90, 2070, 2220, 315);
+    LabelFor(lblTitle, txtTitle);
+    LabelFor(lblName, txtName);
+    LabelFor(lblWallpaper, cmbWallpaper);
+    LabelFor(Label1, cmbMouseTrails);
 }
 
 void frmMainControls::SetupColors()
 {
     cmdColors =
         Place(new QPushButton(u"Set Colors    "_s, client), u"cmdColors"_s, 90, 2475, 2220, 330);
+    // The blanks only make room for the triangle; a screen reader speaks the words alone.
+    cmdColors->setAccessibleName(cmdColors->text().trimmed());
     // Made after the button, so it lies on top of it; clicks on it reach no button.
     picColor = Place(new QLabel(client), u"picColor"_s, 1530, 2610, 150, 105);
-    picColor->setPixmap(DownTriangle());
+    picColor->setPixmap(DownTriangle(picColor->devicePixelRatioF()));
     picColor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -117,6 +131,7 @@ void frmMainControls::SetupLinks()
 {
     lblLinks = Label(client, u"lblLinks"_s, u"Links:"_s, 90, 2925, 825, 195);
     lstLinks = Place(new ListBox(client), u"lstLinks"_s, 90, 3150, 2220, 1230);
+    LabelFor(lblLinks, lstLinks);
     lstLinksRows = new LinksListModel(lstLinks);
     lstLinks->setModel(lstLinksRows);
     // Every row is one line of text: the list need not measure them, which keeps long lists fast.
@@ -148,10 +163,13 @@ void frmMainControls::SetupLinks()
         auto* button = cmdLink->Add(b.index, new QPushButton(b.caption, client));
         Twips::Place(button, b.left, 4410, b.width, 330);
         button->setToolTip(b.toolTip);
-        if (b.caption.isEmpty())
+        // An arrow's symbol means nothing spoken: a screen reader says its tool tip instead.
+        if (b.caption.isEmpty()) {
             SetArrow(button, b.symbol, b.arrow);
-        else
+            button->setAccessibleName(b.toolTip);
+        } else {
             button->setFont(smallFont);
+        }
     }
 }
 

@@ -70,7 +70,7 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
     m_cmbImages->setItemDelegate(new PictureRowDelegate(m_cmbImages));
     m_cmbImages->view()->setIconSize(QSize(Thumbnails::Size, Thumbnails::Size));
     // The pictures are read as the list opens, not before: a folder of thousands of pictures
-    // costs nothing until the parent looks at them.
+    // costs nothing until the user looks at them.
     m_cmbImages->view()->installEventFilter(this);
 }
 

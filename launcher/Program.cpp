@@ -4,6 +4,8 @@
 #include "launcher/frmConfigure.h"
 #include "support/App.h"
 #include "support/Error.h"
+#include "support/NativePath.h"
+#include "support/SharedInstall.h"
 #include "toolkit/GuiStartup.h"
 #include "toolkit/MsgBox.h"
 
@@ -25,6 +27,17 @@ static QIcon ProgramIcon()
     return icon;
 }
 
+// Installed for every user, the program keeps each user's page in the user's own folder, laid out
+// the first time; an Error when it cannot be.
+static void UseOwnFolderWhenSharedInstall()
+{
+    const QString startingFiles = SharedInstall::StartingFiles(App::Path());
+    if (startingFiles.isEmpty())
+        return;
+    App::SetPath(NativePath(SharedInstall::UserFolder()));
+    SharedInstall::LayOut(startingFiles, App::Path());
+}
+
 frmConfigure* StartProgram()
 {
     QApplication::setWindowIcon(ProgramIcon());
@@ -32,6 +45,7 @@ frmConfigure* StartProgram()
     // Every file of the program is found through its folder: one it cannot name is one it does
     // not use at all, rather than another folder that the same text names.
     try {
+        UseOwnFolderWhenSharedInstall();
         App::Path();
     } catch (const Error& error) {
         MsgBox(nullptr, error.Description(), MsgBoxStyle::Critical);

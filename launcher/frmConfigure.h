@@ -5,7 +5,7 @@
 class QLabel;
 class QToolButton;
 
-// The Control Center, where the program starts: the parent picks what to set up, the browser's
+// The Control Center, where the program starts: the user picks what to set up, the browser's
 // home page or the desktop's programs, or opens the text about the parents' keys. It keeps no
 // state: each choice hands over to another window or program.
 class frmConfigure : public QWidget

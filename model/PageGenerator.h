@@ -5,7 +5,7 @@
 class CWebPage;
 
 // Writes a page as HTML, one fragment a line. Values go into the page as typed, unescaped: the
-// parent's text is the page's text.
+// user's text is the page's text.
 class PageGenerator
 {
 public:

@@ -16,8 +16,9 @@ QString Path();
 // A file or folder below the application folder, given by its relative path ("home\qzhome.dat").
 QString File(const QString& sRelative);
 
-// Points the program at another application folder, given as the file system names it; tests use
-// it to run on a folder of their own.
+// Points the program at another application folder, given as the file system names it: the user's
+// own when the program is installed for every user (see SharedInstall), and a folder of their own
+// for tests.
 void SetPath(const QString& sNativePath);
 
 // "QzBrowser Editor", also the caption of a message box that is given none.

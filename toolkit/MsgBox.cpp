@@ -41,7 +41,7 @@ QMessageBox::Icon IconOf(MsgBoxStyle::Styles iStyle)
 }
 
 // A box with Yes and No has no answer for Esc or its close box: either would pick one that the
-// parent never chose, so only the buttons close it, and it shows no close box.
+// user never chose, so only the buttons close it, and it shows no close box.
 class Box : public QMessageBox
 {
 public:
@@ -93,7 +93,7 @@ int MsgBox(QWidget* owner, const QString& sPrompt, MsgBoxStyle::Styles iStyle,
     QString text = sPrompt;
     text.replace(u"\r\n"_s, u"\n"_s);
     Box box(iStyle, sTitle.isEmpty() ? App::Title() : sTitle, text, owner);
-    // The parent's own text must never be read as markup.
+    // The user's own text must never be read as markup.
     box.setTextFormat(Qt::PlainText);
     const QList<QMessageBox::StandardButton> buttons = Buttons(iStyle);
     for (QMessageBox::StandardButton button : buttons)

@@ -40,6 +40,6 @@ public:
     bool Exists(const QString& relative) const { return QFileInfo::exists(NativeFile(relative)); }
 
 private:
-    // A name with a blank, "#" and "&", as a parent's folders may have.
+    // A name with a blank, "#" and "&", as a user's folders may have.
     QTemporaryDir m_dir{QDir::tempPath() + QStringLiteral("/qz app #1 & -XXXXXX")};
 };

@@ -2,7 +2,7 @@
 
 #include <QMimeData>
 
-// Each edit of a parent's session reaches the saved files, the heading still being typed included.
+// Each edit of a user's session reaches the saved files, the heading still being typed included.
 TEST_F(Editor, SavesEveryEditOfASession)
 {
     CWebPage page = Page(2, u"gone.gif"_s);

@@ -5,15 +5,7 @@
 # holds, unpacks it and adds it to a menu with its own script. The folders' names hold a blank
 # and a "$", which the entry's Exec line must quote and escape.
 # Usage: check-install.sh <build folder>
-set -eu
-build=$(cd "$1" && pwd)
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-id=org.qzdesk.QzBrowserEditor
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/common.sh"
 
 # has <listing> <path>...: every path is a line of the listing.
 has() {

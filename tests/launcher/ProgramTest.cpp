@@ -4,9 +4,11 @@
 #include "editor/EditorFixture.h"
 #include "launcher/frmConfigure.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QWebEngineView>
 
 class Program : public ::testing::Test
 {
@@ -20,6 +22,14 @@ protected:
         QList<QWidget*> open = QApplication::topLevelWidgets();
         open.removeIf([](const QWidget* window) { return !window->isVisible(); });
         return open;
+    }
+
+    frmMain* ChooseBrowser() const
+    {
+        ClickButton(controlCenter, u"cmdEditBrowser"_s);
+        auto* editor = qobject_cast<frmMain*>(OpenWindows().value(0));
+        Activate(editor);
+        return editor;
     }
 
     TempAppFolder app;
@@ -75,9 +85,7 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
 {
     app.WriteFile(u"home/ball.jpg"_s, "picture");
     QStringList shown{Shown(controlCenter)};
-    ClickButton(controlCenter, u"cmdEditBrowser"_s);
-    auto* editor = qobject_cast<frmMain*>(OpenWindows().value(0));
-    Activate(editor);
+    frmMain* editor = ChooseBrowser();
     shown << Shown(editor);
     EXPECT_TRUE(OpenWindows() == QList<QWidget*>{editor} && controlCenter.isNull());
     ModalDriver linkDialog([&](QWidget* dialog) {
@@ -115,4 +123,45 @@ TEST(ProgramFolder, WithABackslashInItsPathIsRefused)
     EXPECT_EQ(StartProgram(), nullptr);
     EXPECT_TRUE(answers.said.value(0).startsWith(
         u"The program cannot start from the folder \"%1/my\\apps\""_s.arg(outer.NativeFile({}))));
+}
+
+// The name each visible control that takes the focus gives a screen reader, "objectName: name":
+// its accessible name, else the Name of its accessible interface (which for a combo box on this
+// platform is its value, so its own name is read first). A web view's page speaks for the view.
+static QStringList Spoken(const QWidget* window)
+{
+    QStringList spoken;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (auto* view = qobject_cast<QWebEngineView*>(control->parentWidget()))
+            control = view;
+        const QString name = control->accessibleName();
+        spoken << control->objectName() + u": "_s +
+                      (name.isEmpty()
+                           ? QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name)
+                           : name);
+    }
+    return spoken;
+}
+
+// The Control Center's, the editor's and the link dialog's controls, each with its name.
+TEST_F(Program, NamesEveryControlForAScreenReader)
+{
+    QStringList spoken = Spoken(controlCenter);
+    frmMain* editor = ChooseBrowser();
+    spoken += Spoken(editor);
+    ModalDriver linkDialog([&spoken](QWidget* dialog) {
+        spoken += Spoken(dialog);
+        PressKey(dialog, Qt::Key_Escape);
+    });
+    ClickButton(editor, u"cmdLink_0"_s);
+    EXPECT_EQ(spoken.join(u", "_s),
+              u"cmdEditDesktop: Desktop, cmdEditBrowser: Browser, txtTitle: Page Title, "
+              u"txtName: Name On Page, cmbImages: Wallpaper, cmbImages: Mouse Trails, "
+              u"cmdColors: Set Colors, lstLinks: Links, cmdLink_0: Add..., cmdLink_1: Edit..., "
+              u"cmdLink_2: Del, cmdLink_3: Move Up, cmdLink_4: Move Down, "
+              u"cmdUpdatePreview: Update Preview, ieBrowser: Preview, cmbImages: Picture, "
+              u"txtTitle: Title, txtURL: URL, cmdUpdatePreview: Update Preview, "
+              u"ieBrowser: Preview, cmdOK: OK, cmdCancel: Cancel"_s);
 }

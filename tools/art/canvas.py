@@ -195,3 +195,28 @@ def resample(rows, size):
             row.append(colour + (alpha,))
         result.append(row)
     return result
+
+
+def scale2x(rows):
+    """Pixel art at twice its size by the Scale2x rule: each pixel becomes four, and a corner of
+    the four takes a neighbour's colour where two neighbours meeting there agree, so diagonal
+    edges come out as finer steps instead of blocks. No new colours appear."""
+    height, width = len(rows), len(rows[0])
+
+    def at(x, y):
+        return rows[min(max(y, 0), height - 1)][min(max(x, 0), width - 1)]
+
+    result = []
+    for y in range(height):
+        top, bottom = [], []
+        for x in range(width):
+            p, a, b, c, d = at(x, y), at(x, y - 1), at(x + 1, y), at(x - 1, y), at(x, y + 1)
+            if c == a and c != d and a != b:
+                top.append(a)
+            else:
+                top.append(p)
+            top.append(b if a == b and a != c and b != d else p)
+            bottom.append(c if d == c and d != b and c != a else p)
+            bottom.append(d if b == d and b != a and d != c else p)
+        result += ["".join(top), "".join(bottom)]
+    return result

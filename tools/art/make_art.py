@@ -13,7 +13,7 @@ sys.dont_write_bytecode = True  # keeps the source folder free of caches
 import icons  # noqa: E402
 import imagefiles  # noqa: E402
 import pictures  # noqa: E402
-from canvas import reduce_colours, resample  # noqa: E402
+from canvas import reduce_colours, resample, scale2x  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 HOME = os.path.join(ROOT, "data", "home")
@@ -26,6 +26,14 @@ def icon(path, name, drawing):
     imagefiles.write_xpm(
         os.path.join(ROOT, path), name, drawing["rows"], drawing["legend"], drawing.get("hot_spot")
     )
+
+
+def icon_at_2x(path, name, drawing):
+    """The icon and, beside it, its "@2x" twin that Qt picks on screens scaled above 1."""
+    icon(path, name, drawing)
+    stem, ext = os.path.splitext(path)
+    twin = {"legend": drawing["legend"], "rows": scale2x(drawing["rows"])}
+    icon(f"{stem}@2x{ext}", f"{name}_2x", twin)
 
 
 def drawing_pixels(drawing):
@@ -77,11 +85,11 @@ def settings_file(path):
 
 
 def main():
-    icon("editor/art/qzeditor.xpm", "qzeditor", icons.EDITOR_32)
+    icon_at_2x("editor/art/qzeditor.xpm", "qzeditor", icons.EDITOR_32)
     icon("editor/art/qzeditor-16.xpm", "qzeditor_16", icons.EDITOR_16)
-    icon("launcher/art/control-center.xpm", "control_center", icons.CONTROL_CENTER)
-    icon("launcher/art/desktop.xpm", "desktop", icons.DESKTOP)
-    icon("launcher/art/browser.xpm", "browser", icons.BROWSER)
+    icon_at_2x("launcher/art/control-center.xpm", "control_center", icons.CONTROL_CENTER)
+    icon_at_2x("launcher/art/desktop.xpm", "desktop", icons.DESKTOP)
+    icon_at_2x("launcher/art/browser.xpm", "browser", icons.BROWSER)
     icon("launcher/art/hand.xpm", "hand", icons.HAND)
     theme_icons()
 
