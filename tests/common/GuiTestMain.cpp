@@ -2,16 +2,7 @@
 #include "toolkit/GuiStartup.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QSettings>
 #include <gtest/gtest.h>
-
-// The programs with windows, whose dialogs keep settings, check where they keep them.
-TEST(TestProgram, KeepsItsQtSettingsOutOfTheUsersHome)
-{
-    const QString file = QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName();
-    EXPECT_TRUE(file.startsWith(QDir::tempPath())) << file.toStdString();
-}
 
 int main(int argc, char** argv)
 {

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-// Gives this test program a Qt settings home of its own, removed when it ends: the dialogs' history
-// and custom colours never reach the user's settings. First in main, before any settings are read.
+// Gives this test program a Qt settings home of its own, removed when it ends, so that the dialogs'
+// settings never reach the user's. First in main, before any settings are read.
 inline void UseOwnSettingsHome()
 {
     // Made before the application object, so it outlives the dialogs' settings, written last.

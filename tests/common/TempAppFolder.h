@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 // The bytes of a file by its native path; none when it cannot be read.
 inline QByteArray ReadFile(const QString& sNative)
@@ -27,8 +28,14 @@ public:
     QString Path() const { return BackslashPath(m_dir.path()); }
     QString NativeFile(const QString& relative) const { return m_dir.filePath(relative); }
 
-    void MakeFolder(const QString& relative) const;
-    void WriteFile(const QString& relative, const QByteArray& bytes = {}) const;
+    void MakeFolder(const QString& folder) const { EXPECT_TRUE(QDir(m_dir.path()).mkpath(folder)); }
+    void WriteFile(const QString& relative, const QByteArray& bytes = {}) const
+    {
+        MakeFolder(QFileInfo(relative).path());
+        QFile file(NativeFile(relative));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
     QByteArray ReadFile(const QString& relative) const { return ::ReadFile(NativeFile(relative)); }
     bool Exists(const QString& relative) const { return QFileInfo::exists(NativeFile(relative)); }
 

@@ -1,8 +1,8 @@
 #include "support/Bookmarks.h"
 
 #include "common/QStringPrinter.h"
+#include "common/TempAppFolder.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -20,14 +20,8 @@ QString Outline(const Bookmark& folder)
     return entries.join(u" | "_s);
 }
 
-QByteArray Sample(const QString& sName)
-{
-    QFile file(QStringLiteral(QZ_TEST_DATA "/bookmarks/") + sName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Each file as a browser writes it, some also as browsers may: all on one line with icons of tens
-// of kilobytes, without its character set, or cut short in the middle of a bookmark.
+// Each file as a browser writes it; some also on one line with huge icons, without its character
+// set, or cut short in a bookmark.
 TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
 {
     using Form = QByteArray (*)(QByteArray);
@@ -43,11 +37,7 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
         u"Bookmarks bar{Khan Academy=https://www.khanacademy.org/ | Reading{Storyline Online "
         u"'Read' & more=https://www.storylineonline.net/ | 数学 Math=https://数学.example/} | "
         u"Empty{}} | NASA=https://www.nasa.gov/kids"_s;
-    const struct {
-        QString file;
-        Form form;
-        QString outline;
-    } cases[] = {
+    const std::tuple<QString, Form, QString> cases[] = {
         {u"firefox.html"_s, asWritten,
          u"Mozilla Firefox{Get Help=https://support.mozilla.org/products/firefox} | Recent "
          u"Tags=place:sort=8&maxResults=10 | Bookmarks Toolbar{Khan "
@@ -71,11 +61,12 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
          u"again=https://pbskids.org/games?age=5&lang=en | Über "
          u"Kinder=https://www.kindernetz.de/} | Mobile bookmarks{}"_s},
         {u"chromium.json"_s, cut, u"{Khan Academy=https://www.khanacademy.org/ | {}}"_s},
-        {u"notes.txt"_s, asWritten, QString()},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Outline(Bookmarks::Read(c.form(Sample(c.file)))), c.outline)
-            << c.file.toStdString();
+    for (const auto& [file, form, outline] : cases)
+        EXPECT_EQ(Outline(Bookmarks::Read(
+                      form(ReadFile(QStringLiteral(QZ_TEST_DATA "/bookmarks/") + file)))),
+                  outline)
+            << file.toStdString();
 }
 
 } // namespace
