@@ -136,7 +136,7 @@ void CompareThumbnails(const QTemporaryDir& folder, std::unique_ptr<frmMain>& wi
     std::vector<double> times[2];
     for (int run = 0; run < 22; ++run) {
         // The photographs last, for the list below.
-        App::SetPath(BackslashPath((run % 2 == 1 ? folder : blank).path()));
+        App::SetPath((run % 2 == 1 ? folder : blank).path());
         CWebPage page;
         page.SetWallpaper(u"photo%1.jpg"_s.arg(run));
         page.SaveSettings(App::Path() + u"\\home\\qzhome.dat"_s);

@@ -133,7 +133,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     PrepareGuiFonts();
     QTemporaryDir folder;
-    App::SetPath(BackslashPath(folder.path()));
+    App::SetPath(folder.path());
     QDir(folder.path()).mkpath(u"home"_s);
     const QString file = folder.filePath(u"bookmarks.html"_s);
     WriteBookmarks(file);
