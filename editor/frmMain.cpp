@@ -77,6 +77,11 @@ void frmMain::ConnectEvents()
     connect(ui.cmdUpdatePreview, &QPushButton::clicked, this,
             Command(this, &frmMain::cmdUpdatePreview_Click));
     connect(ui.mnuFile, &ControlArray::Click, this, Command(this, &frmMain::mnuFile_Click));
+    connect(ui.mnuEdit, &ControlArray::Click, this, Command(this, &frmMain::mnuEdit_Click));
+    connect(&m_history, &QUndoStack::indexChanged, this, [this] {
+        ui.ShowEditStep(mnuEditUndo, m_history.undoText());
+        ui.ShowEditStep(mnuEditRedo, m_history.redoText());
+    });
     connect(ui.cmdLink, &ControlArray::Click, this, Command(this, &frmMain::cmdLink_Click));
     connect(ui.lstLinks, &QListView::doubleClicked, this,
             Command(this, &frmMain::lstLinks_DblClick));
@@ -97,6 +102,7 @@ void frmMain::Form_Load()
     // Taken before reading: a change made while the file is read is a change a Save asks about.
     m_settingsGuard.Remember(SettingsFile());
     LoadSettingsOrReport(SettingsFile());
+    m_steps = {m_page.get(), [this](int iRow) { ShowStep(iRow); }};
     UpdateFields();
 }
 
@@ -150,22 +156,28 @@ void frmMain::FillLinksList()
 
 void frmMain::txtTitle_LostFocus()
 {
-    m_page->SetTitle(ui.txtTitle->Text());
+    PushStep(PageCommands::ChangeText(
+        m_steps, u"Page Title"_s, {&CWebPage::Title, &CWebPage::SetTitle}, ui.txtTitle->Text()));
 }
 
 void frmMain::txtName_LostFocus()
 {
-    m_page->SetName(ui.txtName->Text());
+    PushStep(PageCommands::ChangeText(m_steps, u"Name On Page"_s,
+                                      {&CWebPage::Name, &CWebPage::SetName}, ui.txtName->Text()));
 }
 
 void frmMain::cmbWallpaper_LostFocus()
 {
-    m_page->SetWallpaper(ui.cmbWallpaper->PictureName());
+    PushStep(PageCommands::ChangeText(m_steps, u"Wallpaper"_s,
+                                      {&CWebPage::Wallpaper, &CWebPage::SetWallpaper},
+                                      ui.cmbWallpaper->PictureName()));
 }
 
 void frmMain::cmbMouseTrails_LostFocus()
 {
-    m_page->SetMouseTrails(ui.cmbMouseTrails->PictureName());
+    PushStep(PageCommands::ChangeText(m_steps, u"Mouse Trails"_s,
+                                      {&CWebPage::MouseTrails, &CWebPage::SetMouseTrails},
+                                      ui.cmbMouseTrails->PictureName()));
 }
 
 void frmMain::cmbWallpaper_NewImagesImported()
@@ -204,6 +216,30 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     default:
         break;
     }
+}
+
+// As the File menu does, the field being edited is committed first: Undo takes that back first.
+void frmMain::mnuEdit_Click(qint16 iIndex)
+{
+    ui.cmdUpdatePreview->setFocus();
+    if (iIndex == mnuEditUndo)
+        m_history.undo();
+    else
+        m_history.redo();
+}
+
+void frmMain::PushStep(std::unique_ptr<QUndoCommand> step)
+{
+    if (step)
+        m_history.push(step.release());
+}
+
+// A step undone or redone shows the page as the link commands do, with its link's row chosen.
+void frmMain::ShowStep(int iRow)
+{
+    UpdateFields();
+    if (iRow >= 0)
+        ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(iRow));
 }
 
 // The settings first, then the page. When only the page fails, the user learns that the two
