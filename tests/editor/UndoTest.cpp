@@ -6,12 +6,10 @@
 // The page field by field, and its links object by object, each with its own three fields.
 static QStringList Snapshot(const CWebPage& p)
 {
-    QStringList fields{p.Title(), p.Name(), p.Wallpaper(), p.MouseTrails(),
-                       u"%1 %2 %3 %4 %5"_s.arg(p.Backcolor())
-                           .arg(p.Forecolor())
-                           .arg(p.LinkColor())
-                           .arg(p.VLinkColor())
-                           .arg(p.ALinkColor())};
+    QStringList fields{p.Title(), p.Name(), p.Wallpaper(), p.MouseTrails()};
+    for (qint32 colour :
+         {p.Backcolor(), p.Forecolor(), p.LinkColor(), p.VLinkColor(), p.ALinkColor()})
+        fields << QString::number(colour);
     for (qint32 i = 1; i <= p.Links().Count(); ++i) {
         const CWebPage* link = p.Links().Item(i).get();
         fields << u"%1 %2|%3|%4"_s.arg(quintptr(link))
@@ -53,6 +51,7 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
                                     data ? Qt::CopyAction : Qt::MoveAction, iRow, 0, {});
         QApplication::processEvents();
     };
+    QGuiApplication::clipboard()->setText(u"https://c.org/"_s);
     QMimeData uris;
     uris.setData(u"text/uri-list"_s, "https://a.org/\r\nhttps://b.org/");
     const struct {
@@ -82,11 +81,7 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
         {u"Move Link"_s, 0, [&] { drop(nullptr, 3); }, 0, 2},
         {u"Drop Links"_s, -1, [&] { drop(&uris, 1); }, -1, 2},
         {u"Paste Links"_s, -1,
-         [&] {
-             QGuiApplication::clipboard()->setText(u"https://c.org/"_s);
-             QTest::keyClick(Child(u"lstLinks"_s), Qt::Key_V, Qt::ControlModifier);
-         },
-         -1, 3},
+         [&] { QTest::keyClick(Child(u"lstLinks"_s), Qt::Key_V, Qt::ControlModifier); }, -1, 3},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step.toStdString() + " " + std::to_string(s.row));
