@@ -7,6 +7,7 @@
 #include "support/DamagedFile.h"
 #include "support/Error.h"
 #include "support/NativePath.h"
+#include "support/SettingsHistory.h"
 #include "toolkit/CenterOnScreen.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/LostFocus.h"
@@ -47,7 +48,8 @@ std::shared_ptr<CWebPage> NewHomePage()
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent), m_recovery(HomeFolder(u"qzhome-unsaved.dat"_s))
 {
     Q_INIT_RESOURCE(editor_art);
     ui.SetupUi(this);
@@ -81,6 +83,7 @@ void frmMain::ConnectEvents()
     connect(&m_history, &QUndoStack::indexChanged, this, [this] {
         ui.ShowEditStep(mnuEditUndo, m_history.undoText());
         ui.ShowEditStep(mnuEditRedo, m_history.redoText());
+        m_recovery.Keep(m_page.get());
     });
     connect(ui.cmdLink, &ControlArray::Click, this, Command(this, &frmMain::cmdLink_Click));
     connect(ui.lstLinks, &QListView::doubleClicked, this,
@@ -104,6 +107,24 @@ void frmMain::Form_Load()
     LoadSettingsOrReport(SettingsFile());
     m_steps = {m_page.get(), [this](int iRow) { ShowStep(iRow); }};
     UpdateFields();
+    if (m_recovery.TakeOver())
+        QTimer::singleShot(0, this, [this] { RunCommand(this, [this] { OfferRecoveryCopy(); }); });
+}
+
+// The copy that an editor which ended without closing left: shown unsaved, or kept among the
+// earlier versions, so that nothing is lost either way.
+void frmMain::OfferRecoveryCopy()
+{
+    if (MsgBox(this,
+               u"The editor ended without closing last time, and the home page had changes that "
+               u"were not saved. Show those changes?"_s,
+               MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
+        m_page->LoadSettings(m_recovery.File());
+        UpdateFields();
+        return;
+    }
+    SettingsHistory::Keep(m_recovery.File());
+    m_recovery.Remove();
 }
 
 // A first run has no settings file: the page starts new, in a home folder made for it. A file
@@ -259,6 +280,8 @@ void frmMain::SaveHomePage()
                 u"to write the page once the problem is solved."_s.arg(error.Description()));
         }
     });
+    if (m_saved)
+        m_recovery.Remove();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -273,6 +296,7 @@ void frmMain::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    m_recovery.Remove();
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/PageCommands.h"
+#include "editor/RecoveryCopy.h"
 #include "editor/SettingsGuard.h"
 #include "editor/frmMainControls.h"
 #include "support/LinkText.h"
@@ -50,6 +51,7 @@ private:
     void cmdUpdatePreview_Click();
     void mnuFile_Click(qint16 iIndex);
     void SaveHomePage();
+    void OfferRecoveryCopy();
     void mnuEdit_Click(qint16 iIndex);
     // Every change of the page goes through here, to be undone and redone; null is no change.
     void PushStep(std::unique_ptr<QUndoCommand> step);
@@ -76,6 +78,7 @@ private:
     // Lasts as long as the window: Save neither clears nor marks it.
     QUndoStack m_history;
     StepTarget m_steps;
+    RecoveryCopy m_recovery;
     SettingsGuard m_settingsGuard;
     // Whether the last Save wrote both files; a closing window stays open when it did not.
     bool m_saved = false;

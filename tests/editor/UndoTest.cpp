@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QMimeData>
+#include <QProcess>
+#include <QSysInfo>
 
 // The page field by field, and its links object by object, each with its own three fields.
 static QStringList Snapshot(const CWebPage& p)
@@ -123,4 +125,50 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
     Child<QAction>(u"mnuEdit_0"_s)->trigger();
     EXPECT_EQ(title->text() + window->Page().Title(), u"OursOurs"_s);
     EXPECT_EQ(Child<QAction>(u"mnuEdit_0"_s)->text(), u"&Undo Page Title"_s);
+}
+
+// A copy of the page follows a step within two seconds and goes with Save and every close. An
+// editor that ended without closing (its owner killed) leaves it: the next one asks, Yes shows it
+// unsaved, No keeps it among the earlier versions.
+TEST_F(Editor, UnsavedChangesComeBackAfterACrash)
+{
+    const QString copy = u"home/qzhome-unsaved.dat"_s;
+    for (const QString& answer : {u"Yes"_s, u"No"_s}) {
+        SCOPED_TRACE(answer.toStdString());
+        Open(Page(1));
+        Commit(window.get(), u"txtName"_s, u"Changed"_s);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return app.Exists(copy); }, 2500));
+        PressCtrlS();
+        EXPECT_FALSE(app.Exists(copy));
+        const QByteArray saved = Home(u"qzhome.dat"_s);
+        Commit(window.get(), u"txtName"_s, u"Unsaved"_s);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return app.Exists(copy); }, 2500));
+        const QByteArray unsaved = app.ReadFile(copy);
+        QProcess owner;
+        owner.start(u"sleep"_s, {u"60"_s});
+        owner.waitForStarted();
+        const QByteArray pid = QByteArray::number(owner.processId());
+        owner.kill();
+        owner.waitForFinished();
+        window.reset();
+        app.WriteFile(copy + u".lock"_s,
+                      pid + "\nqzeditor\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        Answers answers({answer});
+        Open();
+        EXPECT_EQ(
+            answers.said.value(0).section(u'\n', -1),
+            u"The editor ended without closing last time, and the home page had changes that were not saved. Show those changes?"_s);
+        EXPECT_EQ(Child<QLineEdit>(u"txtName"_s)->text(),
+                  answer == u"Yes"_s ? u"Unsaved"_s : u"Changed"_s);
+        EXPECT_EQ(app.Exists(copy), answer == u"Yes"_s);
+        EXPECT_EQ(Home(u"qzhome.dat"_s), saved);
+        const QStringList history =
+            QDir(app.NativeFile(u"home/history"_s)).entryList({u"qzhome-unsaved-*"_s});
+        EXPECT_EQ(history.isEmpty() ? QByteArray() : Home(u"history/"_s + history.value(0)),
+                  answer == u"Yes"_s ? QByteArray() : unsaved);
+        ModalDriver no([](QWidget* box) { ClickButton(box, u"No"_s); });
+        window->close();
+        EXPECT_FALSE(app.Exists(copy));
+        window.reset();
+    }
 }
