@@ -2,9 +2,10 @@
 // the first preview of the starter page (the program as a user starts it, the web engine not yet
 // running); from creating the window to its first preview (100 and 32766 links; the largest page
 // against a bare web view loading the same file); UpdateFields on the largest page (32766 links:
-// the list rebuilt and the preview written) and the part of it that writes the preview; the memory
-// of the process then; the window with 2,000 pictures in its home folder, against the same names
-// in empty files; and the window on a page whose title is 100 MB, against one with a short title.
+// the list rebuilt and the preview written) and the part of it that writes the preview; Del and
+// Undo there, and the memory 1,000 steps add; the memory of the process then; the window with
+// 2,000 pictures in its home folder, against the same names in empty files; and the window on a
+// page whose title is 100 MB, against one with a short title.
 // The figures that the README quotes come last, one "name: value" a line.
 #include "bench/PaintSeen.h"
 #include "editor/LinkRowDelegate.h"
@@ -21,6 +22,7 @@
 #include "toolkit/GuiStartup.h"
 #include "toolkit/WebBrowser.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -37,6 +39,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -286,6 +289,30 @@ std::pair<double, double> CompareRowSizing(const CWebPage& page)
     return {Median(times[0]), Median(times[1])};
 }
 
+// Del on the first row, then Undo from the Edit menu, each from the command to the list painted:
+// the medians in milliseconds.
+std::pair<double, double> UndoDelShown(frmMain& window, int iRuns)
+{
+    auto* list = window.findChild<QListView*>(u"lstLinks"_s);
+    auto* del = window.findChild<QPushButton*>(u"cmdLink_2"_s);
+    auto* undo = window.findChild<QAction*>(u"mnuEdit_0"_s);
+    const auto shownMs = [list](const std::function<void()>& command) {
+        return MedianMs(1, [&] {
+            PaintSeen painted(list->viewport());
+            command();
+            while (!painted.seen)
+                QApplication::processEvents();
+        });
+    };
+    std::vector<double> dels, undos;
+    for (int run = 0; run < iRuns; ++run) {
+        list->setCurrentIndex(list->model()->index(0, 0));
+        dels.push_back(shownMs([del] { del->click(); }));
+        undos.push_back(shownMs([undo] { undo->trigger(); }));
+    }
+    return {Median(dels), Median(undos)};
+}
+
 // A number of a process's status, such as the peak resident size "VmHWM" in kilobytes, or 0.
 qint64 Status(const QString& process, const QByteArray& key)
 {
@@ -297,6 +324,23 @@ qint64 Status(const QString& process, const QByteArray& key)
             return line.mid(key.size() + 1).trimmed().split(' ').first().toLongLong();
     }
     return 0;
+}
+
+// The growth of the editor's resident megabytes over 1,000 steps, Move Down and Move Up in turns,
+// each kept for Undo.
+double StepsMegabytes(frmMain& window)
+{
+    auto* list = window.findChild<QListView*>(u"lstLinks"_s);
+    auto* down = window.findChild<QPushButton*>(u"cmdLink_4"_s);
+    auto* up = window.findChild<QPushButton*>(u"cmdLink_3"_s);
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QApplication::processEvents();
+    const qint64 before = Status(u"self"_s, "VmRSS");
+    for (int step = 0; step < 1000; ++step) {
+        (step % 2 == 0 ? down : up)->click();
+        QApplication::processEvents();
+    }
+    return double(Status(u"self"_s, "VmRSS") - before) / 1024;
 }
 
 // The resident megabytes of the processes below this one: the web engine's helpers, among them
@@ -348,6 +392,8 @@ int main(int argc, char** argv)
     std::printf("Window to first preview, 32766 links: %.0f ms\n", big);
     const double updateFields = MedianMs(10, [&] { window->UpdateFields(); });
     const double moveDown = MoveDownShown(*window, 10);
+    const auto [undoDel, undoUndo] = UndoDelShown(*window, 10);
+    const double stepsMegabytes = StepsMegabytes(*window);
     // Before the page below is read, which holds as much again.
     std::printf("Editor process with 32766 links: %.0f MB peak resident (VmHWM), %.0f MB now "
                 "(VmRSS); its web engine helpers: %.0f MB now\n",
@@ -363,6 +409,9 @@ int main(int argc, char** argv)
     std::printf("Move Down, 32766 links: %.1f ms from the click to the list painted (median of "
                 "10)\n",
                 moveDown);
+    std::printf("Del, then Undo, 32766 links: %.1f ms and %.1f ms from the command to the list "
+                "painted (medians of 10); 1,000 steps grow the editor by %.1f MB\n",
+                undoDel, undoUndo, stepsMegabytes);
     const auto [widest, last] = CompareRowSizing(page);
     std::printf(
         "Links list of 32766 links rebuilt, laid out and painted: %.2f ms with rows as wide "
@@ -389,5 +438,7 @@ int main(int argc, char** argv)
     std::printf("preview-32766-vs-bare-view: %.2f\n", editor / bare);
     std::printf("browser-to-preview-ms: %.0f\n", browser);
     std::printf("huge-title-answer-ms: %.0f\n", Median(hugeTitle));
+    std::printf("undo-del-32766-ms: %.1f %.1f\n", undoDel, undoUndo);
+    std::printf("undo-memory-1000-steps: %.1f\n", stepsMegabytes);
     return browser <= 0 || cold < 0 || big < 0 || editor < 0 ? 1 : 0;
 }

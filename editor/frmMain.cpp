@@ -7,6 +7,7 @@
 #include "support/DamagedFile.h"
 #include "support/Error.h"
 #include "support/NativePath.h"
+#include "support/SettingsHistory.h"
 #include "toolkit/CenterOnScreen.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/LostFocus.h"
@@ -47,7 +48,8 @@ std::shared_ptr<CWebPage> NewHomePage()
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent), m_recovery(HomeFolder(u"qzhome-unsaved.dat"_s))
 {
     Q_INIT_RESOURCE(editor_art);
     ui.SetupUi(this);
@@ -77,6 +79,12 @@ void frmMain::ConnectEvents()
     connect(ui.cmdUpdatePreview, &QPushButton::clicked, this,
             Command(this, &frmMain::cmdUpdatePreview_Click));
     connect(ui.mnuFile, &ControlArray::Click, this, Command(this, &frmMain::mnuFile_Click));
+    connect(ui.mnuEdit, &ControlArray::Click, this, Command(this, &frmMain::mnuEdit_Click));
+    connect(&m_history, &QUndoStack::indexChanged, this, [this] {
+        ui.ShowEditStep(mnuEditUndo, m_history.undoText());
+        ui.ShowEditStep(mnuEditRedo, m_history.redoText());
+        m_recovery.Keep(m_page.get());
+    });
     connect(ui.cmdLink, &ControlArray::Click, this, Command(this, &frmMain::cmdLink_Click));
     connect(ui.lstLinks, &QListView::doubleClicked, this,
             Command(this, &frmMain::lstLinks_DblClick));
@@ -97,7 +105,26 @@ void frmMain::Form_Load()
     // Taken before reading: a change made while the file is read is a change a Save asks about.
     m_settingsGuard.Remember(SettingsFile());
     LoadSettingsOrReport(SettingsFile());
+    m_steps = {m_page.get(), [this](int iRow) { ShowStep(iRow); }};
     UpdateFields();
+    if (m_recovery.TakeOver())
+        QTimer::singleShot(0, this, [this] { RunCommand(this, [this] { OfferRecoveryCopy(); }); });
+}
+
+// The copy that an editor which ended without closing left: shown unsaved, or kept among the
+// earlier versions, so that nothing is lost either way.
+void frmMain::OfferRecoveryCopy()
+{
+    if (MsgBox(this,
+               u"The editor ended without closing last time, and the home page had changes that "
+               u"were not saved. Show those changes?"_s,
+               MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
+        m_page->LoadSettings(m_recovery.File());
+        UpdateFields();
+        return;
+    }
+    SettingsHistory::Keep(m_recovery.File());
+    m_recovery.Remove();
 }
 
 // A first run has no settings file: the page starts new, in a home folder made for it. A file
@@ -150,22 +177,28 @@ void frmMain::FillLinksList()
 
 void frmMain::txtTitle_LostFocus()
 {
-    m_page->SetTitle(ui.txtTitle->Text());
+    PushStep(PageCommands::ChangeText(
+        m_steps, u"Page Title"_s, {&CWebPage::Title, &CWebPage::SetTitle}, ui.txtTitle->Text()));
 }
 
 void frmMain::txtName_LostFocus()
 {
-    m_page->SetName(ui.txtName->Text());
+    PushStep(PageCommands::ChangeText(m_steps, u"Name On Page"_s,
+                                      {&CWebPage::Name, &CWebPage::SetName}, ui.txtName->Text()));
 }
 
 void frmMain::cmbWallpaper_LostFocus()
 {
-    m_page->SetWallpaper(ui.cmbWallpaper->PictureName());
+    PushStep(PageCommands::ChangeText(m_steps, u"Wallpaper"_s,
+                                      {&CWebPage::Wallpaper, &CWebPage::SetWallpaper},
+                                      ui.cmbWallpaper->PictureName()));
 }
 
 void frmMain::cmbMouseTrails_LostFocus()
 {
-    m_page->SetMouseTrails(ui.cmbMouseTrails->PictureName());
+    PushStep(PageCommands::ChangeText(m_steps, u"Mouse Trails"_s,
+                                      {&CWebPage::MouseTrails, &CWebPage::SetMouseTrails},
+                                      ui.cmbMouseTrails->PictureName()));
 }
 
 void frmMain::cmbWallpaper_NewImagesImported()
@@ -206,6 +239,30 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     }
 }
 
+// As the File menu does, the field being edited is committed first: Undo takes that back first.
+void frmMain::mnuEdit_Click(qint16 iIndex)
+{
+    ui.cmdUpdatePreview->setFocus();
+    if (iIndex == mnuEditUndo)
+        m_history.undo();
+    else
+        m_history.redo();
+}
+
+void frmMain::PushStep(std::unique_ptr<QUndoCommand> step)
+{
+    if (step)
+        m_history.push(step.release());
+}
+
+// A step undone or redone shows the page as the link commands do, with its link's row chosen.
+void frmMain::ShowStep(int iRow)
+{
+    UpdateFields();
+    if (iRow >= 0)
+        ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(iRow));
+}
+
 // The settings first, then the page. When only the page fails, the user learns that the two
 // now differ, and that saving again will bring the page in line.
 void frmMain::SaveHomePage()
@@ -223,6 +280,8 @@ void frmMain::SaveHomePage()
                 u"to write the page once the problem is solved."_s.arg(error.Description()));
         }
     });
+    if (m_saved)
+        m_recovery.Remove();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -237,6 +296,7 @@ void frmMain::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    m_recovery.Remove();
     event->accept();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/PageCommands.h"
+#include "editor/RecoveryCopy.h"
 #include "editor/SettingsGuard.h"
 #include "editor/frmMainControls.h"
 #include "support/LinkText.h"
@@ -7,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QUndoStack>
 #include <memory>
 
 class CWebPage;
@@ -25,6 +28,8 @@ public:
     // For when the page has changed behind the controls' back: loading, the links commands. A step
     // that fails is passed over, so that the others still show the page.
     void UpdateFields();
+    // The page as the last committed edit left it.
+    const CWebPage& Page() const { return *m_page; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,6 +51,11 @@ private:
     void cmdUpdatePreview_Click();
     void mnuFile_Click(qint16 iIndex);
     void SaveHomePage();
+    void OfferRecoveryCopy();
+    void mnuEdit_Click(qint16 iIndex);
+    // Every change of the page goes through here, to be undone and redone; null is no change.
+    void PushStep(std::unique_ptr<QUndoCommand> step);
+    void ShowStep(int iRow);
 
     // The links buttons and the Colors menu, in frmMainCommands.cpp.
     void cmdLink_Click(qint16 iIndex);
@@ -60,11 +70,15 @@ private:
     void ImportLinks();
     void lstLinks_Paste();
     void lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore);
-    void AddLinks(const QList<LinkText>& links, int iBefore);
+    void AddLinks(const QString& sStep, const QList<LinkText>& links, int iBefore);
 
     frmMainControls ui;
     TabOrder m_tabOrder;
     std::shared_ptr<CWebPage> m_page;
+    // Lasts as long as the window: Save neither clears nor marks it.
+    QUndoStack m_history;
+    StepTarget m_steps;
+    RecoveryCopy m_recovery;
     SettingsGuard m_settingsGuard;
     // Whether the last Save wrote both files; a closing window stays open when it did not.
     bool m_saved = false;

@@ -68,38 +68,36 @@ void frmMain::ImportLinks()
     }
     frmImportLinks dialog(bookmarks, Addresses(m_page->Links()), this);
     if (dialog.exec() == QDialog::Accepted)
-        AddLinks(dialog.CheckedLinks(), m_page->Links().Count());
+        AddLinks(u"Import Links"_s, dialog.CheckedLinks(), m_page->Links().Count());
 }
 
 void frmMain::lstLinks_Paste()
 {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
-        AddLinks(LinkTexts::FromClipboard(*data), m_page->Links().Count());
+        AddLinks(u"Paste Links"_s, LinkTexts::FromClipboard(*data), m_page->Links().Count());
 }
 
 void frmMain::lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore)
 {
-    AddLinks(links, iBefore);
+    AddLinks(u"Drop Links"_s, links, iBefore);
 }
 
 // Puts the links in front of the row iBefore, as many as the page has room for, then shows them
-// with the last one chosen. Those left out are counted for the user.
-void frmMain::AddLinks(const QList<LinkText>& links, int iBefore)
+// with the last one chosen, as one step. Those left out are counted for the user.
+void frmMain::AddLinks(const QString& sStep, const QList<LinkText>& links, int iBefore)
 {
-    Collection& page = m_page->Links();
-    const qsizetype added = std::min<qsizetype>(links.size(), Collection::MaxCount - page.Count());
+    const qsizetype added =
+        std::min<qsizetype>(links.size(), Collection::MaxCount - m_page->Links().Count());
+    QList<std::shared_ptr<CWebPage>> newLinks;
     for (qsizetype i = 0; i < added; ++i) {
         auto link = std::make_shared<CWebPage>();
         link->SetMode(CWebPage::LinkRecord);
         link->SetName(links.at(i).caption);
         link->SetMainLink(links.at(i).address);
-        const qint32 position = iBefore + qint32(i) + 1;
-        if (position > page.Count())
-            page.Add(link);
-        else
-            page.AddBefore(link, position);
+        newLinks.append(link);
     }
     if (added > 0) {
+        PushStep(PageCommands::InsertLinks(m_steps, sStep, newLinks, iBefore + 1));
         UpdateFields();
         ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(iBefore + int(added) - 1));
     }

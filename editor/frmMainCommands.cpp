@@ -60,31 +60,19 @@ bool NothingToDo(qint16 iIndex, int iSelected, int iCount)
     }
 }
 
-// Moves the link of row iFrom so that it stands where the link of row iTo stands, by the arrows or
-// a drag. It is taken out first, so a page at its most links can still be reordered.
-void MoveLink(Collection& links, const QListView* list, int iFrom, int iTo)
-{
-    const qint32 from = ItemData(list, iFrom), to = ItemData(list, iTo);
-    const std::shared_ptr<CWebPage> link = links.Item(from);
-    links.Remove(from);
-    if (to <= links.Count())
-        links.AddBefore(link, to);
-    else
-        links.Add(link);
-}
-
-struct ColorProperty {
-    qint32 (CWebPage::*get)() const;
-    void (CWebPage::*set)(qint32);
+// A colour of the page and the name of its step in the Edit menu.
+struct ColorCommand {
+    ColorProperty property;
+    QStringView step;
 };
 
 // Indexed by ColorsMenuItem: the two keep one order.
-constexpr ColorProperty Colors[] = {
-    {&CWebPage::Backcolor, &CWebPage::SetBackcolor},   // mnuColorsBackground
-    {&CWebPage::Forecolor, &CWebPage::SetForecolor},   // mnuColorsText
-    {&CWebPage::LinkColor, &CWebPage::SetLinkColor},   // mnuColorsLink
-    {&CWebPage::VLinkColor, &CWebPage::SetVLinkColor}, // mnuColorsVisited
-    {&CWebPage::ALinkColor, &CWebPage::SetALinkColor}, // mnuColorsActive
+constexpr ColorCommand Colors[] = {
+    {{&CWebPage::Backcolor, &CWebPage::SetBackcolor}, u"Background Colour"},     // Background
+    {{&CWebPage::Forecolor, &CWebPage::SetForecolor}, u"Text Colour"},           // Text
+    {{&CWebPage::LinkColor, &CWebPage::SetLinkColor}, u"Link Colour"},           // Link
+    {{&CWebPage::VLinkColor, &CWebPage::SetVLinkColor}, u"Visited Link Colour"}, // Visited
+    {{&CWebPage::ALinkColor, &CWebPage::SetALinkColor}, u"Active Link Colour"},  // Active
 };
 static_assert(std::size(Colors) == mnuColorsActive + 1);
 
@@ -103,27 +91,31 @@ void frmMain::cmdLink_Click(qint16 iIndex)
         auto link = std::make_shared<CWebPage>();
         link->SetMode(CWebPage::LinkRecord);
         link->SetName(u"New Link"_s);
-        links.Add(link);
+        // One step with what the dialog's OK writes: the link stays however the dialog closes.
+        PushStep(PageCommands::InsertLinks(m_steps, u"Add Link"_s, {link}, links.Count() + 1));
         UpdateFields();
-        // The link stays whichever way the dialog is closed.
         EditLink(link);
         remembered = ListCount(list) - 1;
         break;
     }
-    case cmdLinkEdit:
-        EditLink(links.Item(ItemData(list, selected)));
+    case cmdLinkEdit: {
+        const qint32 position = ItemData(list, selected);
+        const std::shared_ptr<CWebPage> link = links.Item(position);
+        const LinkFields before = LinkFields::Of(*link);
+        EditLink(link);
+        if (LinkFields::Of(*link) != before)
+            PushStep(PageCommands::EditLink(m_steps, position, before));
         remembered = selected;
         break;
+    }
     case cmdLinkDel:
-        links.Remove(ItemData(list, selected));
+        PushStep(PageCommands::RemoveLink(m_steps, ItemData(list, selected)));
         break;
     case cmdLinkUp:
-        remembered = selected - 1;
-        MoveLink(links, list, selected, remembered);
-        break;
     case cmdLinkDown:
-        remembered = selected + 1;
-        MoveLink(links, list, selected, remembered);
+        remembered = iIndex == cmdLinkUp ? selected - 1 : selected + 1;
+        PushStep(
+            PageCommands::MoveLink(m_steps, ItemData(list, selected), ItemData(list, remembered)));
         break;
     }
     UpdateFields();
@@ -143,7 +135,8 @@ void frmMain::lstLinks_DragDrop(int iRow, int iBefore)
     const int row = iBefore > iRow ? iBefore - 1 : iBefore;
     if (row == iRow)
         return;
-    MoveLink(m_page->Links(), ui.lstLinks, iRow, row);
+    PushStep(
+        PageCommands::MoveLink(m_steps, ItemData(ui.lstLinks, iRow), ItemData(ui.lstLinks, row)));
     UpdateFields();
     SetListIndex(ui.lstLinks, row);
 }
@@ -168,8 +161,9 @@ void frmMain::mnuColors_Click(qint16 iIndex)
 {
     if (iIndex < 0 || iIndex >= qint16(std::size(Colors)))
         return;
-    const ColorProperty& property = Colors[iIndex];
+    const ColorCommand& command = Colors[iIndex];
     qint32 color = 0;
-    if (basProcs::ShowColorDialog(color, this, (*m_page.*property.get)()))
-        (*m_page.*property.set)(color);
+    if (basProcs::ShowColorDialog(color, this, (*m_page.*command.property.get)()))
+        PushStep(
+            PageCommands::ChangeColor(m_steps, command.step.toString(), command.property, color));
 }

@@ -47,6 +47,11 @@ QFont Font(const QString& sFamily, qreal pointSize)
     return font;
 }
 
+QString EditCaption(EditMenuItem iItem)
+{
+    return iItem == mnuEditUndo ? u"&Undo"_s : u"&Redo"_s;
+}
+
 // The drop-down mark laid over "Set Colors", so that the plain button reads as a menu button.
 // Drawn as a shape at the screen's own ratio of pixels, it is as sharp at any scale as at 1.
 QPixmap DownTriangle(qreal ratio)
@@ -199,6 +204,18 @@ void frmMainControls::SetupMenus(QMainWindow* window)
               {mnuFileExit, u"E&xit"_s}});
     mnuFile->Item<QAction>(mnuFileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
+    tmnuEdit = window->menuBar()->addMenu(u"&Edit"_s);
+    tmnuEdit->setObjectName(u"tmnuEdit"_s);
+    mnuEdit = new ControlArray(u"mnuEdit"_s, window);
+    addItems(tmnuEdit, mnuEdit,
+             {{mnuEditUndo, EditCaption(mnuEditUndo)}, {mnuEditRedo, EditCaption(mnuEditRedo)}});
+    mnuEdit->Item<QAction>(mnuEditUndo)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEdit->Item<QAction>(mnuEditRedo)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    ShowEditStep(mnuEditUndo, {});
+    ShowEditStep(mnuEditRedo, {});
+
     tmnuColors = new QMenu(u"Colors"_s, window);
     tmnuColors->setObjectName(u"tmnuColors"_s);
     mnuColors = new ControlArray(u"mnuColors"_s, window);
@@ -208,6 +225,13 @@ void frmMainControls::SetupMenus(QMainWindow* window)
               {mnuColorsLink, u"Link..."_s},
               {mnuColorsVisited, u"Visited Link..."_s},
               {mnuColorsActive, u"Active Link..."_s}});
+}
+
+void frmMainControls::ShowEditStep(EditMenuItem iItem, const QString& sStep) const
+{
+    auto* item = mnuEdit->Item<QAction>(iItem);
+    item->setText(sStep.isEmpty() ? EditCaption(iItem) : EditCaption(iItem) + u' ' + sStep);
+    item->setEnabled(!sStep.isEmpty());
 }
 
 QList<QWidget*> frmMainControls::TabControls() const

@@ -27,6 +27,7 @@ enum FileMenuItem : qint16 {
     mnuFileExitAbove = 19,
     mnuFileExit = 20
 };
+enum EditMenuItem : qint16 { mnuEditUndo, mnuEditRedo };
 // Each item indexes the colour table in frmMainCommands.cpp.
 enum ColorsMenuItem : qint16 {
     mnuColorsBackground,
@@ -45,6 +46,8 @@ public:
     void SetupUi(QMainWindow* window);
     // The controls in the order that Tab walks them.
     QList<QWidget*> TabControls() const;
+    // Undo or Redo named for its step ("Undo Delete Link"), and disabled when there is none.
+    void ShowEditStep(EditMenuItem iItem, const QString& sStep) const;
 
     QWidget* client = nullptr;
     QLabel* lblTitle = nullptr;
@@ -68,6 +71,8 @@ public:
 
     QMenu* tmnuFile = nullptr;
     ControlArray* mnuFile = nullptr;
+    QMenu* tmnuEdit = nullptr;
+    ControlArray* mnuEdit = nullptr;
     // Not in the menu bar: cmdColors pops it up.
     QMenu* tmnuColors = nullptr;
     ControlArray* mnuColors = nullptr;

@@ -1,0 +1,174 @@
+#include "editor/EditorFixture.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QProcess>
+#include <QSysInfo>
+
+// The page field by field, and its links object by object, each with its own three fields.
+static QStringList Snapshot(const CWebPage& p)
+{
+    QStringList fields{p.Title(), p.Name(), p.Wallpaper(), p.MouseTrails()};
+    for (qint32 colour :
+         {p.Backcolor(), p.Forecolor(), p.LinkColor(), p.VLinkColor(), p.ALinkColor()})
+        fields << QString::number(colour);
+    for (qint32 i = 1; i <= p.Links().Count(); ++i) {
+        const CWebPage* link = p.Links().Item(i).get();
+        fields << u"%1 %2|%3|%4"_s.arg(quintptr(link))
+                      .arg(link->Name(), link->MainPicture(), link->MainLink());
+    }
+    return fields;
+}
+
+// Types into a text box, or chooses in a picker, then Tab moves the focus on, which commits it.
+static void Commit(QWidget* window, const QString& sControl, const QString& sValue)
+{
+    window->findChild<QWidget*>(sControl)->setFocus();
+    if (auto* picker = window->findChild<QWidget*>(sControl)->findChild<QComboBox*>())
+        Choose(picker, sValue);
+    else
+        TypeInto(window, sControl, sValue);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+// Each kind of step, then Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z give back the page before and after it,
+// the same link objects with their own fields, and choose the link's row. Save changes nothing.
+TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
+{
+    const auto click = [this](int iButton) {
+        ClickButton(window.get(), u"cmdLink_%1"_s.arg(iButton));
+    };
+    const auto edit = [&](int iButton) {
+        ModalDriver dialog([&](QWidget* link) {
+            Commit(link, u"cmbImages"_s, u"sky.jpg"_s);
+            TypeInto(link, u"txtTitle"_s, u"Dog"_s);
+            ClickButton(link, u"OK"_s);
+        });
+        click(iButton);
+    };
+    const auto drop = [this](QMimeData* data, int iRow) {
+        auto* list = Child<QListView>(u"lstLinks"_s);
+        list->model()->dropMimeData(data ? data
+                                         : list->model()->mimeData({list->model()->index(0, 0)}),
+                                    data ? Qt::CopyAction : Qt::MoveAction, iRow, 0, {});
+        QApplication::processEvents();
+    };
+    QGuiApplication::clipboard()->setText(u"https://c.org/"_s);
+    QMimeData uris;
+    uris.setData(u"text/uri-list"_s, "https://a.org/\r\nhttps://b.org/");
+    const struct {
+        QString step;
+        int row; // chosen before the step, after Undo and after Redo
+        std::function<void()> act;
+        int undone, redone;
+    } steps[] = {
+        {u"Page Title"_s, -1, [&] { Commit(window.get(), u"txtTitle"_s, u"Ours"_s); }, -1, -1},
+        {u"Name On Page"_s, -1, [&] { Commit(window.get(), u"txtName"_s, u"Hi"_s); }, -1, -1},
+        {u"Wallpaper"_s, -1, [&] { Commit(window.get(), u"cmbWallpaper"_s, u"ball.jpg"_s); }, -1,
+         -1},
+        {u"Mouse Trails"_s, -1, [&] { Commit(window.get(), u"cmbMouseTrails"_s, None); }, -1, -1},
+        {u"Visited Link Colour"_s, -1,
+         [&] {
+             ModalDriver dialog([](QWidget* box) {
+                 qobject_cast<QColorDialog*>(box)->setCurrentColor(Qt::red);
+                 ClickButton(box, u"OK"_s);
+             });
+             ChooseColorsItem(window.get(), mnuColorsVisited);
+         },
+         -1, -1},
+        {u"Add Link"_s, -1, [&] { edit(cmdLinkAdd); }, -1, 3},
+        {u"Edit Link"_s, 1, [&] { edit(cmdLinkEdit); }, 1, 1},
+        {u"Delete Link"_s, 1, [&] { click(cmdLinkDel); }, 1, -1},
+        {u"Move Link"_s, 2, [&] { click(cmdLinkUp); }, 2, 1},
+        {u"Move Link"_s, 0, [&] { drop(nullptr, 3); }, 0, 2},
+        {u"Drop Links"_s, -1, [&] { drop(&uris, 1); }, -1, 2},
+        {u"Paste Links"_s, -1,
+         [&] { QTest::keyClick(Child(u"lstLinks"_s), Qt::Key_V, Qt::ControlModifier); }, -1, 3},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step.toStdString() + " " + std::to_string(s.row));
+        Open(Page(3));
+        auto* list = Child<QListView>(u"lstLinks"_s);
+        list->setFocus();
+        if (s.row >= 0)
+            ClickItem(list, s.row);
+        const QStringList before = Snapshot(window->Page());
+        s.act();
+        const QStringList after = Snapshot(window->Page());
+        EXPECT_NE(after, before);
+        PressCtrlS();
+        EXPECT_EQ(Child<QAction>(u"mnuEdit_0"_s)->text(), u"&Undo "_s + s.step);
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, QStringList, int> keys[] = {
+            {Qt::Key_Z, Qt::ControlModifier, before, s.undone},
+            {Qt::Key_Y, Qt::ControlModifier, after, s.redone},
+            {Qt::Key_Z, Qt::ControlModifier, before, s.undone},
+            {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, after, s.redone}};
+        for (const auto& [key, modifiers, page, row] : keys) {
+            QTest::keyClick(window.get(), key, modifiers);
+            EXPECT_EQ(Snapshot(window->Page()), page);
+            EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(), page.at(0));
+            const auto rows = list->selectionModel()->selectedRows();
+            EXPECT_EQ(rows.isEmpty() ? -1 : rows.first().row(), row);
+            EXPECT_EQ(Child<QAction>(u"mnuEdit_0"_s)->isEnabled(), page == after);
+            EXPECT_EQ(Child<QAction>(u"mnuEdit_1"_s)->isEnabled(), page == before);
+        }
+    }
+
+    // Typing not yet committed belongs to the box: Ctrl+Z there takes it back, so its commit is
+    // no step; the menu's Undo commits typing, then takes it back.
+    auto* title = Child<QLineEdit>(u"txtTitle"_s);
+    TypeInto(window.get(), u"txtTitle"_s, u"Typed"_s);
+    QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(Child<QAction>(u"mnuEdit_1"_s)->isEnabled());
+    Commit(window.get(), u"txtTitle"_s, u"Ours"_s);
+    TypeInto(window.get(), u"txtTitle"_s, u"Typed"_s);
+    Child<QAction>(u"mnuEdit_0"_s)->trigger();
+    EXPECT_EQ(title->text() + window->Page().Title(), u"OursOurs"_s);
+    EXPECT_EQ(Child<QAction>(u"mnuEdit_0"_s)->text(), u"&Undo Page Title"_s);
+}
+
+// A copy of the page follows a step within two seconds and goes with Save and every close. An
+// editor that ended without closing (its owner killed) leaves it: the next one asks, Yes shows it
+// unsaved, No keeps it among the earlier versions.
+TEST_F(Editor, UnsavedChangesComeBackAfterACrash)
+{
+    const QString copy = u"home/qzhome-unsaved.dat"_s;
+    for (const QString& answer : {u"Yes"_s, u"No"_s}) {
+        SCOPED_TRACE(answer.toStdString());
+        Open(Page(1));
+        Commit(window.get(), u"txtName"_s, u"Changed"_s);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return app.Exists(copy); }, 2500));
+        PressCtrlS();
+        EXPECT_FALSE(app.Exists(copy));
+        const QByteArray saved = Home(u"qzhome.dat"_s);
+        Commit(window.get(), u"txtName"_s, u"Unsaved"_s);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return app.Exists(copy); }, 2500));
+        const QByteArray unsaved = app.ReadFile(copy);
+        QProcess owner;
+        owner.start(u"sleep"_s, {u"60"_s});
+        owner.waitForStarted();
+        const QByteArray pid = QByteArray::number(owner.processId());
+        owner.kill();
+        owner.waitForFinished();
+        window.reset();
+        app.WriteFile(copy + u".lock"_s,
+                      pid + "\nqzeditor\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        Answers answers({answer});
+        Open();
+        EXPECT_EQ(
+            answers.said.value(0).section(u'\n', -1),
+            u"The editor ended without closing last time, and the home page had changes that were not saved. Show those changes?"_s);
+        EXPECT_EQ(Child<QLineEdit>(u"txtName"_s)->text(),
+                  answer == u"Yes"_s ? u"Unsaved"_s : u"Changed"_s);
+        EXPECT_EQ(app.Exists(copy), answer == u"Yes"_s);
+        EXPECT_EQ(Home(u"qzhome.dat"_s), saved);
+        const QStringList history =
+            QDir(app.NativeFile(u"home/history"_s)).entryList({u"qzhome-unsaved-*"_s});
+        EXPECT_EQ(history.isEmpty() ? QByteArray() : Home(u"history/"_s + history.value(0)),
+                  answer == u"Yes"_s ? QByteArray() : unsaved);
+        ModalDriver no([](QWidget* box) { ClickButton(box, u"No"_s); });
+        window->close();
+        EXPECT_FALSE(app.Exists(copy));
+        window.reset();
+    }
+}
