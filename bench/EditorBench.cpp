@@ -83,10 +83,18 @@ bool WaitForLoad(QWebEngineView* view)
     return loaded;
 }
 
+// The window gone without closing, as after a crash: its copy of unsaved changes goes too, so that
+// the next window asks nothing.
+void DropWindow(std::unique_ptr<frmMain>& window)
+{
+    window.reset();
+    QFile::remove(NativePath(App::File(u"home\\qzhome-unsaved.dat"_s)));
+}
+
 // Milliseconds from creating the window to its web view having shown the first preview.
 double TimeToFirstPreview(std::unique_ptr<frmMain>& window)
 {
-    window.reset();
+    DropWindow(window);
     QElapsedTimer clock;
     clock.start();
     window = std::make_unique<frmMain>();
@@ -100,7 +108,7 @@ double TimeToFirstPreview(std::unique_ptr<frmMain>& window)
 // shown and answering, with its settings read, its fields filled and its preview written.
 double TimeToAnswer(std::unique_ptr<frmMain>& window, qsizetype iChars)
 {
-    window.reset();
+    DropWindow(window);
     CWebPage page;
     page.SetTitle(QString(iChars, u'T'));
     page.SaveSettings(App::File(u"home\\qzhome.dat"_s));
@@ -207,7 +215,7 @@ std::pair<double, double> CompareWithBareView(std::unique_ptr<frmMain>& window, 
     const QSize size = window->findChild<WebBrowser*>(u"ieBrowser"_s)->size();
     std::vector<double> editor, bare;
     for (int run = 0; run < iRuns; ++run) {
-        window.reset();
+        DropWindow(window);
         QElapsedTimer clock;
         clock.start();
         QWebEngineView view;
