@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>A page cannot open this address.</source>
-        <translation>Diese Adresse kann eine Seite nicht öffnen.</translation>
+        <translation>Eine Seite kann diese Adresse nicht öffnen.</translation>
     </message>
     <message>
         <source>Already on the page.</source>
@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>(None)</source>
-        <translation>(Keines)</translation>
+        <translation>(Kein Bild)</translation>
     </message>
     <message>
         <source>(Import Picture...)</source>

@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>(None)</source>
-        <translation>(Ninguna)</translation>
+        <translation>(Ninguna imagen)</translation>
     </message>
     <message>
         <source>(Import Picture...)</source>

@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>(None)</source>
-        <translation>(Aucune)</translation>
+        <translation>(Aucune image)</translation>
     </message>
     <message>
         <source>(Import Picture...)</source>
