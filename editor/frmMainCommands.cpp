@@ -95,7 +95,8 @@ void frmMain::cmdLink_Click(qint16 iIndex)
     case cmdLinkAdd: {
         auto link = std::make_shared<CWebPage>();
         link->SetMode(CWebPage::LinkRecord);
-        link->SetName(tr("New Link"));
+        // The caption is the page's text, the same in every language, as the file and the page are.
+        link->SetName(u"New Link"_s);
         // One step with what the dialog's OK writes: the link stays however the dialog closes.
         PushStep(PageCommands::InsertLinks(m_steps, tr("Add Link"), {link}, links.Count() + 1));
         UpdateFields();

@@ -560,10 +560,6 @@
         <translation>Farbe aktiver Links</translation>
     </message>
     <message>
-        <source>New Link</source>
-        <translation>Neuer Link</translation>
-    </message>
-    <message>
         <source>Add Link</source>
         <translation>Link hinzufügen</translation>
     </message>

@@ -560,10 +560,6 @@
         <translation>Color de los enlaces activos</translation>
     </message>
     <message>
-        <source>New Link</source>
-        <translation>Enlace nuevo</translation>
-    </message>
-    <message>
         <source>Add Link</source>
         <translation>Añadir enlace</translation>
     </message>

@@ -560,10 +560,6 @@
         <translation>Couleur des liens actifs</translation>
     </message>
     <message>
-        <source>New Link</source>
-        <translation>Nouveau lien</translation>
-    </message>
-    <message>
         <source>Add Link</source>
         <translation>Ajouter un lien</translation>
     </message>
