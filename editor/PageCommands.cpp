@@ -2,6 +2,7 @@
 
 #include "model/CWebPage.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 using namespace Qt::StringLiterals;
@@ -117,8 +118,8 @@ class RemoveStep final : public PageStep
 {
 public:
     RemoveStep(const StepTarget& target, qint32 iPosition)
-        : PageStep(target, u"Delete Link"_s), m_link(target.page->Links().Item(iPosition)),
-          m_position(iPosition)
+        : PageStep(target, QCoreApplication::translate("PageCommands", "Delete Link")),
+          m_link(target.page->Links().Item(iPosition)), m_position(iPosition)
     {
     }
 
@@ -141,7 +142,8 @@ class MoveStep final : public PageStep
 {
 public:
     MoveStep(const StepTarget& target, qint32 iFrom, qint32 iTo)
-        : PageStep(target, u"Move Link"_s), m_from(iFrom), m_to(iTo)
+        : PageStep(target, QCoreApplication::translate("PageCommands", "Move Link")), m_from(iFrom),
+          m_to(iTo)
     {
     }
 
@@ -161,7 +163,8 @@ class EditStep final : public PageStep
 {
 public:
     EditStep(const StepTarget& target, qint32 iPosition, const LinkFields& before)
-        : PageStep(target, u"Edit Link"_s), m_position(iPosition), m_before(before),
+        : PageStep(target, QCoreApplication::translate("PageCommands", "Edit Link")),
+          m_position(iPosition), m_before(before),
           m_after(LinkFields::Of(*target.page->Links().Item(iPosition)))
     {
     }

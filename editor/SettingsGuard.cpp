@@ -35,10 +35,14 @@ void Lock(QLockFile& lock)
     if (lock.tryLock(LockWaitMs) || lock.error() != QLockFile::LockFailedError)
         return;
     throw Error(Error::PathFileAccessError,
-                u"The home page settings are being saved from another editor window, which may "
-                u"be waiting for an answer. Nothing was saved here: finish in the other window, "
-                u"then save again.\r\n\r\nIf no other editor window is open, delete the file "
-                u"\"%1\" and save again."_s.arg(DisplayPath(lock.fileName())));
+                SettingsGuard::tr(
+                    "The home page settings are being saved from another editor window, which may "
+                    "be waiting for an answer. Nothing was saved here: finish in the other window, "
+                    "then save again.") +
+                    u"\r\n\r\n"_s +
+                    SettingsGuard::tr(
+                        "If no other editor window is open, delete the file \"%1\" and save again.")
+                        .arg(DisplayPath(lock.fileName())));
 }
 
 } // namespace
@@ -56,9 +60,9 @@ bool SettingsGuard::Replace(QWidget* owner, const std::function<void()>& save)
     Lock(lock);
     if (const std::optional<Error> notAFile = FileError::NotAFile(m_file))
         throw Error(notAFile->Number(),
-                    notAFile->Description() +
-                        u"\r\n\r\nNothing was saved. Move it away or give it another name, then "
-                        u"save again."_s);
+                    notAFile->Description() + u"\r\n\r\n"_s +
+                        tr("Nothing was saved. Move it away or give it another name, then save "
+                           "again."));
     const FileStamp now = FileStamp::Of(m_file);
     if (!MayReplace(owner, now))
         return false;
@@ -80,9 +84,9 @@ bool SettingsGuard::Replace(QWidget* owner, const std::function<void()>& save)
     Remember(m_file);
     if (notKept)
         MsgBox(owner,
-               u"The home page was saved, but the settings it replaced could not be kept as an "
-               u"earlier version.\r\n\r\n"_s +
-                   notKept->Description(),
+               tr("The home page was saved, but the settings it replaced could not be kept as "
+                  "an earlier version.") +
+                   u"\r\n\r\n"_s + notKept->Description(),
                MsgBoxStyle::Critical);
     return true;
 }
@@ -91,12 +95,13 @@ bool SettingsGuard::MayReplace(QWidget* owner, const FileStamp& now) const
 {
     QString question;
     if (!m_read && now != FileStamp())
-        question = u"The home page settings in \"%1\" could not be read when the editor started, "
-                   u"so this window does not show them. Replace them with the settings in this "
-                   u"window?"_s.arg(DisplayPath(m_file));
+        question = tr("The home page settings in \"%1\" could not be read when the editor "
+                      "started, so this window does not show them. Replace them with the settings "
+                      "in this window?")
+                       .arg(DisplayPath(m_file));
     else if (now != m_stamp)
-        question = u"The home page settings were changed by another program after this window "
-                   u"read them. Replace them with the settings in this window?"_s;
+        question = tr("The home page settings were changed by another program after this "
+                      "window read them. Replace them with the settings in this window?");
     return question.isEmpty() ||
            MsgBox(owner, question, MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes;
 }

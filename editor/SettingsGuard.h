@@ -2,6 +2,7 @@
 
 #include "support/FileStamp.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -13,6 +14,8 @@ class QWidget;
 // kept in the history.
 class SettingsGuard
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsGuard)
+
 public:
     // The file as it stands now is the version the window holds: just read, or just written.
     void Remember(const QString& sFile);

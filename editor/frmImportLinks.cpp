@@ -1,6 +1,7 @@
 #include "editor/frmImportLinks.h"
 
 #include "support/Bookmarks.h"
+#include "toolkit/LabelFor.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -78,18 +79,19 @@ frmImportLinks::frmImportLinks(const Bookmark& bookmarks, const QSet<QString>& p
 void frmImportLinks::SetupUi()
 {
     setObjectName(u"frmImportLinks"_s);
-    setWindowTitle(u"Import Links"_s);
-    auto* lblFind = new QLabel(u"&Find:"_s, this);
+    setWindowTitle(tr("Import Links"));
+    auto* lblFind = new QLabel(tr("&Find:"), this);
     txtFind = new QLineEdit(this);
-    lblFind->setBuddy(txtFind);
+    LabelFor(lblFind, txtFind);
     tvwBookmarks = new QTreeWidget(this);
-    tvwBookmarks->setHeaderLabels({u"Bookmark"_s, u"Address"_s, u"Note"_s});
+    tvwBookmarks->setAccessibleName(tr("Bookmarks"));
+    tvwBookmarks->setHeaderLabels({tr("Bookmark"), tr("Address"), tr("Note")});
     tvwBookmarks->setUniformRowHeights(true);
     tvwBookmarks->header()->resizeSection(TitleColumn, 240);
     tvwBookmarks->header()->resizeSection(AddressColumn, 250);
     lblCount = new QLabel(this);
-    cmdAddLinks = new QPushButton(u"Add Links"_s, this);
-    cmdCancel = new QPushButton(u"Cancel"_s, this);
+    cmdAddLinks = new QPushButton(tr("Add Links"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     // Enter adds the links from anywhere in the dialog; Esc cancels it.
     cmdAddLinks->setDefault(true);
     const std::pair<QWidget*, QString> names[] = {
@@ -130,6 +132,9 @@ void frmImportLinks::AddEntries(QTreeWidgetItem* folder, const Bookmark& bookmar
         // Never a null text, even when empty: that tells a bookmark from an empty folder.
         item->setText(AddressColumn, entry.address.isNull() ? u""_s : entry.address);
         item->setText(NoteColumn, note);
+        // A screen reader names a check box by its title; one without a title, by its address.
+        if (entry.title.isEmpty())
+            item->setData(TitleColumn, Qt::AccessibleTextRole, entry.address);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren);
         item->setCheckState(TitleColumn, note.isEmpty() ? Qt::Checked : Qt::Unchecked);
         item->setData(TitleColumn, CountedRole, note.isEmpty());
@@ -141,11 +146,11 @@ void frmImportLinks::AddEntries(QTreeWidgetItem* folder, const Bookmark& bookmar
 QString frmImportLinks::Note(const QString& sAddress) const
 {
     if (Unopenable(sAddress))
-        return u"A page cannot open this address."_s;
+        return tr("A page cannot open this address.");
     if (m_pageAddresses.contains(sAddress))
-        return u"Already on the page."_s;
+        return tr("Already on the page.");
     if (m_fileAddresses.contains(sAddress))
-        return u"Also above in this file."_s;
+        return tr("Also above in this file.");
     return {};
 }
 
@@ -176,7 +181,7 @@ void frmImportLinks::tvwBookmarks_ItemChanged(QTreeWidgetItem* item)
 
 void frmImportLinks::ShowCount()
 {
-    lblCount->setText(m_checked == 1 ? u"1 link will be added."_s
-                                     : u"%1 links will be added."_s.arg(m_checked));
+    lblCount->setText(m_checked == 1 ? tr("1 link will be added.")
+                                     : tr("%1 links will be added.").arg(m_checked));
     cmdAddLinks->setEnabled(m_checked > 0);
 }

@@ -25,7 +25,7 @@ constexpr int ClientHeight = 5685;
 frmLink::frmLink(QWidget* parent) : QDialog(parent)
 {
     setObjectName(u"frmLink"_s);
-    setWindowTitle(u"Link"_s);
+    setWindowTitle(tr("Link"));
     // A fixed frame with only a close box. Owned by the window that opens it, it gets no task bar
     // button of its own.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

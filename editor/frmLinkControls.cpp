@@ -14,17 +14,17 @@ using namespace Qt::StringLiterals;
 
 void frmLinkControls::SetupUi(QDialog* form)
 {
-    lblPicture = new QLabel(u"Picture:"_s, form);
+    lblPicture = new QLabel(tr("Picture:"), form);
     cmbImages = new usrHomeImages(form);
-    lblTitle = new QLabel(u"Title:"_s, form);
+    lblTitle = new QLabel(tr("Title:"), form);
     txtTitle = new TextBox(form);
-    lblURL = new QLabel(u"URL:"_s, form);
+    lblURL = new QLabel(tr("URL:"), form);
     txtURL = new TextBox(form);
-    lblPreview = new QLabel(u"Preview:"_s, form);
-    cmdUpdatePreview = new QPushButton(u"Update Preview"_s, form);
+    lblPreview = new QLabel(tr("Preview:"), form);
+    cmdUpdatePreview = new QPushButton(tr("Update Preview"), form);
     ieBrowser = new WebBrowser(form);
-    cmdOK = new QPushButton(u"OK"_s, form);
-    cmdCancel = new QPushButton(u"Cancel"_s, form);
+    cmdOK = new QPushButton(tr("OK"), form);
+    cmdCancel = new QPushButton(tr("Cancel"), form);
     // Enter presses OK from the text boxes; Esc cancels the dialog.
     cmdOK->setDefault(true);
 

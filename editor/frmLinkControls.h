@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 
 class QDialog;
@@ -15,6 +16,9 @@ class usrHomeImages;
 // pointers to them, as a Designer form class does.
 class frmLinkControls
 {
+    // Its texts are the window's own.
+    Q_DECLARE_TR_FUNCTIONS(frmLink)
+
 public:
     void SetupUi(QDialog* form);
 

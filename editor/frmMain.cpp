@@ -53,7 +53,7 @@ frmMain::frmMain(QWidget* parent)
 {
     Q_INIT_RESOURCE(editor_art);
     ui.SetupUi(this);
-    setWindowTitle(u"Zellow's Browser Home Page Editor"_s);
+    setWindowTitle(tr("Zellow's Browser Home Page Editor"));
     QIcon icon(u":/editor/qzeditor.xpm"_s);
     icon.addFile(u":/editor/qzeditor-16.xpm"_s);
     setWindowIcon(icon);
@@ -116,8 +116,8 @@ void frmMain::Form_Load()
 void frmMain::OfferRecoveryCopy()
 {
     if (MsgBox(this,
-               u"The editor ended without closing last time, and the home page had changes that "
-               u"were not saved. Show those changes?"_s,
+               tr("The editor ended without closing last time, and the home page had changes that "
+                  "were not saved. Show those changes?"),
                MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
         m_page->LoadSettings(m_recovery.File());
         UpdateFields();
@@ -146,9 +146,9 @@ void frmMain::LoadSettingsOrReport(const QString& sFile)
         case Error::PathFileAccessError:
             m_page = NewHomePage();
             m_settingsGuard.MarkUnread();
-            message = u"The home page settings could not be read, so the editor starts on a new "
-                      u"page.\r\n\r\n"_s +
-                      error.Description();
+            message = tr("The home page settings could not be read, so the editor starts on a new "
+                         "page.") +
+                      u"\r\n\r\n"_s + error.Description();
             break;
         default:
             message = DamagedFile::SetAside(sFile, error);
@@ -178,25 +178,25 @@ void frmMain::FillLinksList()
 void frmMain::txtTitle_LostFocus()
 {
     PushStep(PageCommands::ChangeText(
-        m_steps, u"Page Title"_s, {&CWebPage::Title, &CWebPage::SetTitle}, ui.txtTitle->Text()));
+        m_steps, tr("Page Title"), {&CWebPage::Title, &CWebPage::SetTitle}, ui.txtTitle->Text()));
 }
 
 void frmMain::txtName_LostFocus()
 {
-    PushStep(PageCommands::ChangeText(m_steps, u"Name On Page"_s,
+    PushStep(PageCommands::ChangeText(m_steps, tr("Name On Page"),
                                       {&CWebPage::Name, &CWebPage::SetName}, ui.txtName->Text()));
 }
 
 void frmMain::cmbWallpaper_LostFocus()
 {
-    PushStep(PageCommands::ChangeText(m_steps, u"Wallpaper"_s,
+    PushStep(PageCommands::ChangeText(m_steps, tr("Wallpaper"),
                                       {&CWebPage::Wallpaper, &CWebPage::SetWallpaper},
                                       ui.cmbWallpaper->PictureName()));
 }
 
 void frmMain::cmbMouseTrails_LostFocus()
 {
-    PushStep(PageCommands::ChangeText(m_steps, u"Mouse Trails"_s,
+    PushStep(PageCommands::ChangeText(m_steps, tr("Mouse Trails"),
                                       {&CWebPage::MouseTrails, &CWebPage::SetMouseTrails},
                                       ui.cmbMouseTrails->PictureName()));
 }
@@ -275,9 +275,10 @@ void frmMain::SaveHomePage()
         } catch (const Error& error) {
             throw Error(
                 error.Number(),
-                u"The home page settings were saved, but the home page itself was not, so "
-                u"the page still shows the earlier settings.\r\n\r\n%1\r\n\r\nSave again "
-                u"to write the page once the problem is solved."_s.arg(error.Description()));
+                tr("The home page settings were saved, but the home page itself was not, so "
+                   "the page still shows the earlier settings.") +
+                    u"\r\n\r\n"_s + error.Description() + u"\r\n\r\n"_s +
+                    tr("Save again to write the page once the problem is solved."));
         }
     });
     if (m_saved)
@@ -286,7 +287,7 @@ void frmMain::SaveHomePage()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (MsgBox(this, u"Save Home Page before exiting?"_s,
+    if (MsgBox(this, tr("Save Home Page before exiting?"),
                MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
         RunCommand(this, [this] { mnuFile_Click(mnuFileSave); });
         // The user has been told why, or chose to keep what another program saved: the window

@@ -57,29 +57,29 @@ void frmMain::ConnectLinksFromOutside()
 void frmMain::ImportLinks()
 {
     QString file;
-    if (!basProcs::ShowFileDialog(file, basProcs::FileOpen, this, u"Import Links"_s,
-                                  BookmarksFolder(),
-                                  u"Bookmarks,*.html;*.htm;Bookmarks;*.json,All Files,*.*"_s))
+    if (!basProcs::ShowFileDialog(
+            file, basProcs::FileOpen, this, tr("Import Links"), BookmarksFolder(),
+            tr("Bookmarks") + u",*.html;*.htm;Bookmarks;*.json,"_s + tr("All Files") + u",*.*"_s))
         return;
     const Bookmark bookmarks = Bookmarks::ReadFile(file);
     if (Bookmarks::Count(bookmarks) == 0) {
-        MsgBox(this, u"No bookmarks were found in \"%1\"."_s.arg(DisplayPath(file)));
+        MsgBox(this, tr("No bookmarks were found in \"%1\".").arg(DisplayPath(file)));
         return;
     }
     frmImportLinks dialog(bookmarks, Addresses(m_page->Links()), this);
     if (dialog.exec() == QDialog::Accepted)
-        AddLinks(u"Import Links"_s, dialog.CheckedLinks(), m_page->Links().Count());
+        AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_page->Links().Count());
 }
 
 void frmMain::lstLinks_Paste()
 {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
-        AddLinks(u"Paste Links"_s, LinkTexts::FromClipboard(*data), m_page->Links().Count());
+        AddLinks(tr("Paste Links"), LinkTexts::FromClipboard(*data), m_page->Links().Count());
 }
 
 void frmMain::lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore)
 {
-    AddLinks(u"Drop Links"_s, links, iBefore);
+    AddLinks(tr("Drop Links"), links, iBefore);
 }
 
 // Puts the links in front of the row iBefore, as many as the page has room for, then shows them
@@ -103,7 +103,7 @@ void frmMain::AddLinks(const QString& sStep, const QList<LinkText>& links, int i
     }
     const qsizetype left = links.size() - added;
     if (left > 0)
-        MsgBox(this, u"A page holds at most %1 links, so %2 left out."_s.arg(
-                         QString::number(Collection::MaxCount),
-                         left == 1 ? u"1 link was"_s : u"%1 links were"_s.arg(left)));
+        MsgBox(this, (left == 1 ? tr("A page holds at most %1 links, so 1 link was left out.")
+                                : tr("A page holds at most %1 links, so %2 links were left out."))
+                         .arg(QString::number(Collection::MaxCount), QString::number(left)));
 }

@@ -63,16 +63,21 @@ bool NothingToDo(qint16 iIndex, int iSelected, int iCount)
 // A colour of the page and the name of its step in the Edit menu.
 struct ColorCommand {
     ColorProperty property;
-    QStringView step;
+    const char* step; // translated in the context "frmMain"
 };
 
 // Indexed by ColorsMenuItem: the two keep one order.
 constexpr ColorCommand Colors[] = {
-    {{&CWebPage::Backcolor, &CWebPage::SetBackcolor}, u"Background Colour"},     // Background
-    {{&CWebPage::Forecolor, &CWebPage::SetForecolor}, u"Text Colour"},           // Text
-    {{&CWebPage::LinkColor, &CWebPage::SetLinkColor}, u"Link Colour"},           // Link
-    {{&CWebPage::VLinkColor, &CWebPage::SetVLinkColor}, u"Visited Link Colour"}, // Visited
-    {{&CWebPage::ALinkColor, &CWebPage::SetALinkColor}, u"Active Link Colour"},  // Active
+    {{&CWebPage::Backcolor, &CWebPage::SetBackcolor},
+     QT_TRANSLATE_NOOP("frmMain", "Background Colour")}, // Background
+    {{&CWebPage::Forecolor, &CWebPage::SetForecolor},
+     QT_TRANSLATE_NOOP("frmMain", "Text Colour")}, // Text
+    {{&CWebPage::LinkColor, &CWebPage::SetLinkColor},
+     QT_TRANSLATE_NOOP("frmMain", "Link Colour")}, // Link
+    {{&CWebPage::VLinkColor, &CWebPage::SetVLinkColor},
+     QT_TRANSLATE_NOOP("frmMain", "Visited Link Colour")}, // Visited
+    {{&CWebPage::ALinkColor, &CWebPage::SetALinkColor},
+     QT_TRANSLATE_NOOP("frmMain", "Active Link Colour")}, // Active
 };
 static_assert(std::size(Colors) == mnuColorsActive + 1);
 
@@ -90,9 +95,10 @@ void frmMain::cmdLink_Click(qint16 iIndex)
     case cmdLinkAdd: {
         auto link = std::make_shared<CWebPage>();
         link->SetMode(CWebPage::LinkRecord);
+        // The caption is the page's text, the same in every language, as the file and the page are.
         link->SetName(u"New Link"_s);
         // One step with what the dialog's OK writes: the link stays however the dialog closes.
-        PushStep(PageCommands::InsertLinks(m_steps, u"Add Link"_s, {link}, links.Count() + 1));
+        PushStep(PageCommands::InsertLinks(m_steps, tr("Add Link"), {link}, links.Count() + 1));
         UpdateFields();
         EditLink(link);
         remembered = ListCount(list) - 1;
@@ -164,6 +170,5 @@ void frmMain::mnuColors_Click(qint16 iIndex)
     const ColorCommand& command = Colors[iIndex];
     qint32 color = 0;
     if (basProcs::ShowColorDialog(color, this, (*m_page.*command.property.get)()))
-        PushStep(
-            PageCommands::ChangeColor(m_steps, command.step.toString(), command.property, color));
+        PushStep(PageCommands::ChangeColor(m_steps, tr(command.step), command.property, color));
 }

@@ -33,10 +33,14 @@ T* Place(T* control, const QString& sName, int iLeft, int iTop, int iWidth, int 
     return control;
 }
 
+// A caption longer than the design's, as a translation may be, widens its label over the empty
+// room to its right rather than lose its end.
 QLabel* Label(QWidget* client, const QString& sName, const QString& sCaption, int iLeft, int iTop,
               int iWidth, int iHeight)
 {
-    return Place(new QLabel(sCaption, client), sName, iLeft, iTop, iWidth, iHeight);
+    auto* label = Place(new QLabel(sCaption, client), sName, iLeft, iTop, iWidth, iHeight);
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    return label;
 }
 
 QFont Font(const QString& sFamily, qreal pointSize)
@@ -45,11 +49,6 @@ QFont Font(const QString& sFamily, qreal pointSize)
     font.setPointSizeF(pointSize);
     font.setStyleHint(QFont::SansSerif);
     return font;
-}
-
-QString EditCaption(EditMenuItem iItem)
-{
-    return iItem == mnuEditUndo ? u"&Undo"_s : u"&Redo"_s;
 }
 
 // The drop-down mark laid over "Set Colors", so that the plain button reads as a menu button.
@@ -97,22 +96,22 @@ void frmMainControls::SetupUi(QMainWindow* window)
                   3 * Twips::PerPixel);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
-    cmdUpdatePreview = Place(new QPushButton(u"Update Preview"_s, client), u"cmdUpdatePreview"_s,
+    cmdUpdatePreview = Place(new QPushButton(tr("Update Preview"), client), u"cmdUpdatePreview"_s,
                              90, 5310, 2220, 420);
     ieBrowser = Place(new WebBrowser(client), u"ieBrowser"_s, 2430, 0, 5550, 6225);
-    ieBrowser->setAccessibleName(u"Preview"_s);
+    ieBrowser->setAccessibleName(tr("Preview"));
     SetupMenus(window);
 }
 
 void frmMainControls::SetupFields()
 {
-    lblTitle = Label(client, u"lblTitle_0"_s, u"Page Title:"_s, 90, 90, 1410, 240);
+    lblTitle = Label(client, u"lblTitle_0"_s, tr("Page Title:"), 90, 90, 1410, 240);
     txtTitle = Place(new TextBox(client), u"txtTitle"_s, 90, 315, 2220, 285);
-    lblName = Label(client, u"lblName"_s, u"Name On Page:"_s, 90, 675, 1410, 240);
+    lblName = Label(client, u"lblName"_s, tr("Name On Page:"), 90, 675, 1410, 240);
     txtName = Place(new TextBox(client), u"txtName"_s, 90, 900, 2220, 285);
-    lblWallpaper = Label(client, u"lblWallpaper"_s, u"Wallpaper:"_s, 90, 1260, 1410, 240);
+    lblWallpaper = Label(client, u"lblWallpaper"_s, tr("Wallpaper:"), 90, 1260, 1410, 240);
     cmbWallpaper = Place(new usrHomeImages(client), u"cmbWallpaper"_s, 90, 1485, 2220, 315);
-    Label1 = Label(client, u"Label1"_s, u"Mouse Trails:"_s, 90, 1845, 1410, 240);
+    Label1 = Label(client, u"Label1"_s, tr("Mouse Trails:"), 90, 1845, 1410, 240);
     cmbMouseTrails = Place(new usrHomeImages(client), u"cmbMouseTrails"_s, 90, 2070, 2220, 315);
     LabelFor(lblTitle, txtTitle);
     LabelFor(lblName, txtName);
@@ -122,8 +121,8 @@ void frmMainControls::SetupFields()
 
 void frmMainControls::SetupColors()
 {
-    cmdColors =
-        Place(new QPushButton(u"Set Colors    "_s, client), u"cmdColors"_s, 90, 2475, 2220, 330);
+    cmdColors = Place(new QPushButton(tr("Set Colors") + u"    "_s, client), u"cmdColors"_s, 90,
+                      2475, 2220, 330);
     // The blanks only make room for the triangle; a screen reader speaks the words alone.
     cmdColors->setAccessibleName(cmdColors->text().trimmed());
     // Made after the button, so it lies on top of it; clicks on it reach no button.
@@ -134,7 +133,7 @@ void frmMainControls::SetupColors()
 
 void frmMainControls::SetupLinks()
 {
-    lblLinks = Label(client, u"lblLinks"_s, u"Links:"_s, 90, 2925, 825, 195);
+    lblLinks = Label(client, u"lblLinks"_s, tr("Links:"), 90, 2925, 825, 195);
     lstLinks = Place(new ListBox(client), u"lstLinks"_s, 90, 3150, 2220, 1230);
     LabelFor(lblLinks, lstLinks);
     lstLinksRows = new LinksListModel(lstLinks);
@@ -159,11 +158,11 @@ void frmMainControls::SetupLinks()
         int width;
         char16_t symbol, arrow;
         QString toolTip;
-    } buttons[] = {{cmdLinkAdd, u"Add..."_s, 90, 540, 0, 0, {}},
-                   {cmdLinkEdit, u"Edit..."_s, 630, 540, 0, 0, {}},
-                   {cmdLinkDel, u"Del"_s, 1170, 540, 0, 0, {}},
-                   {cmdLinkUp, {}, 1710, 315, 0xE1, u'\u2191', u"Move Up"_s},
-                   {cmdLinkDown, {}, 2025, 315, 0xE2, u'\u2193', u"Move Down"_s}};
+    } buttons[] = {{cmdLinkAdd, tr("Add..."), 90, 540, 0, 0, {}},
+                   {cmdLinkEdit, tr("Edit..."), 630, 540, 0, 0, {}},
+                   {cmdLinkDel, tr("Del"), 1170, 540, 0, 0, {}},
+                   {cmdLinkUp, {}, 1710, 315, 0xE1, u'\u2191', tr("Move Up")},
+                   {cmdLinkDown, {}, 2025, 315, 0xE2, u'\u2193', tr("Move Down")}};
     for (const auto& b : buttons) {
         auto* button = cmdLink->Add(b.index, new QPushButton(b.caption, client));
         Twips::Place(button, b.left, 4410, b.width, 330);
@@ -180,9 +179,11 @@ void frmMainControls::SetupLinks()
 
 void frmMainControls::SetupMenus(QMainWindow* window)
 {
-    // A caption "-" makes a plain separator line, with no text of its own to show.
+    // A caption "-" makes a plain separator line, with no text of its own to show. An open menu
+    // is named for a screen reader by its title's words.
     const auto addItems = [window](QMenu* menu, ControlArray* items,
                                    const QList<std::pair<qint16, QString>>& captions) {
+        menu->setAccessibleName(menu->title().remove(u'&'));
         for (const auto& [index, caption] : captions) {
             const bool separator = caption == u"-"_s;
             auto* action = items->Add(index, new QAction(separator ? QString() : caption, window));
@@ -191,24 +192,23 @@ void frmMainControls::SetupMenus(QMainWindow* window)
         }
     };
 
-    tmnuFile = window->menuBar()->addMenu(u"&File"_s);
+    tmnuFile = window->menuBar()->addMenu(tr("&File"));
     tmnuFile->setObjectName(u"tmnuFile"_s);
     mnuFile = new ControlArray(u"mnuFile"_s, window);
     addItems(tmnuFile, mnuFile,
-             {{mnuFileSave, u"&Save"_s},
+             {{mnuFileSave, tr("&Save")},
               {mnuFileSaveEnd, u"-"_s},
-              {mnuFileImport, u"Import Picture..."_s},
-              {mnuFileOpenFolder, u"Open Folder In Explorer"_s},
-              {mnuFileImportLinks, u"Import Links..."_s},
+              {mnuFileImport, tr("Import Picture...")},
+              {mnuFileOpenFolder, tr("Open Folder In Explorer")},
+              {mnuFileImportLinks, tr("Import Links...")},
               {mnuFileExitAbove, u"-"_s},
-              {mnuFileExit, u"E&xit"_s}});
+              {mnuFileExit, tr("E&xit")}});
     mnuFile->Item<QAction>(mnuFileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    tmnuEdit = window->menuBar()->addMenu(u"&Edit"_s);
+    tmnuEdit = window->menuBar()->addMenu(tr("&Edit"));
     tmnuEdit->setObjectName(u"tmnuEdit"_s);
     mnuEdit = new ControlArray(u"mnuEdit"_s, window);
-    addItems(tmnuEdit, mnuEdit,
-             {{mnuEditUndo, EditCaption(mnuEditUndo)}, {mnuEditRedo, EditCaption(mnuEditRedo)}});
+    addItems(tmnuEdit, mnuEdit, {{mnuEditUndo, tr("&Undo")}, {mnuEditRedo, tr("&Redo")}});
     mnuEdit->Item<QAction>(mnuEditUndo)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuEdit->Item<QAction>(mnuEditRedo)
         ->setShortcuts(
@@ -216,21 +216,25 @@ void frmMainControls::SetupMenus(QMainWindow* window)
     ShowEditStep(mnuEditUndo, {});
     ShowEditStep(mnuEditRedo, {});
 
-    tmnuColors = new QMenu(u"Colors"_s, window);
+    tmnuColors = new QMenu(tr("Colors"), window);
     tmnuColors->setObjectName(u"tmnuColors"_s);
     mnuColors = new ControlArray(u"mnuColors"_s, window);
     addItems(tmnuColors, mnuColors,
-             {{mnuColorsBackground, u"Background..."_s},
-              {mnuColorsText, u"Text..."_s},
-              {mnuColorsLink, u"Link..."_s},
-              {mnuColorsVisited, u"Visited Link..."_s},
-              {mnuColorsActive, u"Active Link..."_s}});
+             {{mnuColorsBackground, tr("Background...")},
+              {mnuColorsText, tr("Text...")},
+              {mnuColorsLink, tr("Link...")},
+              {mnuColorsVisited, tr("Visited Link...")},
+              {mnuColorsActive, tr("Active Link...")}});
 }
 
 void frmMainControls::ShowEditStep(EditMenuItem iItem, const QString& sStep) const
 {
     auto* item = mnuEdit->Item<QAction>(iItem);
-    item->setText(sStep.isEmpty() ? EditCaption(iItem) : EditCaption(iItem) + u' ' + sStep);
+    const bool undo = iItem == mnuEditUndo;
+    if (sStep.isEmpty())
+        item->setText(undo ? tr("&Undo") : tr("&Redo"));
+    else
+        item->setText((undo ? tr("&Undo %1") : tr("&Redo %1")).arg(sStep));
     item->setEnabled(!sStep.isEmpty());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QtGlobal>
 
@@ -42,6 +43,9 @@ enum ColorsMenuItem : qint16 {
 // them and keeps pointers to them, as a Designer form class does.
 class frmMainControls
 {
+    // Its texts are the window's own.
+    Q_DECLARE_TR_FUNCTIONS(frmMain)
+
 public:
     void SetupUi(QMainWindow* window);
     // The controls in the order that Tab walks them.

@@ -27,7 +27,11 @@ namespace
 constexpr int DesignWidth = 4800;
 
 const QString PicturePatterns = u"*.gif,*.jpg,*.bmp"_s;
-const QString ImportFilter = u"Picture Files,*.gif;*.jpg;*.bmp,All Files,*.*"_s;
+QString ImportFilter()
+{
+    return usrHomeImages::tr("Picture Files") + u",*.gif;*.jpg;*.bmp,"_s +
+           usrHomeImages::tr("All Files") + u",*.*"_s;
+}
 constexpr qint32 DesktopFolder = 0;
 // The entries before the pictures: "(None)" and "(Import Picture...)".
 constexpr int FirstPicture = 2;
@@ -85,8 +89,8 @@ void usrHomeImages::ReloadImagesList()
     const QString chosen = Text();
     QStringList pictures;
     ScanFolder(pictures, m_imagesPath, false, QString(), PicturePatterns);
-    QList<QStandardItem*> entries = {new QStandardItem(NoneEntry.toString()),
-                                     new QStandardItem(ImportEntry.toString())};
+    QList<QStandardItem*> entries = {new QStandardItem(NoneEntry()),
+                                     new QStandardItem(ImportEntry())};
     m_rowOfFile.clear();
     const QIcon placeholder = Thumbnails::Shared().Placeholder();
     for (const QString& picture : std::as_const(pictures)) {
@@ -127,39 +131,40 @@ void usrHomeImages::SetListIndex(qint16 vNewValue)
 {
     if (vNewValue < -1 || vNewValue >= m_cmbImages->count())
         throw Error(Error::InvalidPropertyValue,
-                    u"There is no entry %1 in the list of pictures."_s.arg(vNewValue));
+                    tr("There is no entry %1 in the list of pictures.").arg(vNewValue));
     m_cmbImages->setCurrentIndex(vNewValue);
 }
 
 QString usrHomeImages::PictureName() const
 {
     const QString text = Text();
-    return text == NoneEntry ? QString() : text;
+    return text == NoneEntry() ? QString() : text;
 }
 
 void usrHomeImages::ShowPicture(QAnyStringView sName)
 {
-    if (sName != ImportEntry)
+    if (sName != ImportEntry())
         SetText(sName.toString());
 }
 
 QString usrHomeImages::ImportPicture()
 {
     QString chosen;
-    if (ShowFileDialog(chosen, FileOpen, this, u"Import Picture"_s,
-                       GetSpecialFolder(DesktopFolder, 0), ImportFilter) == 0)
+    if (ShowFileDialog(chosen, FileOpen, this, tr("Import Picture"),
+                       GetSpecialFolder(DesktopFolder, 0), ImportFilter()) == 0)
         return QString();
 
     const QString name = GetPathPart(chosen, PartFileName);
     const QString target = AddBackslash(m_imagesPath) + name;
     if (PathExists(target)) {
-        MsgBox(this, u"A file with that name already exists in the folder."_s, MsgBoxStyle::OkOnly);
+        MsgBox(this, tr("A file with that name already exists in the folder."),
+               MsgBoxStyle::OkOnly);
         return QString();
     }
     try {
         CopyPicture(chosen, target);
     } catch (const Error& error) {
-        ReportError(this, error, QString(), u"Could not import picture."_s, QString(), true);
+        ReportError(this, error, QString(), tr("Could not import picture."), QString(), true);
         return QString();
     }
     emit NewImagesImported();
@@ -215,7 +220,7 @@ void usrHomeImages::FitToList()
 // import starts, and the imported picture after it when the list shows it.
 void usrHomeImages::cmbImages_Click()
 {
-    if (Text() != ImportEntry)
+    if (Text() != ImportEntry())
         return;
     m_cmbImages->setCurrentIndex(0);
     const QString name = ImportPicture();

@@ -19,9 +19,9 @@ class usrHomeImages : public QWidget
 
 public:
     // Always the first entry, and never stored: PictureName gives the empty text for it.
-    static constexpr QStringView NoneEntry = u"(None)";
+    static QString NoneEntry() { return tr("(None)"); }
     // Always the second entry; choosing it imports a picture rather than choosing one.
-    static constexpr QStringView ImportEntry = u"(Import Picture...)";
+    static QString ImportEntry() { return tr("(Import Picture...)"); }
 
     explicit usrHomeImages(QWidget* parent = nullptr);
 

@@ -42,7 +42,7 @@ frmConfigure::frmConfigure(QWidget* parent)
 {
     Q_INIT_RESOURCE(launcher_art);
     setObjectName(u"frmConfigure"_s);
-    setWindowTitle(u"Control Center"_s);
+    setWindowTitle(tr("Control Center"));
     setWindowIcon(QIcon(u":/launcher/control-center.xpm"_s));
     setFixedSize(Twips::ToPixels(3975), Twips::ToPixels(2595));
     CreateControls();
@@ -52,23 +52,23 @@ frmConfigure::frmConfigure(QWidget* parent)
 
 void frmConfigure::CreateControls()
 {
-    Label1 = new QLabel(u"Select the application you want to configure"_s, this);
+    Label1 = new QLabel(tr("Select the application you want to configure"), this);
     Label1->setObjectName(u"Label1"_s);
     Twips::Place(Label1, 180, 180, 3750, 240);
 
-    cmdEditDesktop = GraphicalButton(u"Desktop"_s, u":/launcher/desktop.xpm"_s, this);
+    cmdEditDesktop = GraphicalButton(tr("Desktop"), u":/launcher/desktop.xpm"_s, this);
     cmdEditDesktop->setObjectName(u"cmdEditDesktop"_s);
     Twips::Place(cmdEditDesktop, 180, 540, 1725, 1410);
     connect(cmdEditDesktop, &QToolButton::clicked, this,
             Command(this, &frmConfigure::cmdEditDesktop_Click));
 
-    cmdEditBrowser = GraphicalButton(u"Browser"_s, u":/launcher/browser.xpm"_s, this);
+    cmdEditBrowser = GraphicalButton(tr("Browser"), u":/launcher/browser.xpm"_s, this);
     cmdEditBrowser->setObjectName(u"cmdEditBrowser"_s);
     Twips::Place(cmdEditBrowser, 2070, 540, 1725, 1410);
     connect(cmdEditBrowser, &QToolButton::clicked, this,
             Command(this, &frmConfigure::cmdEditBrowser_Click));
 
-    lblInfo = new QLabel(u"Click here to find out about parental keys"_s, this);
+    lblInfo = new QLabel(tr("Click here to find out about parental keys"), this);
     lblInfo->setObjectName(u"lblInfo"_s);
     Twips::Place(lblInfo, 225, 2160, 3030, 285);
     QFont font(u"MS Sans Serif"_s);
@@ -112,8 +112,8 @@ void frmConfigure::cmdEditBrowser_Click()
 
 void frmConfigure::cmdEditDesktop_Click()
 {
-    MsgBox(this, u"The Desktop Programs folder will now open so you can add shortcuts to it. You "
-                 u"can drag shortcuts to the folder from your Start Menu."_s);
+    MsgBox(this, tr("The Desktop Programs folder will now open so you can add shortcuts to it. You "
+                    "can drag shortcuts to the folder from your Start Menu."));
     ShellOpen(App::File(u"programs"_s));
     close();
 }

@@ -1,5 +1,6 @@
 #include "launcher/Program.h"
 #include "toolkit/GuiStartup.h"
+#include "toolkit/Languages.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char** argv)
 {
     PrepareGuiApplication();
     QApplication app(argc, argv);
+    UseSystemLanguage();
     if (!StartProgram())
         return 1;
     return QApplication::exec();

@@ -2,6 +2,8 @@
 
 #include "support/Error.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 void Collection::Add(std::shared_ptr<CWebPage> link)
@@ -36,10 +38,13 @@ void Collection::Remove(qint32 position)
 void Collection::Insert(std::shared_ptr<CWebPage> link, qint32 index)
 {
     if (!link)
-        throw Error(Error::InvalidPropertyValue, u"A link to add must not be empty."_s);
+        throw Error(Error::InvalidPropertyValue,
+                    QCoreApplication::translate("Collection", "A link to add must not be empty."));
     if (Count() >= MaxCount)
         throw Error(Error::Overflow,
-                    u"The page already has %1 links, the most it can hold."_s.arg(MaxCount));
+                    QCoreApplication::translate(
+                        "Collection", "The page already has %1 links, the most it can hold.")
+                        .arg(MaxCount));
     m_links.insert(m_links.begin() + index, std::move(link));
 }
 
@@ -47,6 +52,8 @@ void Collection::CheckPosition(qint32 position) const
 {
     if (position < 1 || position > Count())
         throw Error(Error::SubscriptOutOfRange,
-                    u"There is no link at position %1: the page has %2 links."_s.arg(position).arg(
-                        Count()));
+                    QCoreApplication::translate(
+                        "Collection", "There is no link at position %1: the page has %2 links.")
+                        .arg(position)
+                        .arg(Count()));
 }

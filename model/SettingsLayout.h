@@ -20,7 +20,7 @@ enum class Kind { Header, Text, Number, Reserved, LinkCount };
 // value of the page, how the page gives and takes it.
 struct Line {
     Kind kind;
-    QStringView meaning;
+    const char* meaning; // translated in the context "SettingsLayout"
     qint64 count = 1;
     const QString& (CWebPage::*text)() const = nullptr;
     void (CWebPage::*setText)(const QString&) = nullptr;
@@ -28,38 +28,50 @@ struct Line {
     void (CWebPage::*setNumber)(qint32) = nullptr;
 };
 
-constexpr Line TextLine(QStringView meaning, const QString& (CWebPage::*text)() const,
+constexpr Line TextLine(const char* meaning, const QString& (CWebPage::*text)() const,
                         void (CWebPage::*setText)(const QString&))
 {
     return {Kind::Text, meaning, 1, text, setText};
 }
 
-constexpr Line NumberLine(QStringView meaning, qint32 (CWebPage::*number)() const,
+constexpr Line NumberLine(const char* meaning, qint32 (CWebPage::*number)() const,
                           void (CWebPage::*setNumber)(qint32))
 {
     return {Kind::Number, meaning, 1, nullptr, nullptr, number, setNumber};
 }
 
 inline constexpr Line PageLines[] = {
-    {Kind::Header, u"the header"},
-    TextLine(u"the page title", &CWebPage::Title, &CWebPage::SetTitle),
-    TextLine(u"the heading", &CWebPage::Name, &CWebPage::SetName),
-    TextLine(u"the wallpaper", &CWebPage::Wallpaper, &CWebPage::SetWallpaper),
-    NumberLine(u"the background colour", &CWebPage::Backcolor, &CWebPage::SetBackcolor),
-    NumberLine(u"the text colour", &CWebPage::Forecolor, &CWebPage::SetForecolor),
-    NumberLine(u"the link colour", &CWebPage::LinkColor, &CWebPage::SetLinkColor),
-    NumberLine(u"the visited link colour", &CWebPage::VLinkColor, &CWebPage::SetVLinkColor),
-    NumberLine(u"the clicked link colour", &CWebPage::ALinkColor, &CWebPage::SetALinkColor),
-    TextLine(u"the mouse trail picture", &CWebPage::MouseTrails, &CWebPage::SetMouseTrails),
-    {Kind::Reserved, u"a reserved line", 19},
-    {Kind::LinkCount, u"the number of links"},
+    {Kind::Header, QT_TRANSLATE_NOOP("SettingsLayout", "the header")},
+    TextLine(QT_TRANSLATE_NOOP("SettingsLayout", "the page title"), &CWebPage::Title,
+             &CWebPage::SetTitle),
+    TextLine(QT_TRANSLATE_NOOP("SettingsLayout", "the heading"), &CWebPage::Name,
+             &CWebPage::SetName),
+    TextLine(QT_TRANSLATE_NOOP("SettingsLayout", "the wallpaper"), &CWebPage::Wallpaper,
+             &CWebPage::SetWallpaper),
+    NumberLine(QT_TRANSLATE_NOOP("SettingsLayout", "the background colour"), &CWebPage::Backcolor,
+               &CWebPage::SetBackcolor),
+    NumberLine(QT_TRANSLATE_NOOP("SettingsLayout", "the text colour"), &CWebPage::Forecolor,
+               &CWebPage::SetForecolor),
+    NumberLine(QT_TRANSLATE_NOOP("SettingsLayout", "the link colour"), &CWebPage::LinkColor,
+               &CWebPage::SetLinkColor),
+    NumberLine(QT_TRANSLATE_NOOP("SettingsLayout", "the visited link colour"),
+               &CWebPage::VLinkColor, &CWebPage::SetVLinkColor),
+    NumberLine(QT_TRANSLATE_NOOP("SettingsLayout", "the clicked link colour"),
+               &CWebPage::ALinkColor, &CWebPage::SetALinkColor),
+    TextLine(QT_TRANSLATE_NOOP("SettingsLayout", "the mouse trail picture"), &CWebPage::MouseTrails,
+             &CWebPage::SetMouseTrails),
+    {Kind::Reserved, QT_TRANSLATE_NOOP("SettingsLayout", "a reserved line"), 19},
+    {Kind::LinkCount, QT_TRANSLATE_NOOP("SettingsLayout", "the number of links")},
 };
 
 // A link record: its caption, picture and address.
 inline constexpr Line LinkLines[] = {
-    TextLine(u"the caption", &CWebPage::Name, &CWebPage::SetName),
-    TextLine(u"the picture", &CWebPage::MainPicture, &CWebPage::SetMainPicture),
-    TextLine(u"the address", &CWebPage::MainLink, &CWebPage::SetMainLink),
+    TextLine(QT_TRANSLATE_NOOP("SettingsLayout", "the caption"), &CWebPage::Name,
+             &CWebPage::SetName),
+    TextLine(QT_TRANSLATE_NOOP("SettingsLayout", "the picture"), &CWebPage::MainPicture,
+             &CWebPage::SetMainPicture),
+    TextLine(QT_TRANSLATE_NOOP("SettingsLayout", "the address"), &CWebPage::MainLink,
+             &CWebPage::SetMainLink),
 };
 
 constexpr qint64 LineCount(std::span<const Line> lines)

@@ -5,6 +5,7 @@
 #include "support/ByteScan.h"
 #include "support/NativePath.h"
 
+#include <QCoreApplication>
 #include <limits>
 #include <optional>
 
@@ -20,11 +21,12 @@ QString LineMeaning(qint64 line)
     qint64 first = 1;
     for (const Line& entry : PageLines) {
         if (line < first + entry.count)
-            return entry.meaning.toString();
+            return QCoreApplication::translate("SettingsLayout", entry.meaning);
         first += entry.count;
     }
     const qint64 index = line - first;
-    return u"%1 of link %2"_s.arg(LinkLines[index % LinesPerLink].meaning)
+    return QCoreApplication::translate("SettingsReader", "%1 of link %2")
+        .arg(QCoreApplication::translate("SettingsLayout", LinkLines[index % LinesPerLink].meaning))
         .arg(index / LinesPerLink + 1);
 }
 
@@ -80,8 +82,11 @@ void SettingsReader::ReadHeader()
 {
     if (ReadText() != SettingsLayout::Header)
         throw Error(Error::TypeMismatch,
-                    u"The file \"%1\" is not a home page settings file: its first line is not "
-                    u"\"%2\"."_s.arg(DisplayPath(m_in.Path()), SettingsLayout::Header));
+                    QCoreApplication::translate(
+                        "SettingsReader",
+                        "The file \"%1\" is not a home page settings file: its first line is not "
+                        "\"%2\".")
+                        .arg(DisplayPath(m_in.Path()), SettingsLayout::Header));
 }
 
 QString SettingsReader::ReadText()
@@ -117,7 +122,9 @@ QStringView SettingsReader::Unclosed(QByteArrayView line)
     const QByteArray kept = line.toByteArray(); // looking past the line may overwrite it
     if (m_in.AtEnd())
         throw Damaged(Error::InputPastEndOfFile,
-                      u"is cut short: the file ends before the value's closing double quote"_s);
+                      QCoreApplication::translate(
+                          "SettingsReader",
+                          "is cut short: the file ends before the value's closing double quote"));
     return Decoded(QByteArrayView(kept).sliced(1));
 }
 
@@ -153,14 +160,18 @@ void SettingsReader::ReadEnd(qint32 links)
     while (const std::optional<QByteArrayView> line = m_in.ReadLine()) {
         if (line->isEmpty())
             continue;
-        const QString counted = links <= 0   ? u"no links"_s
-                                : links == 1 ? u"1 link"_s
-                                             : u"%1 links"_s.arg(links);
+        const QString counted =
+            links <= 0   ? QCoreApplication::translate("SettingsReader", "no links")
+            : links == 1 ? QCoreApplication::translate("SettingsReader", "1 link")
+                         : QCoreApplication::translate("SettingsReader", "%1 links").arg(links);
         throw Error(Error::InvalidFileFormat,
-                    u"The settings file \"%1\" cannot be read whole: line %2 (%3) gives %4, but "
-                    u"more lines follow from line %5 on, and they were not read."_s.arg(
-                        DisplayPath(m_in.Path()), QString::number(m_linkCountLine),
-                        LineMeaning(m_linkCountLine), counted, QString::number(m_in.LineNumber())));
+                    QCoreApplication::translate(
+                        "SettingsReader",
+                        "The settings file \"%1\" cannot be read whole: line %2 (%3) gives %4, but "
+                        "more lines follow from line %5 on, and they were not read.")
+                        .arg(DisplayPath(m_in.Path()), QString::number(m_linkCountLine),
+                             LineMeaning(m_linkCountLine), counted,
+                             QString::number(m_in.LineNumber())));
     }
 }
 
@@ -170,27 +181,35 @@ QByteArrayView SettingsReader::ReadLine()
     if (line)
         return *line;
     if (m_in.LineNumber() == 0)
-        throw Error(Error::InputPastEndOfFile,
-                    u"The settings file \"%1\" is empty."_s.arg(DisplayPath(m_in.Path())));
+        throw Error(
+            Error::InputPastEndOfFile,
+            QCoreApplication::translate("SettingsReader", "The settings file \"%1\" is empty.")
+                .arg(DisplayPath(m_in.Path())));
     const qint64 missing = m_in.LineNumber() + 1;
     throw Error(Error::InputPastEndOfFile,
-                u"The settings file \"%1\" cannot be read: it ends before line %2 (%3)."_s.arg(
-                    DisplayPath(m_in.Path()), QString::number(missing), LineMeaning(missing)));
+                QCoreApplication::translate(
+                    "SettingsReader",
+                    "The settings file \"%1\" cannot be read: it ends before line %2 (%3).")
+                    .arg(DisplayPath(m_in.Path()), QString::number(missing), LineMeaning(missing)));
 }
 
 qint32 SettingsReader::ReadNumberWithin(qint32 least, qint32 most)
 {
     const std::optional<qint64> number = LeadingNumber(ReadText());
     if (!number || *number < least || *number > most)
-        throw Damaged(Error::Overflow, u"holds a number outside the range from %1 to %2"_s.arg(
-                                           QString::number(least), QString::number(most)));
+        throw Damaged(Error::Overflow,
+                      QCoreApplication::translate("SettingsReader",
+                                                  "holds a number outside the range from %1 to %2")
+                          .arg(QString::number(least), QString::number(most)));
     return static_cast<qint32>(*number);
 }
 
 Error SettingsReader::Damaged(qint32 number, const QString& problem) const
 {
     const qint64 line = m_in.LineNumber();
-    return Error(number,
-                 u"The settings file \"%1\" cannot be read: line %2 (%3) %4."_s.arg(
-                     DisplayPath(m_in.Path()), QString::number(line), LineMeaning(line), problem));
+    return Error(
+        number,
+        QCoreApplication::translate("SettingsReader",
+                                    "The settings file \"%1\" cannot be read: line %2 (%3) %4.")
+            .arg(DisplayPath(m_in.Path()), QString::number(line), LineMeaning(line), problem));
 }

@@ -2,6 +2,7 @@
 
 #include "support/Error.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -24,7 +25,9 @@ QString RGBToHex(const QString& sRGB, const QString& sSeparator)
     const QStringList parts = sRGB.split(sSeparator);
     if (parts.size() < 3)
         throw Error(Error::SubscriptOutOfRange,
-                    u"The colour \"%1\" does not have three parts."_s.arg(sRGB));
+                    QCoreApplication::translate("basConversions",
+                                                "The colour \"%1\" does not have three parts.")
+                        .arg(sRGB));
     QString hex;
     for (qsizetype part = 0; part < 3; ++part) {
         // A negative part shows as its 32-bit two's complement, as a hexadecimal text does.

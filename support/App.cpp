@@ -29,10 +29,12 @@ QString Path()
         OverriddenPath().isEmpty() ? QCoreApplication::applicationDirPath() : OverriddenPath();
     if (QDir::fromNativeSeparators(native).contains(u'\\'))
         throw Error(Error::PathNotFound,
-                    u"The program cannot start from the folder \"%1\", because a name in that "
-                    u"path holds the character \"\\\". Move the program's folder to a place "
-                    u"whose path has no \"\\\" in it, and start it again."_s.arg(
-                        QDir::toNativeSeparators(native)));
+                    QCoreApplication::translate(
+                        "App",
+                        "The program cannot start from the folder \"%1\", because a name in that "
+                        "path holds the character \"\\\". Move the program's folder to a place "
+                        "whose path has no \"\\\" in it, and start it again.")
+                        .arg(QDir::toNativeSeparators(native)));
     return BackslashPath(native);
 }
 

@@ -5,6 +5,7 @@
 #include "support/NativePath.h"
 #include "support/basProcs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -22,9 +23,10 @@ QString KeepCopy(const QString& sFile)
 
     QFile file(NativePath(sFile));
     if (!file.copy(NativePath(copy)))
-        throw Error(Error::PathFileAccessError,
-                    u"\"%1\" could not be copied to \"%2\" (%3)"_s.arg(
-                        DisplayPath(sFile), DisplayPath(copy), file.errorString()));
+        throw Error(
+            Error::PathFileAccessError,
+            QCoreApplication::translate("DamagedFile", "\"%1\" could not be copied to \"%2\" (%3)")
+                .arg(DisplayPath(sFile), DisplayPath(copy), file.errorString()));
     return copy;
 }
 
@@ -35,16 +37,23 @@ namespace DamagedFile
 
 QString SetAside(const QString& sFile, const Error& readError)
 {
-    QString message = u"The home page settings could not all be read, so the editor shows what "
-                      u"could be read.\r\n\r\n"_s +
-                      readError.Description() + u"\r\n\r\n"_s;
+    QString message =
+        QCoreApplication::translate(
+            "DamagedFile", "The home page settings could not all be read, so the editor shows what "
+                           "could be read.") +
+        u"\r\n\r\n"_s + readError.Description() + u"\r\n\r\n"_s;
     try {
-        message += u"The damaged file has been kept as \"%1\"; saving writes a new settings "
-                   u"file beside it."_s.arg(DisplayPath(KeepCopy(sFile)));
+        message += QCoreApplication::translate(
+                       "DamagedFile",
+                       "The damaged file has been kept as \"%1\"; saving writes a new settings "
+                       "file beside it.")
+                       .arg(DisplayPath(KeepCopy(sFile)));
     } catch (const Error& copyError) {
-        message += u"A copy of the damaged file could not be kept: %1. Saving will replace it, "
-                   u"so copy it somewhere safe first if you want to keep it."_s.arg(
-                       copyError.Description());
+        message += QCoreApplication::translate(
+                       "DamagedFile",
+                       "A copy of the damaged file could not be kept: %1. Saving will replace it, "
+                       "so copy it somewhere safe first if you want to keep it.")
+                       .arg(copyError.Description());
     }
     return message;
 }

@@ -1,5 +1,7 @@
 #include "support/Error.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 Error::Error(qint32 number) : Error(number, StandardDescription(number)) {}
@@ -13,26 +15,26 @@ QString Error::StandardDescription(qint32 number)
 {
     switch (number) {
     case Overflow:
-        return u"Overflow"_s;
+        return QCoreApplication::translate("Error", "Overflow");
     case SubscriptOutOfRange:
-        return u"Subscript out of range"_s;
+        return QCoreApplication::translate("Error", "Subscript out of range");
     case TypeMismatch:
-        return u"Type mismatch"_s;
+        return QCoreApplication::translate("Error", "Type mismatch");
     case FileNotFound:
-        return u"File not found"_s;
+        return QCoreApplication::translate("Error", "File not found");
     case InputPastEndOfFile:
-        return u"Input past end of file"_s;
+        return QCoreApplication::translate("Error", "Input past end of file");
     case PermissionDenied:
-        return u"Permission denied"_s;
+        return QCoreApplication::translate("Error", "Permission denied");
     case PathFileAccessError:
-        return u"Path/File access error"_s;
+        return QCoreApplication::translate("Error", "Path/File access error");
     case PathNotFound:
-        return u"Path not found"_s;
+        return QCoreApplication::translate("Error", "Path not found");
     case InvalidFileFormat:
-        return u"Invalid file format"_s;
+        return QCoreApplication::translate("Error", "Invalid file format");
     case InvalidPropertyValue:
-        return u"Invalid property value"_s;
+        return QCoreApplication::translate("Error", "Invalid property value");
     default:
-        return u"Application-defined or object-defined error"_s;
+        return QCoreApplication::translate("Error", "Application-defined or object-defined error");
     }
 }

@@ -3,6 +3,7 @@
 #include "support/Error.h"
 #include "support/NativePath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QStandardPaths>
@@ -19,8 +20,10 @@ Error CannotLayOut(const QString& sUserFolder)
 {
     return Error(
         Error::PathFileAccessError,
-        u"Your own copy of the home page could not be made in %1."_s.arg(DisplayPath(sUserFolder)) +
-            u" Make sure you may write there and that the disk is not full."_s);
+        QCoreApplication::translate("SharedInstall",
+                                    "Your own copy of the home page could not be made in %1. Make "
+                                    "sure you may write there and that the disk is not full.")
+            .arg(DisplayPath(sUserFolder)));
 }
 
 } // namespace

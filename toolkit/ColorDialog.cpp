@@ -22,6 +22,12 @@ qint32 ToColorValue(const QColor& color)
     return color.red() | (color.green() << 8) | (color.blue() << 16);
 }
 
+// A caption of the dialog as it shows it, in the language of Qt's own translations.
+QString QtText(const char* sText)
+{
+    return QColorDialog::tr(sText);
+}
+
 // The custom box that the next colour added goes into: the one after the last added this session.
 int& NextCustomColor()
 {
@@ -37,12 +43,12 @@ std::function<int()> ContinueCustomColors(QColorDialog& dialog)
     const int first = NextCustomColor();
     auto added = std::make_shared<int>(0);
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (label->buddy() && label->text() == u"&Custom colors")
+        if (label->buddy() && label->text() == QtText("&Custom colors"))
             QMetaObject::invokeMethod(label->buddy(), "currentChanged", Q_ARG(int, first % 2),
                                       Q_ARG(int, first / 2));
     }
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        if (button->text() == u"&Add to Custom Colors")
+        if (button->text() == QtText("&Add to Custom Colors"))
             QObject::connect(button, &QPushButton::clicked, &dialog, [added] { ++*added; });
     }
     return [first, added] { return (first + *added) % int(CustomColors().size()); };

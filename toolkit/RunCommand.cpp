@@ -3,6 +3,7 @@
 #include "support/Error.h"
 #include "toolkit/MsgBox.h"
 
+#include <QCoreApplication>
 #include <new>
 
 using namespace Qt::StringLiterals;
@@ -12,10 +13,15 @@ void RunCommand(QWidget* owner, const std::function<void()>& command)
     try {
         command();
     } catch (const Error& error) {
-        MsgBox(owner, u"%1\r\n\r\n(Error %2)"_s.arg(error.Description()).arg(error.Number()),
+        MsgBox(owner,
+               error.Description() + u"\r\n\r\n"_s +
+                   QCoreApplication::translate("RunCommand", "(Error %1)").arg(error.Number()),
                MsgBoxStyle::Critical);
     } catch (const std::bad_alloc&) {
-        MsgBox(owner, u"There is not enough memory for this. Close other programs and try again."_s,
+        MsgBox(owner,
+               QCoreApplication::translate(
+                   "RunCommand",
+                   "There is not enough memory for this. Close other programs and try again."),
                MsgBoxStyle::Critical);
     }
 }

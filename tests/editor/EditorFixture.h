@@ -23,7 +23,7 @@
 
 using namespace Qt::StringLiterals;
 
-inline const QString None = usrHomeImages::NoneEntry.toString();
+inline const QString None = usrHomeImages::NoneEntry();
 
 // A home folder that holds sky.jpg, heart.gif and ball.jpg, and the editor window opened on it.
 class Editor : public ::testing::Test

@@ -56,9 +56,8 @@ TEST_F(Editor, ThePickerAndTheLinkRowsShowThumbnails)
         return entries;
     };
     picker.SetImagesPath(app.Path() + u"\\pics"_s);
-    EXPECT_EQ(shown(),
-              QStringList({None, usrHomeImages::ImportEntry.toString(), u"red.bmp 0 32x24"_s,
-                           u"blue.jpg 12 8x8"_s, u"#1 & \u00e9.gif 0 32x32"_s}));
+    EXPECT_EQ(shown(), QStringList({None, usrHomeImages::ImportEntry(), u"red.bmp 0 32x24"_s,
+                                    u"blue.jpg 12 8x8"_s, u"#1 & \u00e9.gif 0 32x32"_s}));
     EXPECT_EQ(picker.ListIndex(), 0);
     for (const qint16 index : {-2, 5})
         EXPECT_THROW(picker.SetListIndex(index), Error) << index;

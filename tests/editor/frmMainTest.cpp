@@ -164,7 +164,7 @@ TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
         if (c.throughMenu)
             Child<QAction>(u"mnuFile_16"_s)->trigger();
         else
-            Choose(trails->findChild<QComboBox*>(), usrHomeImages::ImportEntry.toString());
+            Choose(trails->findChild<QComboBox*>(), usrHomeImages::ImportEntry());
 
         EXPECT_EQ(seen.text.section(u'\n', 0, 0), c.message);
         EXPECT_EQ(Home(c.typed), c.copied);

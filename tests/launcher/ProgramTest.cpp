@@ -5,9 +5,11 @@
 #include "launcher/frmConfigure.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QTreeWidget>
 #include <QWebEngineView>
 
 class Program : public ::testing::Test
@@ -99,8 +101,32 @@ static QStringList Spoken(const QWidget* window)
     return spoken;
 }
 
-// Browser leaves the editor alone; a link added, Ctrl+S, closed with Yes. Each window's controls
-// give a screen reader their names; under a window manager (the test "window_system") each caption
+// A menu as a screen reader meets it, "menu: item, item"; separators have nothing to say.
+static QString MenuSpoken(QMenu* menu)
+{
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(menu);
+    QStringList items;
+    for (int i = 0; i < spoken->childCount(); ++i) {
+        if (!menu->actions().at(i)->isSeparator())
+            items << spoken->child(i)->text(QAccessible::Name);
+    }
+    return spoken->text(QAccessible::Name) + u": "_s + items.join(u", "_s);
+}
+
+// The names a screen reader gives the check boxes of a tree, its rows' first cells, "|" between.
+static QString CheckBoxesSpoken(QTreeWidget* tree)
+{
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(tree)->tableInterface();
+    QStringList names;
+    for (int row = 0; row < table->rowCount(); ++row)
+        names << table->cellAt(row, 0)->text(QAccessible::Name);
+    return names.join(u'|');
+}
+
+// Browser leaves the editor alone; a link added, Import Links looked at and cancelled, Ctrl+S,
+// closed with Yes. Each window's controls, the Edit menu and the bookmarks' check boxes give a
+// screen reader their names; under a window manager (the test "window_system") each caption
 // stands alone and each frame centred.
 TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
 {
@@ -120,6 +146,20 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
         PressKey(dialog, Qt::Key_Return);
     });
     ClickButton(editor, u"cmdLink_0"_s);
+    QString boxes;
+    std::unique_ptr<ModalDriver> importLinks;
+    ModalDriver fileDialog([&](QWidget* dialog) {
+        importLinks = std::make_unique<ModalDriver>([&](QWidget* modal) {
+            spoken += Spoken(modal);
+            boxes = CheckBoxesSpoken(modal->findChild<QTreeWidget*>());
+            PressKey(modal, Qt::Key_Escape);
+        });
+        TypeInto(dialog, u"fileNameEdit"_s,
+                 QStringLiteral(QZ_TEST_DATA "/../support/bookmarks/firefox.html"));
+        PressKey(dialog, Qt::Key_Return);
+    });
+    editor->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
+    const QString editMenu = MenuSpoken(editor->findChild<QMenu*>(u"tmnuEdit"_s));
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
     ModalDriver question([&](QWidget* box) {
         shown << Shown(box, false);
@@ -135,7 +175,12 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
               u"cmdLink_2: Del, cmdLink_3: Move Up, cmdLink_4: Move Down, "
               u"cmdUpdatePreview: Update Preview, ieBrowser: Preview, cmbImages: Picture, "
               u"txtTitle: Title, txtURL: URL, cmdUpdatePreview: Update Preview, "
-              u"ieBrowser: Preview, cmdOK: OK, cmdCancel: Cancel"_s);
+              u"ieBrowser: Preview, cmdOK: OK, cmdCancel: Cancel, txtFind: Find, "
+              u"tvwBookmarks: Bookmarks, cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
+    EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo"_s);
+    EXPECT_EQ(boxes, u"Mozilla Firefox|Get Help|Recent Tags|Bookmarks Toolbar|Khan Academy|Games & "
+                     u"Puzzles|PBS KIDS  Games|Cool Math 4 Kids <3|A bookmarklet|NASA Kids' Club — "
+                     u"Ünïcödé"_s);
     if (QGuiApplication::platformName() == u"xcb"_s) {
         EXPECT_EQ(shown, QStringList({u"Control Center centred"_s,
                                       u"Zellow's Browser Home Page Editor centred"_s,

@@ -1,6 +1,6 @@
 // Takes the README's pictures of the real program: the Control Center, the editor on the
 // starter page, its wallpaper list open, the link dialog, and the Import Links dialog on a
-// browser's bookmarks. Run it through
+// browser's bookmarks; in the system's language, as the program shows them. Run it through
 // tools/take-screenshots, which gives it a display with a window manager, so that the pictures
 // show the windows' frames.
 #include "editor/frmImportLinks.h"
@@ -10,6 +10,7 @@
 #include "support/Bookmarks.h"
 #include "support/NativePath.h"
 #include "toolkit/GuiStartup.h"
+#include "toolkit/Languages.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -162,6 +163,7 @@ int main(int argc, char** argv)
 {
     PrepareGuiApplication();
     QApplication app(argc, argv);
+    UseSystemLanguage();
     if (argc != 3) {
         std::fprintf(stderr, "Usage: qz_screenshots <application folder> <output folder>\n");
         return 2;

@@ -1,0 +1,242 @@
+#include "common/ShellSpy.h"
+#include "editor/EditorFixture.h"
+#include "launcher/Program.h"
+#include "launcher/frmConfigure.h"
+#include "toolkit/Languages.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QXmlStreamReader>
+
+// Run by CTest under several languages (see CMakeLists.txt): the tests named for a language under
+// that language, the others under each.
+
+namespace
+{
+
+// One text of a translation file: "context|source" and its translation, empty when unfinished.
+using Texts = QMap<QString, QString>;
+
+Texts ReadTranslations(const QString& sPath)
+{
+    QFile file(sPath);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << sPath.toStdString();
+    QXmlStreamReader xml(&file);
+    Texts texts;
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            source = xml.readElementText();
+        else if (xml.name() == u"translation")
+            texts[context + u'|' + source] =
+                xml.attributes().hasAttribute(u"type"_s) ? QString() : xml.readElementText();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return texts;
+}
+
+// What a translation must keep of its source: the place markers, and whether it has a key letter.
+QString Kept(const QString& sText)
+{
+    QStringList markers;
+    for (const auto& match : QRegularExpression(u"%\\d|&(?!&)"_s).globalMatch(sText))
+        markers << match.captured();
+    markers.sort();
+    return markers.join(u' ');
+}
+
+// A control whose caption does not fit it, "objectName: caption"; empty when all fit.
+QStringList CutCaptions(const QWidget* window)
+{
+    QStringList cut;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        QString text;
+        int room = 0;
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
+            text = label->text();
+            room = label->contentsRect().width();
+        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            text = button->text();
+            room = button->style()
+                       ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                       .width();
+        } else if (auto* tool = qobject_cast<QToolButton*>(control)) {
+            text = tool->text();
+            room = tool->width() - 2 * tool->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        }
+        text.remove(u'&');
+        if (control->isVisible() && control->fontMetrics().horizontalAdvance(text) > room)
+            cut << control->objectName() + u": "_s + text;
+    }
+    return cut;
+}
+
+// The captions of a window's labels and buttons in the order made, "|" between.
+QString Captions(const QWidget* window)
+{
+    QStringList captions{window->windowTitle()};
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty())
+            captions << label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control);
+                 button && !button->text().isEmpty())
+            captions << button->text();
+    }
+    return captions.join(u'|');
+}
+
+// Closes the editor, answering No to its question in whatever language it speaks: the question and
+// its buttons, "|" between.
+QString CloseWithoutSaving(QWidget* editor)
+{
+    MessageBoxSeen seen;
+    ModalDriver answer([&seen](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        ASSERT_TRUE(box);
+        AnswerMessageBox(box->button(QMessageBox::No)->text().remove(u'&'), seen)(box);
+    });
+    editor->close();
+    return seen.text + u'|' + seen.buttons.join(u'|');
+}
+
+} // namespace
+
+// Every text the program shows has a finished translation in each language, with the place markers
+// of its source and a key letter where the source has one; the texts are those in the sources now.
+TEST(Translations, AreFinishedForEveryTextOfTheSources)
+{
+    const QTemporaryDir folder;
+    const QString current = folder.filePath(u"current.ts"_s);
+    QStringList arguments{u"-silent"_s, u"-no-obsolete"_s, u"-locations"_s,
+                          u"none"_s,    u"-I"_s,           QStringLiteral(QZ_SOURCE)};
+    for (const char* part : {"support", "model", "toolkit", "editor", "launcher"})
+        arguments << QStringLiteral(QZ_SOURCE "/") + QLatin1StringView(part);
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(QZ_LUPDATE), arguments << u"-ts"_s << current);
+    ASSERT_TRUE(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0)
+        << lupdate.readAllStandardError().toStdString();
+    const QStringList sources = ReadTranslations(current).keys();
+    ASSERT_GT(sources.size(), 100);
+    const auto without = [](QStringList texts, const QStringList& others) {
+        texts.removeIf([&others](const QString& text) { return others.contains(text); });
+        return texts;
+    };
+
+    for (const QString& file : QStringLiteral(QZ_TRANSLATIONS).split(u',')) {
+        SCOPED_TRACE(file.toStdString());
+        const Texts texts = ReadTranslations(file);
+        EXPECT_EQ(without(sources, texts.keys()), QStringList()) << "not in the file";
+        EXPECT_EQ(without(texts.keys(), sources), QStringList()) << "no longer in the sources";
+        for (const auto& [key, translation] : texts.asKeyValueRange()) {
+            const QString source = key.section(u'|', 1);
+            EXPECT_FALSE(translation.trimmed().isEmpty()) << key.toStdString();
+            EXPECT_EQ(Kept(translation), Kept(source)) << key.toStdString();
+        }
+    }
+}
+
+class Language : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { UseSystemLanguage(); }
+
+    Language() : controlCenter(StartProgram()) { Activate(controlCenter); }
+    ~Language() override
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        qDeleteAll(QApplication::topLevelWidgets());
+    }
+
+    // Browser, as a user chooses it; the editor it opens.
+    frmMain* ChooseBrowser() const
+    {
+        ClickButton(controlCenter, u"cmdEditBrowser"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* editor = qobject_cast<frmMain*>(window); editor && editor->isVisible()) {
+                Activate(editor);
+                return editor;
+            }
+        }
+        ADD_FAILURE() << "No editor";
+        return nullptr;
+    }
+
+    // The Control Center's captions, the editor's, and the question and buttons of its close.
+    QString Seen()
+    {
+        QString seen = Captions(controlCenter) + u'\n';
+        frmMain* editor = ChooseBrowser();
+        if (!editor)
+            return seen;
+        QStringList menus;
+        for (QAction* menu : editor->menuBar()->actions())
+            menus << menu->text();
+        return seen + Captions(editor) + u'|' + menus.join(u'|') + u'\n' +
+               CloseWithoutSaving(editor);
+    }
+
+    TempAppFolder app;
+    ShellSpy shell;
+    QPointer<frmConfigure> controlCenter;
+};
+
+TEST_F(Language, GermanShowsGermanTexts)
+{
+    EXPECT_EQ(
+        Seen(),
+        u"Steuerzentrale|Wählen Sie, was Sie einrichten möchten|Desktop|Browser|Hier klicken: "
+        u"Tasten für Eltern\n"
+        u"Startseiten-Editor für Zellow's Browser|Seitentitel:|Name auf der Seite:|"
+        u"Hintergrundbild:|Mausspur:|Farben    |Links:|Neu...|Ändern|Entf|↑|↓|"
+        u"Vorschau aktualisieren|&Datei|&Bearbeiten\n"
+        u"Startseite vor dem Beenden speichern?|Ja|Nein"_s);
+}
+
+TEST_F(Language, EnglishShowsTheSourceTexts)
+{
+    EXPECT_EQ(Seen(), u"Control Center|Select the application you want to configure|Desktop|"
+                      u"Browser|Click here to find out about parental keys\n"
+                      u"Zellow's Browser Home Page Editor|Page Title:|Name On Page:|Wallpaper:|"
+                      u"Mouse Trails:|Set Colors    |Links:|Add...|Edit...|Del|↑|↓|Update "
+                      u"Preview|&File|&Edit\n"
+                      u"Save Home Page before exiting?|No|Yes"_s);
+}
+
+// Every caption fits its label or button, in the Control Center, the editor and its dialogs.
+TEST_F(Language, EveryCaptionFitsItsControl)
+{
+    EXPECT_EQ(CutCaptions(controlCenter), QStringList());
+    frmMain* editor = ChooseBrowser();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(CutCaptions(editor), QStringList());
+    ModalDriver linkDialog([](QWidget* dialog) {
+        EXPECT_EQ(CutCaptions(dialog), QStringList());
+        PressKey(dialog, Qt::Key_Escape);
+    });
+    ClickButton(editor, u"cmdLink_0"_s);
+    std::unique_ptr<ModalDriver> importLinks;
+    ModalDriver fileDialog([&](QWidget* dialog) {
+        importLinks = std::make_unique<ModalDriver>([](QWidget* modal) {
+            EXPECT_EQ(CutCaptions(modal), QStringList());
+            PressKey(modal, Qt::Key_Escape);
+        });
+        TypeInto(dialog, u"fileNameEdit"_s,
+                 QStringLiteral(QZ_TEST_DATA "/../support/bookmarks/firefox.html"));
+        PressKey(dialog, Qt::Key_Return);
+    });
+    editor->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
+    CloseWithoutSaving(editor);
+}

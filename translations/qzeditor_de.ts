@@ -1,0 +1,722 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>App</name>
+    <message>
+        <source>The program cannot start from the folder &quot;%1&quot;, because a name in that path holds the character &quot;\&quot;. Move the program&apos;s folder to a place whose path has no &quot;\&quot; in it, and start it again.</source>
+        <translation>Das Programm kann nicht aus dem Ordner „%1“ starten, weil ein Name in diesem Pfad das Zeichen „\“ enthält. Verschieben Sie den Programmordner an einen Ort, dessen Pfad kein „\“ enthält, und starten Sie das Programm erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>Collection</name>
+    <message>
+        <source>A link to add must not be empty.</source>
+        <translation>Ein hinzugefügter Link darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The page already has %1 links, the most it can hold.</source>
+        <translation>Die Seite hat bereits %1 Links, mehr passen nicht hinein.</translation>
+    </message>
+    <message>
+        <source>There is no link at position %1: the page has %2 links.</source>
+        <translation>An Position %1 gibt es keinen Link: Die Seite hat %2 Links.</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedFile</name>
+    <message>
+        <source>&quot;%1&quot; could not be copied to &quot;%2&quot; (%3)</source>
+        <translation>„%1“ konnte nicht nach „%2“ kopiert werden (%3)</translation>
+    </message>
+    <message>
+        <source>The home page settings could not all be read, so the editor shows what could be read.</source>
+        <translation>Die Einstellungen der Startseite konnten nicht vollständig gelesen werden. Der Editor zeigt, was sich lesen ließ.</translation>
+    </message>
+    <message>
+        <source>The damaged file has been kept as &quot;%1&quot;; saving writes a new settings file beside it.</source>
+        <translation>Die beschädigte Datei wurde als „%1“ aufbewahrt. Beim Speichern entsteht daneben eine neue Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>A copy of the damaged file could not be kept: %1. Saving will replace it, so copy it somewhere safe first if you want to keep it.</source>
+        <translation>Von der beschädigten Datei konnte keine Kopie aufbewahrt werden: %1. Beim Speichern wird sie ersetzt. Wenn Sie sie behalten möchten, kopieren Sie sie vorher an einen sicheren Ort.</translation>
+    </message>
+</context>
+<context>
+    <name>Error</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Zahl zu groß</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Position außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Falscher Inhalt</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Dateiende vorzeitig erreicht</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Fehler beim Zugriff auf Datei oder Ordner</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid file format</source>
+        <translation>Ungültiges Dateiformat</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Wert</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Programmfehler</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a link that leads to no file</source>
+        <translation>es ist eine Verknüpfung, die zu keiner Datei führt</translation>
+    </message>
+    <message>
+        <source>it is a channel that passes data between programs, not a file</source>
+        <translation>es ist ein Kanal, über den Programme Daten austauschen, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>The folder of the file &quot;%1&quot; does not exist.</source>
+        <translation>Der Ordner der Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>„%1“ ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read the file &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, die Datei „%1“ zu lesen.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write the file &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, die Datei „%1“ zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened (%2).</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2.</source>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: a file of that name is in the way.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden: Eine Datei mit diesem Namen ist im Weg.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to make the folder &quot;%1&quot;.</source>
+        <translation>Sie haben keine Berechtigung, den Ordner „%1“ anzulegen.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read (%2).</source>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: the disk may be full or no longer there. The file was left as it was before.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: Der Datenträger ist vielleicht voll oder nicht mehr verbunden. Die Datei ist unverändert geblieben.</translation>
+    </message>
+</context>
+<context>
+    <name>PageCommands</name>
+    <message>
+        <source>Delete Link</source>
+        <translation>Link löschen</translation>
+    </message>
+    <message>
+        <source>Move Link</source>
+        <translation>Link verschieben</translation>
+    </message>
+    <message>
+        <source>Edit Link</source>
+        <translation>Link ändern</translation>
+    </message>
+</context>
+<context>
+    <name>ReportError</name>
+    <message>
+        <source>An error has occurred.</source>
+        <translation>Ein Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>(Module: %1)</source>
+        <translation>(Modul: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>RunCommand</name>
+    <message>
+        <source>(Error %1)</source>
+        <translation>(Fehler %1)</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this. Close other programs and try again.</source>
+        <translation>Dafür reicht der Arbeitsspeicher nicht. Schließen Sie andere Programme und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGuard</name>
+    <message>
+        <source>The home page settings are being saved from another editor window, which may be waiting for an answer. Nothing was saved here: finish in the other window, then save again.</source>
+        <translation>Die Einstellungen der Startseite werden gerade aus einem anderen Editorfenster gespeichert, das vielleicht auf eine Antwort wartet. Hier wurde nichts gespeichert: Schließen Sie den Vorgang im anderen Fenster ab und speichern Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>If no other editor window is open, delete the file &quot;%1&quot; and save again.</source>
+        <translation>Wenn kein anderes Editorfenster geöffnet ist, löschen Sie die Datei „%1“ und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved. Move it away or give it another name, then save again.</source>
+        <translation>Es wurde nichts gespeichert. Verschieben Sie es an einen anderen Ort oder benennen Sie es um und speichern Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
+        <translation>Die Startseite wurde gespeichert, aber die bisherigen Einstellungen konnten nicht als frühere Version aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
+        <translation>Die Einstellungen der Startseite in „%1“ konnten beim Start des Editors nicht gelesen werden, deshalb zeigt dieses Fenster sie nicht. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
+        <translation>Die Einstellungen der Startseite wurden von einem anderen Programm geändert, nachdem dieses Fenster sie gelesen hat. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLayout</name>
+    <message>
+        <source>the header</source>
+        <translation>die Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the page title</source>
+        <translation>der Seitentitel</translation>
+    </message>
+    <message>
+        <source>the heading</source>
+        <translation>die Überschrift</translation>
+    </message>
+    <message>
+        <source>the wallpaper</source>
+        <translation>das Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>the background colour</source>
+        <translation>die Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>the text colour</source>
+        <translation>die Textfarbe</translation>
+    </message>
+    <message>
+        <source>the link colour</source>
+        <translation>die Linkfarbe</translation>
+    </message>
+    <message>
+        <source>the visited link colour</source>
+        <translation>die Farbe besuchter Links</translation>
+    </message>
+    <message>
+        <source>the clicked link colour</source>
+        <translation>die Farbe angeklickter Links</translation>
+    </message>
+    <message>
+        <source>the mouse trail picture</source>
+        <translation>das Bild der Mausspur</translation>
+    </message>
+    <message>
+        <source>a reserved line</source>
+        <translation>eine reservierte Zeile</translation>
+    </message>
+    <message>
+        <source>the number of links</source>
+        <translation>die Anzahl der Links</translation>
+    </message>
+    <message>
+        <source>the caption</source>
+        <translation>die Beschriftung</translation>
+    </message>
+    <message>
+        <source>the picture</source>
+        <translation>das Bild</translation>
+    </message>
+    <message>
+        <source>the address</source>
+        <translation>die Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsReader</name>
+    <message>
+        <source>%1 of link %2</source>
+        <translation>%1 von Link %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a home page settings file: its first line is not &quot;%2&quot;.</source>
+        <translation>Die Datei „%1“ ist keine Einstellungsdatei für die Startseite: Ihre erste Zeile lautet nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>is cut short: the file ends before the value&apos;s closing double quote</source>
+        <translation>ist abgeschnitten: Die Datei endet vor dem schließenden Anführungszeichen des Werts</translation>
+    </message>
+    <message>
+        <source>no links</source>
+        <translation>keine Links</translation>
+    </message>
+    <message>
+        <source>1 link</source>
+        <translation>1 Link</translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <translation>%1 Links</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read whole: line %2 (%3) gives %4, but more lines follow from line %5 on, and they were not read.</source>
+        <translation>Die Einstellungsdatei „%1“ kann nicht vollständig gelesen werden: Zeile %2 (%3) nennt %4, aber ab Zeile %5 folgen weitere Zeilen, und diese wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is empty.</source>
+        <translation>Die Einstellungsdatei „%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read: it ends before line %2 (%3).</source>
+        <translation>Die Einstellungsdatei „%1“ kann nicht gelesen werden: Sie endet vor Zeile %2 (%3).</translation>
+    </message>
+    <message>
+        <source>holds a number outside the range from %1 to %2</source>
+        <translation>enthält eine Zahl außerhalb des Bereichs von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read: line %2 (%3) %4.</source>
+        <translation>Die Einstellungsdatei „%1“ kann nicht gelesen werden: Zeile %2 (%3) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>SharedInstall</name>
+    <message>
+        <source>Your own copy of the home page could not be made in %1. Make sure you may write there and that the disk is not full.</source>
+        <translation>Ihre eigene Kopie der Startseite konnte nicht in %1 angelegt werden. Prüfen Sie, ob Sie dort schreiben dürfen und ob der Datenträger nicht voll ist.</translation>
+    </message>
+</context>
+<context>
+    <name>basConversions</name>
+    <message>
+        <source>The colour &quot;%1&quot; does not have three parts.</source>
+        <translation>Die Farbe „%1“ besteht nicht aus drei Teilen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfigure</name>
+    <message>
+        <source>Control Center</source>
+        <translation>Steuerzentrale</translation>
+    </message>
+    <message>
+        <source>Select the application you want to configure</source>
+        <translation>Wählen Sie, was Sie einrichten möchten</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Click here to find out about parental keys</source>
+        <translation>Hier klicken: Tasten für Eltern</translation>
+    </message>
+    <message>
+        <source>The Desktop Programs folder will now open so you can add shortcuts to it. You can drag shortcuts to the folder from your Start Menu.</source>
+        <translation>Jetzt öffnet sich der Ordner mit den Programmen des Desktops, damit Sie dort Verknüpfungen hinzufügen können. Sie können Verknüpfungen aus Ihrem Startmenü in den Ordner ziehen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmImportLinks</name>
+    <message>
+        <source>Import Links</source>
+        <translation>Links importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Add Links</source>
+        <translation>Links hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A page cannot open this address.</source>
+        <translation>Eine Seite kann diese Adresse nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Already on the page.</source>
+        <translation>Schon auf der Seite.</translation>
+    </message>
+    <message>
+        <source>Also above in this file.</source>
+        <translation>Steht weiter oben schon in dieser Datei.</translation>
+    </message>
+    <message>
+        <source>1 link will be added.</source>
+        <translation>1 Link wird hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added.</source>
+        <translation>%1 Links werden hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+</context>
+<context>
+    <name>frmLink</name>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message>
+        <source>Preview:</source>
+        <translation>Vorschau:</translation>
+    </message>
+    <message>
+        <source>Update Preview</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Zellow&apos;s Browser Home Page Editor</source>
+        <translation>Startseiten-Editor für Zellow&apos;s Browser</translation>
+    </message>
+    <message>
+        <source>The editor ended without closing last time, and the home page had changes that were not saved. Show those changes?</source>
+        <translation>Der Editor wurde beim letzten Mal nicht richtig geschlossen, und die Startseite hatte Änderungen, die nicht gespeichert waren. Sollen diese Änderungen angezeigt werden?</translation>
+    </message>
+    <message>
+        <source>The home page settings could not be read, so the editor starts on a new page.</source>
+        <translation>Die Einstellungen der Startseite konnten nicht gelesen werden. Der Editor beginnt deshalb mit einer neuen Seite.</translation>
+    </message>
+    <message>
+        <source>Page Title</source>
+        <translation>Seitentitel</translation>
+    </message>
+    <message>
+        <source>Name On Page</source>
+        <translation>Name auf der Seite</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Mouse Trails</source>
+        <translation>Mausspur</translation>
+    </message>
+    <message>
+        <source>The home page settings were saved, but the home page itself was not, so the page still shows the earlier settings.</source>
+        <translation>Die Einstellungen wurden gespeichert, die Startseite selbst aber nicht. Die Seite zeigt deshalb noch die früheren Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Save again to write the page once the problem is solved.</source>
+        <translation>Speichern Sie erneut, sobald das Problem behoben ist, damit die Seite geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>Save Home Page before exiting?</source>
+        <translation>Startseite vor dem Beenden speichern?</translation>
+    </message>
+    <message>
+        <source>Import Links</source>
+        <translation>Links importieren</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>No bookmarks were found in &quot;%1&quot;.</source>
+        <translation>In „%1“ wurden keine Lesezeichen gefunden.</translation>
+    </message>
+    <message>
+        <source>Paste Links</source>
+        <translation>Links einfügen</translation>
+    </message>
+    <message>
+        <source>Drop Links</source>
+        <translation>Links ablegen</translation>
+    </message>
+    <message>
+        <source>A page holds at most %1 links, so 1 link was left out.</source>
+        <translation>Eine Seite fasst höchstens %1 Links, deshalb wurde 1 Link weggelassen.</translation>
+    </message>
+    <message>
+        <source>A page holds at most %1 links, so %2 links were left out.</source>
+        <translation>Eine Seite fasst höchstens %1 Links, deshalb wurden %2 Links weggelassen.</translation>
+    </message>
+    <message>
+        <source>Background Colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Text Colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Link Colour</source>
+        <translation>Linkfarbe</translation>
+    </message>
+    <message>
+        <source>Visited Link Colour</source>
+        <translation>Farbe besuchter Links</translation>
+    </message>
+    <message>
+        <source>Active Link Colour</source>
+        <translation>Farbe aktiver Links</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Link hinzufügen</translation>
+    </message>
+    <message>
+        <source>Update Preview</source>
+        <translation>Vorschau aktualisieren</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Page Title:</source>
+        <translation>Seitentitel:</translation>
+    </message>
+    <message>
+        <source>Name On Page:</source>
+        <translation>Name auf der Seite:</translation>
+    </message>
+    <message>
+        <source>Wallpaper:</source>
+        <translation>Hintergrundbild:</translation>
+    </message>
+    <message>
+        <source>Mouse Trails:</source>
+        <translation>Mausspur:</translation>
+    </message>
+    <message>
+        <source>Set Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Links:</source>
+        <translation>Links:</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Neu...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Import Picture...</source>
+        <translation>Bild importieren...</translation>
+    </message>
+    <message>
+        <source>Open Folder In Explorer</source>
+        <translation>Ordner im Dateimanager öffnen</translation>
+    </message>
+    <message>
+        <source>Import Links...</source>
+        <translation>Links importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Hintergrund...</translation>
+    </message>
+    <message>
+        <source>Text...</source>
+        <translation>Text...</translation>
+    </message>
+    <message>
+        <source>Link...</source>
+        <translation>Link...</translation>
+    </message>
+    <message>
+        <source>Visited Link...</source>
+        <translation>Besuchter Link...</translation>
+    </message>
+    <message>
+        <source>Active Link...</source>
+        <translation>Aktiver Link...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>usrHomeImages</name>
+    <message>
+        <source>Picture Files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>There is no entry %1 in the list of pictures.</source>
+        <translation>Die Bilderliste hat keinen Eintrag %1.</translation>
+    </message>
+    <message>
+        <source>Import Picture</source>
+        <translation>Bild importieren</translation>
+    </message>
+    <message>
+        <source>A file with that name already exists in the folder.</source>
+        <translation>Im Ordner gibt es schon eine Datei mit diesem Namen.</translation>
+    </message>
+    <message>
+        <source>Could not import picture.</source>
+        <translation>Das Bild konnte nicht importiert werden.</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Kein Bild)</translation>
+    </message>
+    <message>
+        <source>(Import Picture...)</source>
+        <translation>(Bild importieren...)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,722 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>App</name>
+    <message>
+        <source>The program cannot start from the folder &quot;%1&quot;, because a name in that path holds the character &quot;\&quot;. Move the program&apos;s folder to a place whose path has no &quot;\&quot; in it, and start it again.</source>
+        <translation>El programa no puede iniciarse desde la carpeta «%1» porque un nombre de esa ruta contiene el carácter «\». Mueva la carpeta del programa a un lugar cuya ruta no contenga «\» y vuelva a iniciarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>Collection</name>
+    <message>
+        <source>A link to add must not be empty.</source>
+        <translation>Un enlace que se añade no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>The page already has %1 links, the most it can hold.</source>
+        <translation>La página ya tiene %1 enlaces, el máximo que admite.</translation>
+    </message>
+    <message>
+        <source>There is no link at position %1: the page has %2 links.</source>
+        <translation>No hay ningún enlace en la posición %1: la página tiene %2 enlaces.</translation>
+    </message>
+</context>
+<context>
+    <name>DamagedFile</name>
+    <message>
+        <source>&quot;%1&quot; could not be copied to &quot;%2&quot; (%3)</source>
+        <translation>No se pudo copiar «%1» en «%2» (%3)</translation>
+    </message>
+    <message>
+        <source>The home page settings could not all be read, so the editor shows what could be read.</source>
+        <translation>No se pudo leer toda la configuración de la página de inicio, así que el editor muestra lo que se pudo leer.</translation>
+    </message>
+    <message>
+        <source>The damaged file has been kept as &quot;%1&quot;; saving writes a new settings file beside it.</source>
+        <translation>El archivo dañado se ha guardado como «%1»; al guardar se creará un nuevo archivo de configuración a su lado.</translation>
+    </message>
+    <message>
+        <source>A copy of the damaged file could not be kept: %1. Saving will replace it, so copy it somewhere safe first if you want to keep it.</source>
+        <translation>No se pudo guardar una copia del archivo dañado: %1. Al guardar se reemplazará; si quiere conservarlo, cópielo antes en un lugar seguro.</translation>
+    </message>
+</context>
+<context>
+    <name>Error</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Número demasiado grande</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Posición fuera de rango</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Contenido no válido</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>No se encontró el archivo</translation>
+    </message>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Fin de archivo inesperado</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Error al acceder al archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>No se encontró la carpeta</translation>
+    </message>
+    <message>
+        <source>Invalid file format</source>
+        <translation>Formato de archivo no válido</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor no válido</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Error del programa</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a link that leads to no file</source>
+        <translation>es un enlace que no lleva a ningún archivo</translation>
+    </message>
+    <message>
+        <source>it is a channel that passes data between programs, not a file</source>
+        <translation>es un canal por el que los programas se pasan datos, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>The folder of the file &quot;%1&quot; does not exist.</source>
+        <translation>La carpeta del archivo «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>«%1» es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>El archivo «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read the file &quot;%1&quot;.</source>
+        <translation>No tiene permiso para leer el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write the file &quot;%1&quot;.</source>
+        <translation>No tiene permiso para escribir el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened (%2).</source>
+        <translation>No se pudo abrir el archivo «%1» (%2).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2.</source>
+        <translation>No se puede leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: a file of that name is in the way.</source>
+        <translation>No se pudo crear la carpeta «%1»: ya hay un archivo con ese nombre.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to make the folder &quot;%1&quot;.</source>
+        <translation>No tiene permiso para crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>No se pudo crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read (%2).</source>
+        <translation>No se pudo leer el archivo «%1» (%2).</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: the disk may be full or no longer there. The file was left as it was before.</source>
+        <translation>No se pudo escribir el archivo «%1»: puede que el disco esté lleno o ya no esté conectado. El archivo se ha quedado como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>PageCommands</name>
+    <message>
+        <source>Delete Link</source>
+        <translation>Eliminar enlace</translation>
+    </message>
+    <message>
+        <source>Move Link</source>
+        <translation>Mover enlace</translation>
+    </message>
+    <message>
+        <source>Edit Link</source>
+        <translation>Editar enlace</translation>
+    </message>
+</context>
+<context>
+    <name>ReportError</name>
+    <message>
+        <source>An error has occurred.</source>
+        <translation>Se ha producido un error.</translation>
+    </message>
+    <message>
+        <source>(Module: %1)</source>
+        <translation>(Módulo: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>RunCommand</name>
+    <message>
+        <source>(Error %1)</source>
+        <translation>(Error %1)</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for this. Close other programs and try again.</source>
+        <translation>No hay memoria suficiente para esto. Cierre otros programas y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGuard</name>
+    <message>
+        <source>The home page settings are being saved from another editor window, which may be waiting for an answer. Nothing was saved here: finish in the other window, then save again.</source>
+        <translation>La configuración de la página de inicio se está guardando desde otra ventana del editor, que quizá esté esperando una respuesta. Aquí no se ha guardado nada: termine en la otra ventana y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>If no other editor window is open, delete the file &quot;%1&quot; and save again.</source>
+        <translation>Si no hay ninguna otra ventana del editor abierta, elimine el archivo «%1» y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved. Move it away or give it another name, then save again.</source>
+        <translation>No se ha guardado nada. Muévalo a otro sitio o cámbiele el nombre y vuelva a guardar.</translation>
+    </message>
+    <message>
+        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
+        <translation>La página de inicio se ha guardado, pero la configuración que reemplazó no se pudo conservar como versión anterior.</translation>
+    </message>
+    <message>
+        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
+        <translation>La configuración de la página de inicio de «%1» no se pudo leer al iniciar el editor, por eso esta ventana no la muestra. ¿Reemplazarla por la configuración de esta ventana?</translation>
+    </message>
+    <message>
+        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
+        <translation>Otro programa ha cambiado la configuración de la página de inicio después de que esta ventana la leyera. ¿Reemplazarla por la configuración de esta ventana?</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLayout</name>
+    <message>
+        <source>the header</source>
+        <translation>el encabezado</translation>
+    </message>
+    <message>
+        <source>the page title</source>
+        <translation>el título de la página</translation>
+    </message>
+    <message>
+        <source>the heading</source>
+        <translation>el título que aparece en la página</translation>
+    </message>
+    <message>
+        <source>the wallpaper</source>
+        <translation>la imagen de fondo</translation>
+    </message>
+    <message>
+        <source>the background colour</source>
+        <translation>el color de fondo</translation>
+    </message>
+    <message>
+        <source>the text colour</source>
+        <translation>el color del texto</translation>
+    </message>
+    <message>
+        <source>the link colour</source>
+        <translation>el color de los enlaces</translation>
+    </message>
+    <message>
+        <source>the visited link colour</source>
+        <translation>el color de los enlaces visitados</translation>
+    </message>
+    <message>
+        <source>the clicked link colour</source>
+        <translation>el color de los enlaces pulsados</translation>
+    </message>
+    <message>
+        <source>the mouse trail picture</source>
+        <translation>la imagen de la estela del ratón</translation>
+    </message>
+    <message>
+        <source>a reserved line</source>
+        <translation>una línea reservada</translation>
+    </message>
+    <message>
+        <source>the number of links</source>
+        <translation>el número de enlaces</translation>
+    </message>
+    <message>
+        <source>the caption</source>
+        <translation>el título</translation>
+    </message>
+    <message>
+        <source>the picture</source>
+        <translation>la imagen</translation>
+    </message>
+    <message>
+        <source>the address</source>
+        <translation>la dirección</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsReader</name>
+    <message>
+        <source>%1 of link %2</source>
+        <translation>%1 del enlace %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a home page settings file: its first line is not &quot;%2&quot;.</source>
+        <translation>El archivo «%1» no es un archivo de configuración de la página de inicio: su primera línea no es «%2».</translation>
+    </message>
+    <message>
+        <source>is cut short: the file ends before the value&apos;s closing double quote</source>
+        <translation>está cortada: el archivo termina antes de las comillas que cierran el valor</translation>
+    </message>
+    <message>
+        <source>no links</source>
+        <translation>ningún enlace</translation>
+    </message>
+    <message>
+        <source>1 link</source>
+        <translation>1 enlace</translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <translation>%1 enlaces</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read whole: line %2 (%3) gives %4, but more lines follow from line %5 on, and they were not read.</source>
+        <translation>El archivo de configuración «%1» no se puede leer entero: la línea %2 (%3) indica %4, pero a partir de la línea %5 siguen más líneas, que no se han leído.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is empty.</source>
+        <translation>El archivo de configuración «%1» está vacío.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read: it ends before line %2 (%3).</source>
+        <translation>El archivo de configuración «%1» no se puede leer: termina antes de la línea %2 (%3).</translation>
+    </message>
+    <message>
+        <source>holds a number outside the range from %1 to %2</source>
+        <translation>contiene un número fuera del intervalo de %1 a %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; cannot be read: line %2 (%3) %4.</source>
+        <translation>El archivo de configuración «%1» no se puede leer: la línea %2 (%3) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>SharedInstall</name>
+    <message>
+        <source>Your own copy of the home page could not be made in %1. Make sure you may write there and that the disk is not full.</source>
+        <translation>No se pudo crear su propia copia de la página de inicio en %1. Compruebe que tiene permiso para escribir allí y que el disco no está lleno.</translation>
+    </message>
+</context>
+<context>
+    <name>basConversions</name>
+    <message>
+        <source>The colour &quot;%1&quot; does not have three parts.</source>
+        <translation>El color «%1» no tiene tres partes.</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfigure</name>
+    <message>
+        <source>Control Center</source>
+        <translation>Centro de control</translation>
+    </message>
+    <message>
+        <source>Select the application you want to configure</source>
+        <translation>Elija lo que desea configurar</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Escritorio</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Click here to find out about parental keys</source>
+        <translation>Haga clic aquí: teclas de los padres</translation>
+    </message>
+    <message>
+        <source>The Desktop Programs folder will now open so you can add shortcuts to it. You can drag shortcuts to the folder from your Start Menu.</source>
+        <translation>Ahora se abrirá la carpeta de programas del escritorio para que pueda añadirle accesos directos. Puede arrastrar accesos directos a la carpeta desde el menú Inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>frmImportLinks</name>
+    <message>
+        <source>Import Links</source>
+        <translation>Importar enlaces</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Add Links</source>
+        <translation>Añadir enlaces</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A page cannot open this address.</source>
+        <translation>Una página no puede abrir esta dirección.</translation>
+    </message>
+    <message>
+        <source>Already on the page.</source>
+        <translation>Ya está en la página.</translation>
+    </message>
+    <message>
+        <source>Also above in this file.</source>
+        <translation>Ya aparece más arriba en este archivo.</translation>
+    </message>
+    <message>
+        <source>1 link will be added.</source>
+        <translation>Se añadirá 1 enlace.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added.</source>
+        <translation>Se añadirán %1 enlaces.</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+</context>
+<context>
+    <name>frmLink</name>
+    <message>
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Imagen:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Preview:</source>
+        <translation>Vista previa:</translation>
+    </message>
+    <message>
+        <source>Update Preview</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Zellow&apos;s Browser Home Page Editor</source>
+        <translation>Editor de la página de inicio de Zellow&apos;s Browser</translation>
+    </message>
+    <message>
+        <source>The editor ended without closing last time, and the home page had changes that were not saved. Show those changes?</source>
+        <translation>La última vez el editor terminó sin cerrarse, y la página de inicio tenía cambios sin guardar. ¿Mostrar esos cambios?</translation>
+    </message>
+    <message>
+        <source>The home page settings could not be read, so the editor starts on a new page.</source>
+        <translation>No se pudo leer la configuración de la página de inicio, así que el editor empieza con una página nueva.</translation>
+    </message>
+    <message>
+        <source>Page Title</source>
+        <translation>Título de la página</translation>
+    </message>
+    <message>
+        <source>Name On Page</source>
+        <translation>Nombre en la página</translation>
+    </message>
+    <message>
+        <source>Wallpaper</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Mouse Trails</source>
+        <translation>Estela del ratón</translation>
+    </message>
+    <message>
+        <source>The home page settings were saved, but the home page itself was not, so the page still shows the earlier settings.</source>
+        <translation>La configuración se ha guardado, pero la página de inicio no, así que la página aún muestra la configuración anterior.</translation>
+    </message>
+    <message>
+        <source>Save again to write the page once the problem is solved.</source>
+        <translation>Vuelva a guardar cuando el problema esté resuelto para escribir la página.</translation>
+    </message>
+    <message>
+        <source>Save Home Page before exiting?</source>
+        <translation>¿Guardar la página de inicio antes de salir?</translation>
+    </message>
+    <message>
+        <source>Import Links</source>
+        <translation>Importar enlaces</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>No bookmarks were found in &quot;%1&quot;.</source>
+        <translation>No se encontró ningún marcador en «%1».</translation>
+    </message>
+    <message>
+        <source>Paste Links</source>
+        <translation>Pegar enlaces</translation>
+    </message>
+    <message>
+        <source>Drop Links</source>
+        <translation>Soltar enlaces</translation>
+    </message>
+    <message>
+        <source>A page holds at most %1 links, so 1 link was left out.</source>
+        <translation>Una página admite como máximo %1 enlaces, así que se ha dejado fuera 1 enlace.</translation>
+    </message>
+    <message>
+        <source>A page holds at most %1 links, so %2 links were left out.</source>
+        <translation>Una página admite como máximo %1 enlaces, así que se han dejado fuera %2 enlaces.</translation>
+    </message>
+    <message>
+        <source>Background Colour</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Text Colour</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Link Colour</source>
+        <translation>Color de los enlaces</translation>
+    </message>
+    <message>
+        <source>Visited Link Colour</source>
+        <translation>Color de los enlaces visitados</translation>
+    </message>
+    <message>
+        <source>Active Link Colour</source>
+        <translation>Color de los enlaces activos</translation>
+    </message>
+    <message>
+        <source>Add Link</source>
+        <translation>Añadir enlace</translation>
+    </message>
+    <message>
+        <source>Update Preview</source>
+        <translation>Actualizar vista previa</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Page Title:</source>
+        <translation>Título de la página:</translation>
+    </message>
+    <message>
+        <source>Name On Page:</source>
+        <translation>Nombre en la página:</translation>
+    </message>
+    <message>
+        <source>Wallpaper:</source>
+        <translation>Imagen de fondo:</translation>
+    </message>
+    <message>
+        <source>Mouse Trails:</source>
+        <translation>Estela del ratón:</translation>
+    </message>
+    <message>
+        <source>Set Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Links:</source>
+        <translation>Enlaces:</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Añadir...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Import Picture...</source>
+        <translation>Importar imagen...</translation>
+    </message>
+    <message>
+        <source>Open Folder In Explorer</source>
+        <translation>Abrir la carpeta en el explorador de archivos</translation>
+    </message>
+    <message>
+        <source>Import Links...</source>
+        <translation>Importar enlaces...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Fondo...</translation>
+    </message>
+    <message>
+        <source>Text...</source>
+        <translation>Texto...</translation>
+    </message>
+    <message>
+        <source>Link...</source>
+        <translation>Enlace...</translation>
+    </message>
+    <message>
+        <source>Visited Link...</source>
+        <translation>Enlace visitado...</translation>
+    </message>
+    <message>
+        <source>Active Link...</source>
+        <translation>Enlace activo...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>usrHomeImages</name>
+    <message>
+        <source>Picture Files</source>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>There is no entry %1 in the list of pictures.</source>
+        <translation>La lista de imágenes no tiene ninguna entrada %1.</translation>
+    </message>
+    <message>
+        <source>Import Picture</source>
+        <translation>Importar imagen</translation>
+    </message>
+    <message>
+        <source>A file with that name already exists in the folder.</source>
+        <translation>Ya existe un archivo con ese nombre en la carpeta.</translation>
+    </message>
+    <message>
+        <source>Could not import picture.</source>
+        <translation>No se pudo importar la imagen.</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Ninguna imagen)</translation>
+    </message>
+    <message>
+        <source>(Import Picture...)</source>
+        <translation>(Importar imagen...)</translation>
+    </message>
+</context>
+</TS>
