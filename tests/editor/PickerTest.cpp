@@ -203,21 +203,16 @@ TEST_F(Editor, OffersToCopyAPictureChosenFromASubfolderIntoHome)
         return;
     WritePicture(u"home/animals/zebra.bmp"_s, {16, 8}, Qt::black);
     app.WriteFile(u"home/animals/wild/lion.gif"_s, Gif);
+    const QByteArray zebra = Home(u"animals/zebra.bmp"_s);
+    const QString deeper = QDir::toNativeSeparators(u"animals/wild"_s);
     const struct {
         QString picker, chosen, folder, answer; // the link dialog's picker is cmbImages
         bool taken, readOnly;                   // taken: home holds a "zebra.bmp" of its own
         QByteArray inHome;                      // the file of its name in home afterwards
     } cases[] = {
-        {u"cmbWallpaper"_s, u"zebra.bmp"_s, u"animals"_s, u"Yes"_s, false, false,
-         Home(u"animals/zebra.bmp"_s)},
-        {u"cmbMouseTrails"_s,
-         u"lion.gif"_s,
-         QDir::toNativeSeparators(u"animals/wild"_s),
-         u"No"_s,
-         false,
-         false,
-         {}},
-        {u"cmbImages"_s, u"zebra.bmp"_s, u"animals"_s, u"Yes"_s, true, false, "mine"},
+        {u"cmbImages"_s, u"zebra.bmp"_s, u"animals"_s, u"Yes"_s, false, false, zebra},
+        {u"cmbMouseTrails"_s, u"lion.gif"_s, deeper, u"No"_s, false, false, {}},
+        {u"cmbWallpaper"_s, u"zebra.bmp"_s, u"animals"_s, u"Yes"_s, true, false, "mine"},
         {u"cmbWallpaper"_s, u"zebra.bmp"_s, u"animals"_s, u"Yes"_s, false, true, {}},
         {u"cmbMouseTrails"_s, u"ball.jpg"_s, {}, {}, false, false, "picture"},
     };
