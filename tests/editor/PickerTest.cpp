@@ -101,175 +101,120 @@ TEST_F(Editor, ThePickerAndTheLinkRowsShowThumbnails)
     EXPECT_TRUE(icon(1).cacheKey() == placeholder && icon(2).isNull());
 }
 
-// A one-pixel GIF: Qt reads GIF but cannot write it.
-static const QByteArray
-    Gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00,\x00\x00\x00"
-        "\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-        35);
-
 static void SetWritable(const QDir& folder, bool bWritable)
 {
     const auto read = QFile::ReadOwner | QFile::ExeOwner;
     EXPECT_TRUE(QFile::setPermissions(folder.path(), bWritable ? read | QFile::WriteOwner : read));
 }
 
-// An imported picture that the lists do not show is offered a copy they show: a JPEG, its
-// transparent half white, or the same bytes when only the name is amiss; never over a file. The
-// trail picker then chooses it and both list it. One that cannot be made is told of, and the
-// import stays. Run as an ordinary user, for whom a read-only folder is so.
-TEST_F(Editor, OffersACopyThatTheListsShowOfAnImportedPicture)
+// A picture imported (from "outside/") that the lists do not show, or chosen from a subfolder of
+// home in any picker, is offered a copy in home that the page shows: a JPEG with white for
+// transparent, else the very bytes; never over a file ("-2", or a subfolder picture's namesake is
+// used). The picker chooses it, every picker lists it; one that cannot be made is told of. One
+// question for each choice: none on Undo, Redo or opening. As an ordinary user, for permissions.
+TEST_F(Editor, OffersACopyThatThePageShowsOfAPictureImportedOrInASubfolder)
 {
     if (RanAsOrdinaryUser())
         return;
+    const QByteArray gif("GIF89a\1\0\1\0\x80\0\0\xff\0\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 35);
     QImage picture(40, 30, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     QPainter(&picture).fillRect(20, 0, 20, 30, Qt::red);
     app.MakeFolder(u"outside"_s);
-    for (const QString& format : {u"png"_s, u"webp"_s})
-        EXPECT_TRUE(picture.save(app.NativeFile(u"outside/photo."_s + format)));
-    app.WriteFile(u"outside/photo.GIF"_s, Gif);
-    app.WriteFile(u"outside/notes.png"_s, "not a picture");
+    for (const QString& file : {u"outside/photo.png"_s, u"outside/photo.webp"_s})
+        EXPECT_TRUE(picture.save(app.NativeFile(file)));
+    app.WriteFile(u"outside/photo.GIF"_s, gif);
+    app.WriteFile(u"outside/notes.png"_s, "no picture");
+    app.WriteFile(u"home/animals/wild/lion.gif"_s, gif); // the last entry of every list
+    const QString yes = u"Yes"_s, no = u"No"_s, png = u"outside/photo.png"_s, jpg = u"photo.jpg"_s,
+                  lion = u"animals/wild/lion.gif"_s, trails = u"cmbMouseTrails"_s,
+                  menu = u"mnuFile_16"_s, dialog = u"cmbImages"_s, wallpaper = u"cmbWallpaper"_s;
     const struct {
-        QString file;
-        bool throughMenu, taken, readOnly; // taken: home holds a "photo.jpg" of its own
-        QString answer, copy, trails;      // no answer: no question; the trail picker's choice
+        QString picker, file, answer; // no answer: no question
+        bool readOnly;
+        QString taken, copy, chosen; // the name home has already; the copy's; the choice after
     } cases[] = {
-        {u"photo.png"_s, false, false, false, u"Yes"_s, u"photo.jpg"_s, u"photo.jpg"_s},
-        {u"photo.png"_s, false, false, false, u"No"_s, u"photo.jpg"_s, None},
-        {u"photo.png"_s, true, true, false, u"Yes"_s, u"photo-2.jpg"_s, u"heart.gif"_s},
-        {u"photo.webp"_s, false, false, false, u"Yes"_s, u"photo.jpg"_s, u"photo.jpg"_s},
-        {u"photo.GIF"_s, false, false, false, u"Yes"_s, u"photo.gif"_s, u"photo.gif"_s},
-        {u"notes.png"_s, false, false, false, {}, u"notes.jpg"_s, None},
-        {u"photo.png"_s, false, false, true, u"Yes"_s, u"photo.jpg"_s, None},
+        {trails, png, yes, false, {}, jpg, jpg},
+        {trails, png, no, false, {}, jpg, None},
+        {menu, png, yes, false, jpg, u"photo-2.jpg"_s, u"heart.gif"_s},
+        {trails, u"outside/photo.webp"_s, yes, false, {}, jpg, jpg},
+        {trails, u"outside/photo.GIF"_s, yes, false, {}, u"photo.gif"_s, u"photo.gif"_s},
+        {trails, u"outside/notes.png"_s, {}, false, {}, u"notes.jpg"_s, None},
+        {trails, png, yes, true, {}, jpg, None},
+        {dialog, lion, yes, false, {}, u"lion.gif"_s, u"lion.gif"_s},
+        {trails, lion, no, false, {}, u"lion.gif"_s, u"lion.gif"_s},
+        {wallpaper, lion, yes, false, u"lion.gif"_s, u"lion.gif"_s, u"lion.gif"_s},
+        {wallpaper, lion, yes, true, {}, u"lion.gif"_s, u"lion.gif"_s},
     };
     QDir home(app.NativeFile(u"home"_s));
     for (const auto& c : cases) {
-        SCOPED_TRACE((c.file + u' ' + c.answer).toStdString());
-        SetWritable(home, true);
-        for (const QString& file : home.entryList({u"photo*"_s, u"notes*"_s}))
+        SCOPED_TRACE((c.picker + u' ' + c.file + u' ' + c.answer).toStdString());
+        for (const QString& file : home.entryList({u"photo*"_s, u"notes*"_s, u"lion*"_s}))
             EXPECT_TRUE(home.remove(file));
-        if (c.taken)
-            app.WriteFile(u"home/photo.jpg"_s, "mine");
+        if (!c.taken.isEmpty())
+            app.WriteFile(u"home/"_s + c.taken, "mine");
         Open(Page());
         Answers answers({c.answer, u"OK"_s});
         answers.beforeEach = [&] { SetWritable(home, !c.readOnly); };
-        ModalDriver fileDialog([&](QWidget* dialog) {
-            TypeInto(dialog, u"fileNameEdit"_s, app.NativeFile(u"outside/"_s + c.file));
-            PressKey(dialog, Qt::Key_Return);
-        });
-        auto* trails = Child<usrHomeImages>(u"cmbMouseTrails"_s);
-        if (c.throughMenu)
-            Child<QAction>(u"mnuFile_16"_s)->trigger();
-        else
-            Choose(trails->findChild<QComboBox*>(), usrHomeImages::ImportEntry.toString());
-
-        QStringList said;
-        if (!c.answer.isEmpty())
-            said << u"\"%1\" is in the pictures folder now, but the lists show only .gif, .jpg and "
-                    u".bmp pictures. Make a copy \"%2\" that they show?"_s.arg(c.file, c.copy);
-        if (c.readOnly)
-            said << u"\"%1\" is in the pictures folder, but the copy \"%2\" could not be made.\n70 "
-                    u"You do not have permission to write the file \"%3/home/%2\"."_s.arg(
-                        c.file, c.copy, QDir::toNativeSeparators(app.NativeFile({})));
-        EXPECT_EQ(answers.said, said);
-        EXPECT_EQ(Home(c.file), app.ReadFile(u"outside/"_s + c.file));
-        const bool made = c.answer == u"Yes"_s && !c.readOnly;
-        EXPECT_EQ(home.entryList({u"photo*"_s, u"notes*"_s}).size(), 1 + c.taken + made);
-        EXPECT_EQ(Home(u"photo.jpg"_s) == "mine", c.taken);
-        QImageReader reader(home.filePath(c.copy));
-        const QByteArray format = reader.format();
-        const QImage copy = reader.read();
-        if (made) {
-            EXPECT_TRUE(c.copy.endsWith(u".gif"_s)
-                            ? Home(c.copy) == Gif
-                            : format == "jpeg" && copy.size() == picture.size() &&
-                                  qGray(copy.pixel(5, 15)) > 245 &&
-                                  copy.pixelColor(35, 15).red() > 230 &&
-                                  copy.pixelColor(35, 15).green() < 25);
-        }
-        for (const auto* picker : {Child<usrHomeImages>(u"cmbWallpaper"_s), trails})
-            EXPECT_EQ(picker->findChild<QComboBox*>()->findText(c.copy) > 1, made || c.taken);
-        EXPECT_EQ(trails->Text(), c.trails);
-    }
-    SetWritable(home, true);
-}
-
-// A picture chosen from a subfolder of home, in any picker, is offered a copy in home itself,
-// which every picker lists and the chooser chooses; a file of its name there is chosen as it is.
-// One question for each choice: none as a page with it opens, nor on Undo and Redo.
-TEST_F(Editor, OffersToCopyAPictureChosenFromASubfolderIntoHome)
-{
-    if (RanAsOrdinaryUser())
-        return;
-    WritePicture(u"home/animals/zebra.bmp"_s, {16, 8}, Qt::black);
-    app.WriteFile(u"home/animals/wild/lion.gif"_s, Gif);
-    const QByteArray zebra = Home(u"animals/zebra.bmp"_s);
-    const QString deeper = QDir::toNativeSeparators(u"animals/wild"_s);
-    const struct {
-        QString picker, chosen, folder, answer; // the link dialog's picker is cmbImages
-        bool taken, readOnly;                   // taken: home holds a "zebra.bmp" of its own
-        QByteArray inHome;                      // the file of its name in home afterwards
-    } cases[] = {
-        {u"cmbImages"_s, u"zebra.bmp"_s, u"animals"_s, u"Yes"_s, false, false, zebra},
-        {u"cmbMouseTrails"_s, u"lion.gif"_s, deeper, u"No"_s, false, false, {}},
-        {u"cmbWallpaper"_s, u"zebra.bmp"_s, u"animals"_s, u"Yes"_s, true, false, "mine"},
-        {u"cmbWallpaper"_s, u"zebra.bmp"_s, u"animals"_s, u"Yes"_s, false, true, {}},
-        {u"cmbMouseTrails"_s, u"ball.jpg"_s, {}, {}, false, false, "picture"},
-    };
-    QDir home(app.NativeFile(u"home"_s));
-    for (const auto& c : cases) {
-        SCOPED_TRACE((c.picker + u' ' + c.chosen + u' ' + c.answer).toStdString());
-        home.remove(u"zebra.bmp"_s);
-        home.remove(u"lion.gif"_s);
-        if (c.taken)
-            app.WriteFile(u"home/zebra.bmp"_s, "mine");
-        Open(Page());
-        SetWritable(home, !c.readOnly);
-        Answers answers({c.answer, u"OK"_s});
-        // The entries of the name: the one in home first, if any, then the subfolder's.
-        const auto entries = [&](QWidget* form, const QString& sPicker) {
-            auto* list = form->findChild<QWidget*>(sPicker)->findChild<QComboBox*>();
-            return std::pair(list, list->model()->match(list->model()->index(0, 0), Qt::DisplayRole,
-                                                        c.chosen, -1, Qt::MatchExactly));
-        };
-        const auto choose = [&](QWidget* form) {
-            const auto [list, rows] = entries(form, c.picker);
-            const int last = rows.constLast().row();
-            list->setFocus();
-            list->showPopup();
-            ClickItem(list->view(), last);
-            EXPECT_EQ(list->currentIndex(), c.inHome.isEmpty() ? last : list->findText(c.chosen));
-        };
-        if (c.picker == u"cmbImages"_s) {
-            ModalDriver dialog([&](QWidget* link) {
-                choose(link);
-                ClickButton(link, u"OK"_s);
+        const bool import = c.file.startsWith(u"outside/"_s);
+        std::optional<ModalDriver> modal; // the file dialog, or the link dialog
+        if (import || c.picker == dialog)
+            modal.emplace([&](QWidget* shown) {
+                if (import)
+                    TypeInto(shown, u"fileNameEdit"_s, app.NativeFile(c.file));
+                else
+                    QTest::keyClick(shown->findChild<QComboBox*>(), Qt::Key_End);
+                PressKey(shown, Qt::Key_Return);
             });
+        if (QWidget* picker = Child(c.picker)) // the editor's: its choice counts once left
+            picker->setFocus();
+        if (c.picker == menu)
+            Child<QAction>(menu)->trigger();
+        else if (import)
+            Choose(Child(trails)->findChild<QComboBox*>(), usrHomeImages::ImportEntry.toString());
+        else if (c.picker == dialog)
             ClickButton(window.get(), u"cmdLink_0"_s);
-        } else {
-            choose(window.get());
-            Child(u"txtTitle"_s)->setFocus();
+        else
+            QTest::keyClick(Child(c.picker)->findChild<QComboBox*>(), Qt::Key_End);
+        Child(u"txtTitle"_s)->setFocus();
+
+        const QString name = QFileInfo(c.file).fileName();
+        EXPECT_EQ(answers.said.value(0),
+                  c.answer.isEmpty() ? QString()
+                  : import ? u"\"%1\" is in the pictures folder now, but the lists show only .gif, "
+                             u".jpg and .bmp pictures. Make a copy \"%2\" that they show?"_s.arg(
+                                 name, c.copy)
+                           : u"\"%1\" lies in the folder \"%2\", but the page finds only pictures "
+                             u"that lie in the pictures folder itself. Copy it there?"_s.arg(
+                                 name, QDir::toNativeSeparators(QFileInfo(c.file).path())));
+        EXPECT_EQ(answers.said.value(1).contains(u"permission to write"_s), c.readOnly);
+        const QByteArray source = import ? app.ReadFile(c.file) : Home(c.file);
+        const bool made = c.answer == yes && !c.readOnly && c.taken != c.copy;
+        const QImage copy(home.filePath(c.copy));
+        EXPECT_TRUE(made && c.copy.endsWith(u".jpg"_s)
+                        ? QImageReader(home.filePath(c.copy)).format() == "jpeg" &&
+                              copy.size() == picture.size() && qGray(copy.pixel(5, 15)) > 245 &&
+                              qRed(copy.pixel(35, 15)) > 230 && qGreen(copy.pixel(35, 15)) < 25
+                        : Home(c.copy) ==
+                              (made ? source : QByteArray(c.taken == c.copy ? "mine" : "")));
+        EXPECT_TRUE((!import || Home(name) == source) &&
+                    (c.taken.isEmpty() || Home(c.taken) == "mine"));
+        for (const QString& picker : {wallpaper, trails}) {
+            const QAbstractItemModel* entries = Child(picker)->findChild<QComboBox*>()->model();
+            EXPECT_EQ(
+                entries->match(entries->index(2, 0), Qt::DisplayRole, c.copy, -1, Qt::MatchExactly)
+                    .size(),
+                !import + (made || c.taken == c.copy));
         }
-        QStringList said;
-        if (!c.answer.isEmpty())
-            said << u"\"%1\" lies in the folder \"%2\", but the page finds only pictures that lie "
-                    u"in the pictures folder itself. Copy it there?"_s.arg(c.chosen, c.folder);
-        if (c.readOnly)
-            said << u"Could not copy \"zebra.bmp\" into the pictures folder.\n70 You do not have "
-                    u"permission to write the file \"%1/home/zebra.bmp\"."_s.arg(
-                        QDir::toNativeSeparators(app.NativeFile({})));
-        EXPECT_EQ(answers.said, said);
-        EXPECT_EQ(Home(c.chosen), c.inHome);
         const CWebPage& page = window->Page();
-        EXPECT_TRUE(page.Wallpaper() == c.chosen || page.MouseTrails() == c.chosen ||
-                    page.Links().Item(page.Links().Count())->MainPicture() == c.chosen);
-        for (const QString& picker : {u"cmbWallpaper"_s, u"cmbMouseTrails"_s})
-            EXPECT_EQ(entries(window.get(), picker).second.size(),
-                      !c.inHome.isEmpty() + !c.folder.isEmpty());
+        EXPECT_EQ(c.picker == dialog      ? page.Links().Item(page.Links().Count())->MainPicture()
+                  : c.picker == wallpaper ? page.Wallpaper()
+                                          : page.MouseTrails(),
+                  c.chosen == None ? QString() : c.chosen);
         SetWritable(home, true);
         for (const QString& item : {u"mnuEdit_0"_s, u"mnuEdit_1"_s})
             Child<QAction>(item)->trigger();
         Open(window->Page());
-        EXPECT_EQ(answers.said, said);
+        EXPECT_EQ(answers.said.size(), !c.answer.isEmpty() + c.readOnly);
     }
 }
