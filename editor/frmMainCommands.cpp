@@ -145,7 +145,7 @@ void frmMain::lstLinks_DragDrop(int iRow, int iBefore)
 void frmMain::EditLink(const std::shared_ptr<CWebPage>& link)
 {
     frmLink dialog(this);
-    // A picture the dialog copies into the folder is listed here at once, as the link gets it.
+    // A picture that the dialog brings into the folder is listed here at once too.
     connect(&dialog, &frmLink::NewImagesImported, this,
             Command(this, &frmMain::cmbWallpaper_NewImagesImported));
     dialog.SetWebPage(link);
