@@ -68,6 +68,7 @@ void frmLink::ConnectEvents()
             Command(this, &frmLink::cmdUpdatePreview_Click));
     connect(ui.cmdOK, &QPushButton::clicked, this, Command(this, &frmLink::cmdOK_Click));
     connect(ui.cmdCancel, &QPushButton::clicked, this, Command(this, &frmLink::cmdCancel_Click));
+    connect(ui.cmbImages, &usrHomeImages::NewImagesImported, this, &frmLink::NewImagesImported);
 }
 
 void frmLink::Form_Load()

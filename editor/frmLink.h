@@ -34,6 +34,11 @@ public:
     // Every way of closing the dialog ends here: OK, Cancel, Esc and the close box.
     void done(int iResult) override;
 
+signals:
+    // The dialog's picker has copied a picture into the pictures folder: other lists of it are
+    // out of date.
+    void NewImagesImported();
+
 protected:
     bool focusNextPrevChild(bool bNext) override;
 

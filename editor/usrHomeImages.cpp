@@ -1,9 +1,9 @@
 #include "editor/usrHomeImages.h"
 
+#include "editor/HomePictures.h"
 #include "editor/PictureRowDelegate.h"
 #include "editor/Thumbnails.h"
 #include "support/Error.h"
-#include "support/FileError.h"
 #include "support/NativePath.h"
 #include "support/basProcs.h"
 #include "toolkit/MsgBox.h"
@@ -13,8 +13,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
-#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QStandardItemModel>
 
 using namespace Qt::StringLiterals;
@@ -26,7 +26,6 @@ namespace
 // The width the control has before its host gives it one, in twips.
 constexpr int DesignWidth = 4800;
 
-const QString PicturePatterns = u"*.gif,*.jpg,*.bmp"_s;
 QString ImportFilter()
 {
     return usrHomeImages::tr("Picture Files") + u",*.gif;*.jpg;*.bmp,"_s +
@@ -37,19 +36,6 @@ constexpr qint32 DesktopFolder = 0;
 constexpr int FirstPicture = 2;
 // Each picture entry keeps the full path of its file, for its thumbnail.
 constexpr int PathRole = Qt::UserRole;
-
-// Copies sSource to sTarget, which does not exist yet. An Error that names the file at fault when
-// the copy fails: the picture that cannot be read, or the place it cannot be written to.
-void CopyPicture(const QString& sSource, const QString& sTarget)
-{
-    QFile source(NativePath(sSource));
-    if (source.copy(NativePath(sTarget)))
-        return;
-    const QFileInfo info(source);
-    if (!info.isFile() || !info.isReadable())
-        throw FileError::OpenFailed(source, sSource, FileError::Access::Read);
-    throw FileError::OpenFailed(source, sTarget, FileError::Access::Write);
-}
 
 } // namespace
 
@@ -67,6 +53,9 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
         ShowThumbnail(m_cmbImages->currentIndex());
         cmbImages_Click();
     });
+    // activated: only the user's own choices, never a reload or a host showing its page.
+    connect(m_cmbImages, &QComboBox::activated, this,
+            [this](int iRow) { OfferCopyFromSubfolder(iRow); });
     connect(&Thumbnails::Shared(), &Thumbnails::Ready, this,
             [this](const QString& sFile) { ShowThumbnail(m_rowOfFile.value(sFile, -1)); });
     // A list delegate draws the thumbnails at the list's icon size, larger than the closed
@@ -88,7 +77,7 @@ void usrHomeImages::ReloadImagesList()
 {
     const QString chosen = Text();
     QStringList pictures;
-    ScanFolder(pictures, m_imagesPath, false, QString(), PicturePatterns);
+    ScanFolder(pictures, m_imagesPath, false, QString(), HomePictures::Patterns);
     QList<QStandardItem*> entries = {new QStandardItem(NoneEntry()),
                                      new QStandardItem(ImportEntry())};
     m_rowOfFile.clear();
@@ -162,13 +151,87 @@ QString usrHomeImages::ImportPicture()
         return QString();
     }
     try {
-        CopyPicture(chosen, target);
+        HomePictures::Copy(chosen, target);
     } catch (const Error& error) {
         ReportError(this, error, QString(), tr("Could not import picture."), QString(), true);
         return QString();
     }
+    const QString listed = OfferListedCopy(name);
     emit NewImagesImported();
-    return name;
+    return listed;
+}
+
+// A picture the lists do not show ("photo.png", "cat.GIF") may get a copy that they show, the very
+// bytes when only the name is wrong. The name to choose: the copy's, else sName.
+QString usrHomeImages::OfferListedCopy(const QString& sName)
+{
+    if (HomePictures::IsListed(sName))
+        return sName;
+    const QString folder = AddBackslash(m_imagesPath);
+    QImageReader reader(NativePath(folder + sName));
+    // A photograph taken on its side is stored so, with a note to turn it: the copy is upright.
+    reader.setAutoTransform(true);
+    const QString kept = HomePictures::ListedExtension(reader.format());
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return sName;
+    const QString copy = HomePictures::FreeName(m_imagesPath, QFileInfo(sName).completeBaseName(),
+                                                kept.isEmpty() ? u".jpg"_s : kept);
+    if (MsgBox(
+            this,
+            tr("\"%1\" is in the pictures folder now, but the lists show only .gif, .jpg and .bmp "
+               "pictures. Make a copy \"%2\" that they show?")
+                .arg(sName, copy),
+            MsgBoxStyle::YesNo | MsgBoxStyle::Question) != MsgBoxResult::Yes)
+        return sName;
+    try {
+        if (kept.isEmpty())
+            HomePictures::WriteJpeg(picture, folder + copy);
+        else
+            HomePictures::Copy(folder + sName, folder + copy);
+    } catch (const Error& error) {
+        ReportError(this, error, QString(),
+                    tr("\"%1\" is in the pictures folder, but the copy \"%2\" could not be made.")
+                        .arg(sName, copy),
+                    QString(), true);
+        return sName;
+    }
+    return copy;
+}
+
+// The page looks for a picture by its bare name beside itself, so one chosen from a subfolder
+// does not show: a copy in the folder itself is offered, and chosen. A file of its name already
+// there is chosen as it is.
+void usrHomeImages::OfferCopyFromSubfolder(int iRow)
+{
+    if (iRow < FirstPicture)
+        return;
+    const QString file = m_cmbImages->itemData(iRow, PathRole).toString();
+    const QString folder = AddBackslash(m_imagesPath);
+    const QString below = file.mid(folder.size());
+    const qsizetype cut = below.lastIndexOf(u'\\');
+    if (cut < 0)
+        return;
+    const QString name = below.mid(cut + 1);
+    if (MsgBox(this,
+               tr("\"%1\" lies in the folder \"%2\", but the page finds only pictures that lie in "
+                  "the pictures folder itself. Copy it there?")
+                   .arg(name, DisplayPath(below.left(cut))),
+               MsgBoxStyle::YesNo | MsgBoxStyle::Question) != MsgBoxResult::Yes)
+        return;
+    if (!PathExists(folder + name)) {
+        try {
+            HomePictures::Copy(file, folder + name);
+        } catch (const Error& error) {
+            ReportError(this, error, QString(),
+                        tr("Could not copy \"%1\" into the pictures folder.").arg(name), QString(),
+                        true);
+            return;
+        }
+        emit NewImagesImported();
+        ReloadImagesList();
+    }
+    SetText(name);
 }
 
 QSize usrHomeImages::sizeHint() const

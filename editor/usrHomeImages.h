@@ -11,6 +11,7 @@ class QComboBox;
 // A one-line picker of a picture from a folder: a drop-down list of "(None)", "(Import
 // Picture...)" and the bare names of the pictures found in the folder and its subfolders.
 // Choosing "(Import Picture...)" copies a picture from elsewhere into the folder and chooses it.
+// Choosing a picture of a subfolder offers a copy in the folder, where a page beside it finds it.
 // Each picture entry shows a small thumbnail beside its name once the list has been opened.
 // Hosts set only its width: its height follows the list's font.
 class usrHomeImages : public QWidget
@@ -50,13 +51,16 @@ public:
     void ShowPicture(QAnyStringView sName);
 
     // Lets the user copy a picture into the folder; returns its bare file name, or empty text
-    // when nothing was copied. Tells the user about a name already taken or a failed copy.
+    // when nothing was copied. Tells the user about a name already taken or a failed copy. A
+    // picture of a kind or name that the list does not show is offered a copy that it shows, whose
+    // name is returned when made.
     QString ImportPicture();
 
     QSize sizeHint() const override;
 
 signals:
-    // A picture has just been copied into the folder (before ImportPicture returns).
+    // A picture has just been copied into the folder (before ImportPicture returns), or a
+    // subfolder's picture copied up into it.
     void NewImagesImported();
 
 protected:
@@ -66,6 +70,8 @@ protected:
 
 private:
     void cmbImages_Click();
+    QString OfferListedCopy(const QString& sName);
+    void OfferCopyFromSubfolder(int iRow);
     void FitToList();
     void ShowThumbnail(int iRow);
 

@@ -25,6 +25,8 @@ Answers::Answers(QStringList buttons)
             return;
         box->setProperty("seen", true);
         said << box->text();
+        if (beforeEach)
+            beforeEach();
         const QString wanted = buttons.isEmpty() ? QString() : buttons.takeFirst();
         for (QAbstractButton* button : box->buttons())
             if (button->text().remove(u'&') == wanted || button == box->buttons().constLast())

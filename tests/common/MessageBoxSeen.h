@@ -19,4 +19,6 @@ ModalDriver::Action AnswerMessageBox(const QString& sButton, MessageBoxSeen& see
 struct Answers : QTimer {
     explicit Answers(QStringList buttons);
     QStringList said;
+    // Run as each box comes, before it is answered: what changes while a question waits.
+    std::function<void()> beforeEach;
 };
