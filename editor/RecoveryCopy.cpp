@@ -19,9 +19,7 @@ RecoveryCopy::RecoveryCopy(const QString& sFile)
     : m_file(sFile), m_lock(NativePath(sFile + u".lock"_s))
 {
     m_timer.setSingleShot(true);
-    // A copy that cannot be written is no worse than none: the page itself is untouched.
-    QObject::connect(&m_timer, &QTimer::timeout,
-                     [this] { IgnoringErrors([this] { m_page->SaveSettings(m_file); }); });
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { Write(); });
 }
 
 bool RecoveryCopy::TakeOver()
@@ -37,6 +35,12 @@ void RecoveryCopy::Keep(const CWebPage* page)
     // Not restarted by later steps: the copy follows within two seconds of the first.
     if (!m_timer.isActive())
         m_timer.start(DelayMs);
+}
+
+// A copy that cannot be written is no worse than none: the page itself is untouched.
+void RecoveryCopy::Write()
+{
+    IgnoringErrors([this] { m_page->SaveSettings(m_file); });
 }
 
 void RecoveryCopy::Remove()

@@ -22,6 +22,9 @@ public:
     const QString& File() const { return m_file; }
     // Writes the page within two seconds, whole or not at all.
     void Keep(const CWebPage* page);
+    // Writes the page that Keep was given now rather than later; a copy that cannot be written is
+    // left as it was.
+    void Write();
     // The page is saved, or closed: no copy is needed.
     void Remove();
 

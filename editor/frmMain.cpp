@@ -83,7 +83,11 @@ void frmMain::ConnectEvents()
     connect(&m_history, &QUndoStack::indexChanged, this, [this] {
         ui.ShowEditStep(mnuEditUndo, m_history.undoText());
         ui.ShowEditStep(mnuEditRedo, m_history.redoText());
-        m_recovery.Keep(m_page.get());
+        // Undo or Redo back to the page last read or saved leaves nothing unsaved to copy.
+        if (m_history.isClean())
+            m_recovery.Remove();
+        else
+            m_recovery.Keep(m_page.get());
     });
     connect(ui.cmdLink, &ControlArray::Click, this, Command(this, &frmMain::cmdLink_Click));
     connect(ui.lstLinks, &QListView::doubleClicked, this,
@@ -120,6 +124,8 @@ void frmMain::OfferRecoveryCopy()
                   "were not saved. Show those changes?"),
                MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
         m_page->LoadSettings(m_recovery.File());
+        // No step brings back the saved page now: the copy stays until Save or a close.
+        m_history.resetClean();
         UpdateFields();
         return;
     }
@@ -281,8 +287,10 @@ void frmMain::SaveHomePage()
                     tr("Save again to write the page once the problem is solved."));
         }
     });
-    if (m_saved)
+    if (m_saved) {
+        m_history.setClean();
         m_recovery.Remove();
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -75,7 +75,8 @@ private:
     frmMainControls ui;
     TabOrder m_tabOrder;
     std::shared_ptr<CWebPage> m_page;
-    // Lasts as long as the window: Save neither clears nor marks it.
+    // Lasts as long as the window: Save does not clear it, and its clean state, where the page is
+    // as last read or saved, only tells when a copy of unsaved changes is needed.
     QUndoStack m_history;
     StepTarget m_steps;
     RecoveryCopy m_recovery;
