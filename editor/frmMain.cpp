@@ -117,6 +117,13 @@ void frmMain::Form_Load()
 
 // The copy that an editor which ended without closing left: shown unsaved, or kept among the
 // earlier versions, so that nothing is lost either way.
+// The history empties itself as it goes, after the copy of unsaved changes is gone: that is no
+// step of the user's, and must reach neither the copy nor the menu.
+frmMain::~frmMain()
+{
+    m_history.disconnect(this);
+}
+
 void frmMain::OfferRecoveryCopy()
 {
     if (MsgBox(this,

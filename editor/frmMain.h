@@ -24,6 +24,7 @@ class frmMain : public QMainWindow
 
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // For when the page has changed behind the controls' back: loading, the links commands. A step
     // that fails is passed over, so that the others still show the page.

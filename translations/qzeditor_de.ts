@@ -161,6 +161,13 @@
     </message>
 </context>
 <context>
+    <name>HomePictures</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be written (%2).</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
     <name>PageCommands</name>
     <message>
         <source>Delete Link</source>
@@ -717,6 +724,22 @@
     <message>
         <source>(Import Picture...)</source>
         <translation>(Bild importieren...)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the pictures folder now, but the lists show only .gif, .jpg and .bmp pictures. Make a copy &quot;%2&quot; that they show?</source>
+        <translation>„%1“ liegt jetzt im Bilderordner, aber die Listen zeigen nur Bilder im Format .gif, .jpg und .bmp. Soll eine Kopie „%2“ angelegt werden, die in den Listen erscheint?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the pictures folder, but the copy &quot;%2&quot; could not be made.</source>
+        <translation>„%1“ liegt im Bilderordner, aber die Kopie „%2“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in the folder &quot;%2&quot;, but the page finds only pictures that lie in the pictures folder itself. Copy it there?</source>
+        <translation>„%1“ liegt im Ordner „%2“, aber die Seite findet nur Bilder, die direkt im Bilderordner liegen. Soll es dorthin kopiert werden?</translation>
+    </message>
+    <message>
+        <source>Could not copy &quot;%1&quot; into the pictures folder.</source>
+        <translation>„%1“ konnte nicht in den Bilderordner kopiert werden.</translation>
     </message>
 </context>
 </TS>

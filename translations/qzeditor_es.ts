@@ -161,6 +161,13 @@
     </message>
 </context>
 <context>
+    <name>HomePictures</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be written (%2).</source>
+        <translation>No se pudo escribir el archivo «%1» (%2).</translation>
+    </message>
+</context>
+<context>
     <name>PageCommands</name>
     <message>
         <source>Delete Link</source>
@@ -717,6 +724,22 @@
     <message>
         <source>(Import Picture...)</source>
         <translation>(Importar imagen...)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the pictures folder now, but the lists show only .gif, .jpg and .bmp pictures. Make a copy &quot;%2&quot; that they show?</source>
+        <translation>«%1» ya está en la carpeta de imágenes, pero las listas solo muestran imágenes .gif, .jpg y .bmp. ¿Hacer una copia «%2» que sí aparezca en ellas?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the pictures folder, but the copy &quot;%2&quot; could not be made.</source>
+        <translation>«%1» está en la carpeta de imágenes, pero no se pudo hacer la copia «%2».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in the folder &quot;%2&quot;, but the page finds only pictures that lie in the pictures folder itself. Copy it there?</source>
+        <translation>«%1» está en la carpeta «%2», pero la página solo encuentra las imágenes que están directamente en la carpeta de imágenes. ¿Copiarla allí?</translation>
+    </message>
+    <message>
+        <source>Could not copy &quot;%1&quot; into the pictures folder.</source>
+        <translation>No se pudo copiar «%1» en la carpeta de imágenes.</translation>
     </message>
 </context>
 </TS>

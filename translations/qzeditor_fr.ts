@@ -161,6 +161,13 @@
     </message>
 </context>
 <context>
+    <name>HomePictures</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be written (%2).</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit (%2).</translation>
+    </message>
+</context>
+<context>
     <name>PageCommands</name>
     <message>
         <source>Delete Link</source>
@@ -717,6 +724,22 @@
     <message>
         <source>(Import Picture...)</source>
         <translation>(Importer une image...)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the pictures folder now, but the lists show only .gif, .jpg and .bmp pictures. Make a copy &quot;%2&quot; that they show?</source>
+        <translation>«&#xa0;%1&#xa0;» est maintenant dans le dossier des images, mais les listes ne montrent que les images .gif, .jpg et .bmp. Faut-il en faire une copie «&#xa0;%2&#xa0;» qui y apparaîtra&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in the pictures folder, but the copy &quot;%2&quot; could not be made.</source>
+        <translation>«&#xa0;%1&#xa0;» est dans le dossier des images, mais la copie «&#xa0;%2&#xa0;» n&apos;a pas pu être faite.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in the folder &quot;%2&quot;, but the page finds only pictures that lie in the pictures folder itself. Copy it there?</source>
+        <translation>«&#xa0;%1&#xa0;» se trouve dans le dossier «&#xa0;%2&#xa0;», mais la page ne trouve que les images placées directement dans le dossier des images. Faut-il l&apos;y copier&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Could not copy &quot;%1&quot; into the pictures folder.</source>
+        <translation>Impossible de copier «&#xa0;%1&#xa0;» dans le dossier des images.</translation>
     </message>
 </context>
 </TS>

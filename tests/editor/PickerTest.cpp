@@ -170,7 +170,7 @@ TEST_F(Editor, OffersACopyThatThePageShowsOfAPictureImportedOrInASubfolder)
         if (c.picker == menu)
             Child<QAction>(menu)->trigger();
         else if (import)
-            Choose(Child(trails)->findChild<QComboBox*>(), usrHomeImages::ImportEntry.toString());
+            Choose(Child(trails)->findChild<QComboBox*>(), usrHomeImages::ImportEntry());
         else if (c.picker == dialog)
             ClickButton(window.get(), u"cmdLink_0"_s);
         else
