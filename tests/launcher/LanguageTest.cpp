@@ -80,20 +80,6 @@ QString Captions(const QWidget* window)
     return captions.join(u'|');
 }
 
-// Closes the editor, answering No to its question in whatever language it speaks: the question and
-// its buttons, "|" between.
-QString CloseWithoutSaving(QWidget* editor)
-{
-    MessageBoxSeen seen;
-    ModalDriver answer([&seen](QWidget* widget) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        ASSERT_TRUE(box);
-        AnswerMessageBox(box->button(QMessageBox::No)->text().remove(u'&'), seen)(box);
-    });
-    editor->close();
-    return seen.text + u'|' + seen.buttons.join(u'|');
-}
-
 } // namespace
 
 // Every text the program shows has a finished translation in each language, with the place markers
@@ -154,7 +140,14 @@ protected:
         ModalDriver linkDialog(fits);
         ClickButton(editor, u"cmdLink_0"_s);
         ImportLinks(editor, fits);
-        return seen + CloseWithoutSaving(editor);
+        MessageBoxSeen question; // answered No, in whatever language it is asked
+        ModalDriver answer([&question](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            ASSERT_TRUE(box);
+            AnswerMessageBox(box->button(QMessageBox::No)->text().remove(u'&'), question)(box);
+        });
+        editor->close();
+        return seen + question.text + u'|' + question.buttons.join(u'|');
     }
 };
 
