@@ -17,6 +17,14 @@ inline QByteArray ReadFile(const QString& sNative)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A golden file of the test program's folder: how a file must come out, byte for byte.
+inline QByteArray Golden(const QString& sName)
+{
+    const QByteArray bytes = ReadFile(QStringLiteral(QZ_TEST_DATA "/golden/") + sName);
+    EXPECT_FALSE(bytes.isEmpty()) << qPrintable(sName);
+    return bytes;
+}
+
 // A fresh application folder the program is pointed at while the object lives.
 class TempAppFolder
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/Files.h"
 #include "common/MessageBoxSeen.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"

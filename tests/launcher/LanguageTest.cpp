@@ -1,7 +1,4 @@
-#include "common/ShellSpy.h"
-#include "editor/EditorFixture.h"
-#include "launcher/Program.h"
-#include "launcher/frmConfigure.h"
+#include "launcher/ProgramFixture.h"
 #include "toolkit/Languages.h"
 
 #include <QLabel>
@@ -55,60 +52,32 @@ QString Kept(const QString& sText)
     return markers.join(u' ');
 }
 
-// A control whose caption does not fit it, "objectName: caption"; empty when all fit.
-QStringList CutCaptions(const QWidget* window)
-{
-    QStringList cut;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        QString text;
-        int room = 0;
-        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
-            text = label->text();
-            room = label->contentsRect().width();
-        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            text = button->text();
-            room = button->style()
-                       ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                       .width();
-        } else if (auto* tool = qobject_cast<QToolButton*>(control)) {
-            text = tool->text();
-            room = tool->width() - 2 * tool->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        }
-        text.remove(u'&');
-        if (control->isVisible() && control->fontMetrics().horizontalAdvance(text) > room)
-            cut << control->objectName() + u": "_s + text;
-    }
-    return cut;
-}
-
-// The captions of a window's labels and buttons in the order made, "|" between.
+// The captions of a window's labels and buttons in the order made, "|" between; each must fit its
+// control.
 QString Captions(const QWidget* window)
 {
     QStringList captions{window->windowTitle()};
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty())
-            captions << label->text();
-        else if (auto* button = qobject_cast<QAbstractButton*>(control);
-                 button && !button->text().isEmpty())
-            captions << button->text();
+        auto* label = qobject_cast<QLabel*>(control);
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty())
+            continue;
+        captions << text;
+        int room = label && !label->wordWrap() ? label->contentsRect().width() : INT_MAX;
+        if (auto* push = qobject_cast<QPushButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(push);
+            room =
+                push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).width();
+        } else if (auto* tool = qobject_cast<QToolButton*>(control)) {
+            room = tool->width() - 2 * tool->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        }
+        EXPECT_FALSE(control->isVisible() &&
+                     control->fontMetrics().horizontalAdvance(QString(text).remove(u'&')) > room)
+            << qPrintable(control->objectName() + u" does not fit: "_s + text);
     }
     return captions.join(u'|');
-}
-
-// Closes the editor, answering No to its question in whatever language it speaks: the question and
-// its buttons, "|" between.
-QString CloseWithoutSaving(QWidget* editor)
-{
-    MessageBoxSeen seen;
-    ModalDriver answer([&seen](QWidget* widget) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        ASSERT_TRUE(box);
-        AnswerMessageBox(box->button(QMessageBox::No)->text().remove(u'&'), seen)(box);
-    });
-    editor->close();
-    return seen.text + u'|' + seen.buttons.join(u'|');
 }
 
 } // namespace
@@ -147,34 +116,13 @@ TEST(Translations, AreFinishedForEveryTextOfTheSources)
     }
 }
 
-class Language : public ::testing::Test
+class Language : public Program
 {
 protected:
     static void SetUpTestSuite() { UseSystemLanguage(); }
 
-    Language() : controlCenter(StartProgram()) { Activate(controlCenter); }
-    ~Language() override
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        qDeleteAll(QApplication::topLevelWidgets());
-    }
-
-    // Browser, as a user chooses it; the editor it opens.
-    frmMain* ChooseBrowser() const
-    {
-        ClickButton(controlCenter, u"cmdEditBrowser"_s);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* editor = qobject_cast<frmMain*>(window); editor && editor->isVisible()) {
-                Activate(editor);
-                return editor;
-            }
-        }
-        ADD_FAILURE() << "No editor";
-        return nullptr;
-    }
-
-    // The Control Center's captions, the editor's, and the question and buttons of its close.
+    // The Control Center's captions, the editor's, and the question and buttons of its close, a
+    // line each; on the way every caption is checked to fit, in the editor's dialogs too.
     QString Seen()
     {
         QString seen = Captions(controlCenter) + u'\n';
@@ -184,13 +132,23 @@ protected:
         QStringList menus;
         for (QAction* menu : editor->menuBar()->actions())
             menus << menu->text();
-        return seen + Captions(editor) + u'|' + menus.join(u'|') + u'\n' +
-               CloseWithoutSaving(editor);
+        seen += Captions(editor) + u'|' + menus.join(u'|') + u'\n';
+        const auto fits = [](QWidget* dialog) {
+            Captions(dialog);
+            PressKey(dialog, Qt::Key_Escape);
+        };
+        ModalDriver linkDialog(fits);
+        ClickButton(editor, u"cmdLink_0"_s);
+        ImportLinks(editor, fits);
+        MessageBoxSeen question; // answered No, in whatever language it is asked
+        ModalDriver answer([&question](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            ASSERT_TRUE(box);
+            AnswerMessageBox(box->button(QMessageBox::No)->text().remove(u'&'), question)(box);
+        });
+        editor->close();
+        return seen + question.text + u'|' + question.buttons.join(u'|');
     }
-
-    TempAppFolder app;
-    ShellSpy shell;
-    QPointer<frmConfigure> controlCenter;
 };
 
 TEST_F(Language, GermanShowsGermanTexts)
@@ -218,25 +176,5 @@ TEST_F(Language, EnglishShowsTheSourceTexts)
 // Every caption fits its label or button, in the Control Center, the editor and its dialogs.
 TEST_F(Language, EveryCaptionFitsItsControl)
 {
-    EXPECT_EQ(CutCaptions(controlCenter), QStringList());
-    frmMain* editor = ChooseBrowser();
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(CutCaptions(editor), QStringList());
-    ModalDriver linkDialog([](QWidget* dialog) {
-        EXPECT_EQ(CutCaptions(dialog), QStringList());
-        PressKey(dialog, Qt::Key_Escape);
-    });
-    ClickButton(editor, u"cmdLink_0"_s);
-    std::unique_ptr<ModalDriver> importLinks;
-    ModalDriver fileDialog([&](QWidget* dialog) {
-        importLinks = std::make_unique<ModalDriver>([](QWidget* modal) {
-            EXPECT_EQ(CutCaptions(modal), QStringList());
-            PressKey(modal, Qt::Key_Escape);
-        });
-        TypeInto(dialog, u"fileNameEdit"_s,
-                 QStringLiteral(QZ_TEST_DATA "/../support/bookmarks/firefox.html"));
-        PressKey(dialog, Qt::Key_Return);
-    });
-    editor->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
-    CloseWithoutSaving(editor);
+    Seen();
 }

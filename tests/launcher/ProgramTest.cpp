@@ -1,43 +1,11 @@
-#include "launcher/Program.h"
-
-#include "common/ShellSpy.h"
-#include "editor/EditorFixture.h"
-#include "launcher/frmConfigure.h"
+#include "launcher/ProgramFixture.h"
 
 #include <QAccessible>
 #include <QMenu>
-#include <QPointer>
 #include <QProcess>
 #include <QScreen>
 #include <QTreeWidget>
 #include <QWebEngineView>
-
-class Program : public ::testing::Test
-{
-protected:
-    Program() : controlCenter(StartProgram()) { Activate(controlCenter); }
-    ~Program() override { qDeleteAll(OpenWindows()); }
-
-    static QList<QWidget*> OpenWindows()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QList<QWidget*> open = QApplication::topLevelWidgets();
-        open.removeIf([](const QWidget* window) { return !window->isVisible(); });
-        return open;
-    }
-
-    frmMain* ChooseBrowser() const
-    {
-        ClickButton(controlCenter, u"cmdEditBrowser"_s);
-        auto* editor = qobject_cast<frmMain*>(OpenWindows().value(0));
-        Activate(editor);
-        return editor;
-    }
-
-    TempAppFolder app;
-    ShellSpy shell;
-    QPointer<frmConfigure> controlCenter;
-};
 
 // Also from an application folder whose path ends in a backslash.
 TEST_F(Program, StartsOnDesktopWhichTellsThenOpensTheProgramsFolderAndEnds)
@@ -147,18 +115,11 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
     });
     ClickButton(editor, u"cmdLink_0"_s);
     QString boxes;
-    std::unique_ptr<ModalDriver> importLinks;
-    ModalDriver fileDialog([&](QWidget* dialog) {
-        importLinks = std::make_unique<ModalDriver>([&](QWidget* modal) {
-            spoken += Spoken(modal);
-            boxes = CheckBoxesSpoken(modal->findChild<QTreeWidget*>());
-            PressKey(modal, Qt::Key_Escape);
-        });
-        TypeInto(dialog, u"fileNameEdit"_s,
-                 QStringLiteral(QZ_TEST_DATA "/../support/bookmarks/firefox.html"));
-        PressKey(dialog, Qt::Key_Return);
+    ImportLinks(editor, [&](QWidget* dialog) {
+        spoken += Spoken(dialog);
+        boxes = CheckBoxesSpoken(dialog->findChild<QTreeWidget*>());
+        PressKey(dialog, Qt::Key_Escape);
     });
-    editor->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
     const QString editMenu = MenuSpoken(editor->findChild<QMenu*>(u"tmnuEdit"_s));
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
     ModalDriver question([&](QWidget* box) {

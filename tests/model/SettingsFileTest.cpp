@@ -1,5 +1,5 @@
-#include "common/Files.h"
 #include "common/QStringPrinter.h"
+#include "common/TempAppFolder.h"
 #include "model/CWebPage.h"
 #include "model/basConversions.h"
 #include "model/basWebSafeColorProcs.h"
