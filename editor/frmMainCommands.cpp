@@ -4,6 +4,7 @@
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
 #include "toolkit/ControlArray.h"
+#include "toolkit/RunCommand.h"
 #include "toolkit/basProcsDialogs.h"
 
 #include <QListView>
@@ -144,6 +145,8 @@ void frmMain::lstLinks_DragDrop(int iRow, int iBefore)
 void frmMain::EditLink(const std::shared_ptr<CWebPage>& link)
 {
     frmLink dialog(this);
+    connect(&dialog, &frmLink::NewImagesImported, this,
+            Command(this, &frmMain::cmbWallpaper_NewImagesImported));
     dialog.SetWebPage(link);
     dialog.UpdateFields();
     dialog.exec();
