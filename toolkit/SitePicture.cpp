@@ -115,6 +115,7 @@ SitePicture::~SitePicture()
     Finish();
     m_view.reset();
     m_page.reset();
+    m_pageBefore.reset();
 }
 
 // The web engine's part is made for the first site: a window that may never fetch one costs
@@ -146,7 +147,7 @@ void SitePicture::Fetch(const QUrl& url)
                     Page_LoadingChanged(info);
             });
     m_view->setPage(page.get());
-    m_page = std::move(page);
+    m_pageBefore = std::exchange(m_page, std::move(page));
     m_view->show();
     m_timeLimit.start(m_timeLimitMs);
     m_page->load(url);

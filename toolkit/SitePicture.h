@@ -38,7 +38,7 @@ public:
     // How long a site is given from Fetch to its picture; a site slower than that has failed.
     void SetTimeLimit(int iMs) { m_timeLimitMs = iMs; }
 
-    // Starts on the site at url, cancelling the one before.
+    // Starts on the site at url, cancelling the one before; also from a handler of Done or Failed.
     void Fetch(const QUrl& url);
     // Stops the site being fetched, which then ends in neither Done nor Failed.
     void Cancel();
@@ -72,8 +72,10 @@ private:
 
     int m_timeLimitMs = DefaultTimeLimitMs;
     std::unique_ptr<QWebEngineProfile> m_profile;
-    // A page of its own for each site, so that nothing of an earlier one reaches the next.
+    // A page of its own for each site, so that nothing of an earlier one reaches the next. The
+    // one before lives on until the next Fetch: a Fetch may come from a handler of its signals.
     std::unique_ptr<QuietPage> m_page;
+    std::unique_ptr<QuietPage> m_pageBefore;
     std::unique_ptr<QWebEngineView> m_view;
     QNetworkAccessManager* m_network;
     QPointer<QNetworkReply> m_reply;
