@@ -3,6 +3,7 @@
 #include "support/Bookmarks.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,7 @@ void frmImportLinks::SetupUi()
     tvwBookmarks->setUniformRowHeights(true);
     tvwBookmarks->header()->resizeSection(TitleColumn, 240);
     tvwBookmarks->header()->resizeSection(AddressColumn, 250);
+    chkGetPictures = new QCheckBox(u"&Get each link's picture from its site"_s, this);
     lblCount = new QLabel(this);
     cmdAddLinks = new QPushButton(u"Add Links"_s, this);
     cmdCancel = new QPushButton(u"Cancel"_s, this);
@@ -94,8 +96,9 @@ void frmImportLinks::SetupUi()
     cmdAddLinks->setDefault(true);
     const std::pair<QWidget*, QString> names[] = {
         {lblFind, u"lblFind"_s},           {txtFind, u"txtFind"_s},
-        {tvwBookmarks, u"tvwBookmarks"_s}, {lblCount, u"lblCount"_s},
-        {cmdAddLinks, u"cmdAddLinks"_s},   {cmdCancel, u"cmdCancel"_s}};
+        {tvwBookmarks, u"tvwBookmarks"_s}, {chkGetPictures, u"chkGetPictures"_s},
+        {lblCount, u"lblCount"_s},         {cmdAddLinks, u"cmdAddLinks"_s},
+        {cmdCancel, u"cmdCancel"_s}};
     for (const auto& [control, name] : names)
         control->setObjectName(name);
 
@@ -109,6 +112,7 @@ void frmImportLinks::SetupUi()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(find);
     layout->addWidget(tvwBookmarks, 1);
+    layout->addWidget(chkGetPictures);
     layout->addLayout(buttons);
     resize(760, 480);
 }
@@ -154,6 +158,11 @@ QList<LinkText> frmImportLinks::CheckedLinks() const
     QList<LinkText> links;
     CollectChecked(tvwBookmarks->invisibleRootItem(), links);
     return links;
+}
+
+bool frmImportLinks::GetPictures() const
+{
+    return chkGetPictures->isChecked();
 }
 
 void frmImportLinks::txtFind_Change()

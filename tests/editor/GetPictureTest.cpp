@@ -2,8 +2,11 @@
 #include "editor/EditorFixture.h"
 #include "toolkit/SitePicture.h"
 
+#include <QCheckBox>
 #include <QEventLoop>
+#include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace
@@ -96,4 +99,62 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
                   ->findChild<QComboBox*>()
                   ->findText(u"127.0.0.1-2.jpg"_s),
               2);
+}
+
+// Import Links with "Get each link's picture from its site": the links come at once, their pictures
+// after, each an Undo step of its own, while a bar counts them. A site without one changes nothing,
+// and a link deleted meanwhile is no matter.
+TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
+{
+    LocalSite site;
+    ServeSite(site);
+    site.Serve("/shared.html", LocalSite::Page(R"(<meta property="og:image" content="/s.png">)"));
+    site.Serve("/s.png", LocalSite::Png({300, 200}, Qt::blue), "image/png");
+    QByteArray bookmarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
+    for (const QByteArray page : {"/icons.html", "/shared.html", "/missing.html", "/slow.html"})
+        bookmarks += "<DT><A HREF=\"" + site.Url(page).toUtf8() + "\">" + page.mid(1) + "</A>\n";
+    app.WriteFile(u"bookmarks.html"_s, bookmarks + "</DL>\n");
+    Open(Page(1));
+    std::unique_ptr<ModalDriver> next;
+    ModalDriver file([&](QWidget* dialog) {
+        next = std::make_unique<ModalDriver>([&](QWidget* modal) {
+            auto* box = modal->findChild<QCheckBox*>(u"chkGetPictures"_s);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+            ClickButton(modal, u"Add Links"_s);
+        });
+        TypeInto(dialog, u"fileNameEdit"_s, app.NativeFile(u"bookmarks.html"_s));
+        PressKey(dialog, Qt::Key_Return);
+    });
+    window->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
+    const Collection& links = window->Page().Links();
+    ASSERT_EQ(links.Count(), 5);
+    const std::shared_ptr<CWebPage> slow = links.Item(5);
+    EXPECT_TRUE(WaitUntil([&] { return !links.Item(2)->MainPicture().isEmpty(); }));
+    const auto* bar = window->statusBar();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(bar->findChild<QLabel*>()->text().startsWith(u"Getting pictures: "_s));
+    EXPECT_TRUE(bar->findChild<QLabel*>()->text().endsWith(u" of 4"_s));
+    ClickItem(Child<QListView>(u"lstLinks"_s), 4);
+    ClickButton(window.get(), u"cmdLink_2"_s); // the slow site's link deleted while it is fetched
+    EXPECT_TRUE(WaitUntil([&] { return !links.Item(3)->MainPicture().isEmpty(); }));
+    ClickButton(bar->window(), u"cmdCancelPictures"_s);
+    EXPECT_FALSE(bar->isVisible());
+
+    QStringList pictures;
+    for (qint32 position = 2; position <= links.Count(); ++position)
+        pictures << links.Item(position)->MainPicture();
+    pictures.sort();
+    EXPECT_EQ(pictures, QStringList({{}, u"127.0.0.1-2.jpg"_s, u"127.0.0.1.jpg"_s}));
+    EXPECT_TRUE(slow->MainPicture().isEmpty());
+    // Undone back to the import: two pictures and the delete, in the order they came.
+    auto* undo = Child<QAction>(u"mnuEdit_0"_s);
+    QStringList steps;
+    while (undo->text() != u"&Undo Import Links"_s && steps.size() < 5) {
+        steps << undo->text();
+        undo->trigger();
+    }
+    steps.sort();
+    EXPECT_EQ(steps, QStringList({u"&Undo Delete Link"_s, u"&Undo Link Picture"_s,
+                                  u"&Undo Link Picture"_s}));
+    EXPECT_EQ(links.Item(2)->MainPicture() + links.Item(3)->MainPicture(), QString());
 }
