@@ -11,6 +11,7 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <algorithm>
 
@@ -20,6 +21,7 @@ namespace
 {
 
 constexpr QSize ViewSize(1024, 768);
+constexpr QPoint OutOfSight(-32000, -32000);
 // Touch icons that state no size are drawn at the size the touch screens of phones use.
 constexpr int TouchIconSide = 180;
 // Larger than any icon or shared picture a site means to be shown small.
@@ -125,10 +127,13 @@ void SitePicture::MakeView()
     m_profile = std::make_unique<QWebEngineProfile>();
     m_view = std::make_unique<QWebEngineView>();
     // Drawn, and so able to give its picture, but never on the screen; and no window the
-    // program's end waits for.
+    // program's end waits for. The web engine gives its view a window of the system's all the
+    // same: one the window manager leaves alone, far outside the screen, that takes no input.
     m_view->setAttribute(Qt::WA_DontShowOnScreen);
     m_view->setAttribute(Qt::WA_QuitOnClose, false);
-    m_view->resize(ViewSize);
+    m_view->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint |
+                           Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
+    m_view->setGeometry(QRect(OutOfSight, ViewSize));
 }
 
 void SitePicture::Fetch(const QUrl& url)
@@ -141,6 +146,7 @@ void SitePicture::Fetch(const QUrl& url)
     m_loaded = false;
     auto page = std::make_unique<QuietPage>(m_profile.get(), nullptr);
     page->setAudioMuted(true);
+    page->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
     connect(page.get(), &QWebEnginePage::loadingChanged, this,
             [this, page = page.get()](const QWebEngineLoadingInfo& info) {
                 if (page == m_page.get())
