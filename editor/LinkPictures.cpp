@@ -19,6 +19,7 @@ LinkPictures::LinkPictures(QWidget* parent)
     setObjectName(u"LinkPictures"_s);
     lblProgress->setObjectName(u"lblPictures"_s);
     cmdCancel->setObjectName(u"cmdCancelPictures"_s);
+    lblProgress->setContentsMargins(4, 0, 0, 0);
     addWidget(lblProgress, 1);
     addPermanentWidget(cmdCancel);
     setSizeGripEnabled(false);
