@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     PrepareGuiFonts();
     QTemporaryDir folder;
-    App::SetPath(QDir(folder.path()).canonicalPath());
+    App::SetPath(folder.path());
     QDir(folder.path()).mkpath(u"home"_s);
     LocalSite site;
     site.Serve("/", LocalSite::Page(R"(<link rel="apple-touch-icon" href="/touch.png">)"));
