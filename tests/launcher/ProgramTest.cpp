@@ -134,8 +134,9 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
               u"cmdColors: Set Colors, lstLinks: Links, cmdLink_0: Add..., cmdLink_1: Edit..., "
               u"cmdLink_2: Del, cmdLink_3: Move Up, cmdLink_4: Move Down, "
               u"cmdUpdatePreview: Update Preview, ieBrowser: Preview, cmbImages: Picture, "
-              u"txtTitle: Title, txtURL: URL, cmdUpdatePreview: Update Preview, "
-              u"ieBrowser: Preview, cmdOK: OK, cmdCancel: Cancel"_s);
+              u"txtTitle: Title, txtURL: URL, cmdGetPicture: Get Picture, "
+              u"cmdUpdatePreview: Update Preview, ieBrowser: Preview, cmdOK: OK, "
+              u"cmdCancel: Cancel"_s);
     if (QGuiApplication::platformName() == u"xcb"_s) {
         EXPECT_EQ(shown, QStringList({u"Control Center centred"_s,
                                       u"Zellow's Browser Home Page Editor centred"_s,
