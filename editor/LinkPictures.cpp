@@ -23,7 +23,7 @@ LinkPictures::LinkPictures(QWidget* parent)
     addWidget(lblProgress, 1);
     addPermanentWidget(cmdCancel);
     setSizeGripEnabled(false);
-    connect(cmdCancel, &QPushButton::clicked, this, &LinkPictures::cmdCancel_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &LinkPictures::Cancel);
     hide();
 }
 
@@ -45,8 +45,7 @@ void LinkPictures::Get(const QList<std::shared_ptr<CWebPage>>& links)
     }
 }
 
-// The pictures found stay with their links; those still coming are given up.
-void LinkPictures::cmdCancel_Click()
+void LinkPictures::Cancel()
 {
     m_waiting.clear();
     for (SitePicture* site : m_fetching.keys())

@@ -26,12 +26,13 @@ public:
 
     // Adds the links with a web address to those waiting for a picture, and shows the bar.
     void Get(const QList<std::shared_ptr<CWebPage>>& links);
+    // What Cancel does: the pictures found stay with their links, those still coming are given up.
+    void Cancel();
 
 signals:
     void PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
 
 private:
-    void cmdCancel_Click();
     void SitePicture_Done(SitePicture* site, const QImage& picture);
     void Next(SitePicture* site);
     void ShowProgress();

@@ -299,6 +299,8 @@ void frmMain::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    // A picture coming later would be a change of a page no longer edited.
+    m_linkPictures->Cancel();
     m_recovery.Remove();
     event->accept();
 }

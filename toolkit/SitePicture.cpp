@@ -252,9 +252,12 @@ void SitePicture::TakeViewLater(quint64 iFetch)
     });
 }
 
-// A failed download hands on no bytes.
+// A failed download hands on no bytes. Only what the web offers is read: a page that names a file
+// of the computer gets nothing of it.
 void SitePicture::Download(const QUrl& url, const std::function<void(const QByteArray&)>& then)
 {
+    if (url.scheme() != u"http"_s && url.scheme() != u"https"_s && url.scheme() != u"data"_s)
+        return then({});
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, m_profile->httpUserAgent());
     QNetworkReply* reply = m_network->get(request);
