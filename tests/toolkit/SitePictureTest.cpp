@@ -56,6 +56,12 @@ TEST(SitePicture, TakesTheLargestIconElseTheSharedPictureElseTheViewOfThePage)
     site.Serve("/shared.html", LocalSite::Page(R"(<meta property="og:image" content="share.png">
                    <link rel="icon" sizes="any" href="/vector.svg">)"));
     site.Serve("/plain.html", LocalSite::Page("<style>body { background: #3060c0 }</style>"));
+    // A picture of the computer's own, which the page must not have.
+    const TempAppFolder own;
+    own.WriteFile(u"own.png"_s, LocalSite::Png({200, 200}, Qt::magenta));
+    site.Serve("/own.html", "<link rel=apple-touch-icon href='" +
+                                QUrl::fromLocalFile(own.NativeFile(u"own.png"_s)).toEncoded() +
+                                "'><meta property=og:image content=/share.png>");
     site.Redirect("/old", "/icons.html");
     site.Hang("/slow.html");
     const std::pair<QByteArray, QColor> pictures[] = {
@@ -81,6 +87,7 @@ TEST(SitePicture, TakesTheLargestIconElseTheSharedPictureElseTheViewOfThePage)
         {site.Url("/manifest.html"), 10, u"256x256 #ffff00"_s},
         {site.Url("/shared.html"), 10, u"300x200 #0000ff"_s},
         {site.Url("/plain.html"), 10, u"1024x768 #3060c0"_s},
+        {site.Url("/own.html"), 10, u"300x200 #0000ff"_s},
         {site.Url("/old"), 10, u"192x192 #00ff00"_s},
         {site.Url("/missing.html"), 10, u"the site has no page at that address"_s},
         {site.Url("/slow.html"), 1, u"the site did not answer within a second"_s},
