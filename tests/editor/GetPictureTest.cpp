@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -132,8 +133,8 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
     EXPECT_TRUE(WaitUntil([&] { return !links.Item(2)->MainPicture().isEmpty(); }));
     const auto* bar = window->statusBar();
     EXPECT_TRUE(bar->isVisible());
-    EXPECT_TRUE(bar->findChild<QLabel*>()->text().startsWith(u"Getting pictures: "_s));
-    EXPECT_TRUE(bar->findChild<QLabel*>()->text().endsWith(u" of 4"_s));
+    EXPECT_TRUE(bar->findChild<QLabel*>()->text().contains(
+        QRegularExpression(u"^Getting pictures: [1-3] of 4$"_s)));
     ClickItem(Child<QListView>(u"lstLinks"_s), 4);
     ClickButton(window.get(), u"cmdLink_2"_s); // the slow site's link deleted while it is fetched
     EXPECT_TRUE(WaitUntil([&] { return !links.Item(3)->MainPicture().isEmpty(); }));

@@ -7,6 +7,7 @@
 
 #include <QEventLoop>
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -116,10 +117,7 @@ TEST(PictureFile, WritesAJpegOnWhiteUnderAFreeName)
     app.WriteFile(u"home/kids.org-2.jpg"_s, "mine");
     QImage picture(512, 300, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
-    picture.setPixelColor(256, 150, Qt::red);
-    for (int y = 100; y < 200; ++y)
-        for (int x = 200; x < 312; ++x)
-            picture.setPixelColor(x, y, Qt::red);
+    QPainter(&picture).fillRect(200, 100, 112, 100, Qt::red);
     const QString home = app.Path() + u"\\home"_s;
     QStringList names;
     for (const QString& address : {u"https://www.kids.org/a"_s, u"http://kids.org:8080/"_s,
