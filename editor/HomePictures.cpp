@@ -1,26 +1,14 @@
 #include "editor/HomePictures.h"
 
-#include "support/Error.h"
 #include "support/FileError.h"
 #include "support/NativePath.h"
 #include "support/Wildcard.h"
 #include "support/basProcs.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
-#include <QPainter>
 
 using namespace Qt::StringLiterals;
-
-namespace
-{
-
-// A photograph shows no visible loss at this quality, at far less than the best quality's size.
-constexpr int JpegQuality = 90;
-
-} // namespace
 
 namespace HomePictures
 {
@@ -61,30 +49,6 @@ void Copy(const QString& sSource, const QString& sTarget)
     if (!info.isFile() || !info.isReadable())
         throw FileError::OpenFailed(source, sSource, FileError::Access::Read);
     throw FileError::OpenFailed(source, sTarget, FileError::Access::Write);
-}
-
-void WriteJpeg(const QImage& picture, const QString& sTarget)
-{
-    QImage flat(picture.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    QPainter(&flat).drawImage(0, 0, picture);
-
-    // NewOnly: a file that appeared since its name was found free is not replaced.
-    QFile file(NativePath(sTarget));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw FileError::OpenFailed(file, sTarget, FileError::Access::Write);
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(JpegQuality);
-    if (writer.write(flat) && file.flush())
-        return;
-    // A full disk is the file's error; the writer's are its own.
-    const QString reason =
-        file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-    file.remove();
-    throw Error(
-        Error::PathFileAccessError,
-        QCoreApplication::translate("HomePictures", "The file \"%1\" could not be written (%2).")
-            .arg(DisplayPath(sTarget), reason));
 }
 
 } // namespace HomePictures

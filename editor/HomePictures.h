@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <QStringView>
 
@@ -26,10 +25,5 @@ QString FreeName(const QString& sFolder, const QString& sStem, const QString& sE
 // Copies the file sSource to sTarget, which must not exist yet. An Error names the file at fault:
 // the picture that cannot be read, or the place it cannot be written to.
 void Copy(const QString& sSource, const QString& sTarget);
-
-// Writes the picture to the new file sTarget as a JPEG, which has no transparency: transparent
-// parts come out white, as on a page without colours. Nothing is left at sTarget when it fails
-// (an Error).
-void WriteJpeg(const QImage& picture, const QString& sTarget);
 
 } // namespace HomePictures

@@ -185,6 +185,31 @@ private:
     LinkFields m_after;
 };
 
+// Shows the link's row where it stands now; none when it is no longer on the page.
+class PictureStep final : public PageStep
+{
+public:
+    PictureStep(const StepTarget& target, std::shared_ptr<CWebPage> link, const QString& sPicture)
+        : PageStep(target, QCoreApplication::translate("PageCommands", "Link Picture")),
+          m_link(std::move(link)), m_before(m_link->MainPicture()), m_after(sPicture)
+    {
+    }
+
+private:
+    int Apply(bool bForward) override
+    {
+        m_link->SetMainPicture(bForward ? m_after : m_before);
+        for (qint32 position = 1; position <= Links().Count(); ++position)
+            if (Links().Item(position) == m_link)
+                return position - 1;
+        return -1;
+    }
+
+    std::shared_ptr<CWebPage> m_link;
+    QString m_before;
+    QString m_after;
+};
+
 } // namespace
 
 namespace PageCommands
@@ -222,6 +247,12 @@ std::unique_ptr<QUndoCommand> EditLink(const StepTarget& target, qint32 iPositio
                                        const LinkFields& before)
 {
     return std::make_unique<EditStep>(target, iPosition, before);
+}
+
+std::unique_ptr<QUndoCommand>
+SetLinkPicture(const StepTarget& target, std::shared_ptr<CWebPage> link, const QString& sPicture)
+{
+    return std::make_unique<PictureStep>(target, std::move(link), sPicture);
 }
 
 } // namespace PageCommands

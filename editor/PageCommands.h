@@ -57,4 +57,9 @@ std::unique_ptr<QUndoCommand> MoveLink(const StepTarget& target, qint32 iFrom, q
 std::unique_ptr<QUndoCommand> EditLink(const StepTarget& target, qint32 iPosition,
                                        const LinkFields& before);
 
+// A picture found for a link after it was added, named "Link Picture". The step holds the link
+// itself, not its position: it may have been moved or deleted meanwhile.
+std::unique_ptr<QUndoCommand>
+SetLinkPicture(const StepTarget& target, std::shared_ptr<CWebPage> link, const QString& sPicture);
+
 } // namespace PageCommands

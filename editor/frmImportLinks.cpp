@@ -4,6 +4,7 @@
 #include "toolkit/LabelFor.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,7 @@ void frmImportLinks::SetupUi()
     tvwBookmarks->setUniformRowHeights(true);
     tvwBookmarks->header()->resizeSection(TitleColumn, 240);
     tvwBookmarks->header()->resizeSection(AddressColumn, 250);
+    chkGetPictures = new QCheckBox(tr("&Get each link's picture from its site"), this);
     lblCount = new QLabel(this);
     cmdAddLinks = new QPushButton(tr("Add Links"), this);
     cmdCancel = new QPushButton(tr("Cancel"), this);
@@ -96,8 +98,9 @@ void frmImportLinks::SetupUi()
     cmdAddLinks->setDefault(true);
     const std::pair<QWidget*, QString> names[] = {
         {lblFind, u"lblFind"_s},           {txtFind, u"txtFind"_s},
-        {tvwBookmarks, u"tvwBookmarks"_s}, {lblCount, u"lblCount"_s},
-        {cmdAddLinks, u"cmdAddLinks"_s},   {cmdCancel, u"cmdCancel"_s}};
+        {tvwBookmarks, u"tvwBookmarks"_s}, {chkGetPictures, u"chkGetPictures"_s},
+        {lblCount, u"lblCount"_s},         {cmdAddLinks, u"cmdAddLinks"_s},
+        {cmdCancel, u"cmdCancel"_s}};
     for (const auto& [control, name] : names)
         control->setObjectName(name);
 
@@ -111,6 +114,7 @@ void frmImportLinks::SetupUi()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(find);
     layout->addWidget(tvwBookmarks, 1);
+    layout->addWidget(chkGetPictures);
     layout->addLayout(buttons);
     resize(760, 480);
 }
@@ -159,6 +163,11 @@ QList<LinkText> frmImportLinks::CheckedLinks() const
     QList<LinkText> links;
     CollectChecked(tvwBookmarks->invisibleRootItem(), links);
     return links;
+}
+
+bool frmImportLinks::GetPictures() const
+{
+    return chkGetPictures->isChecked();
 }
 
 void frmImportLinks::txtFind_Change()

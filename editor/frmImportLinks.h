@@ -6,6 +6,7 @@
 #include <QSet>
 
 struct Bookmark;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +30,8 @@ public:
 
     // The checked bookmarks in the file's order, shown or not.
     QList<LinkText> CheckedLinks() const;
+    // Whether the links are to get their sites' pictures once added.
+    bool GetPictures() const;
 
 private:
     void SetupUi();
@@ -43,6 +46,7 @@ private:
     qsizetype m_checked = 0;
     QLineEdit* txtFind = nullptr;
     QTreeWidget* tvwBookmarks = nullptr;
+    QCheckBox* chkGetPictures = nullptr;
     QLabel* lblCount = nullptr;
     QPushButton* cmdAddLinks = nullptr;
     QPushButton* cmdCancel = nullptr;

@@ -3,8 +3,12 @@
 #include "editor/HomeFolder.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
+#include "support/Error.h"
 #include "toolkit/CenterOnScreen.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/PictureFile.h"
 #include "toolkit/RunCommand.h"
+#include "toolkit/SitePicture.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
@@ -17,14 +21,21 @@ namespace
 {
 
 // The client area, in twips.
-constexpr int ClientWidth = 4665;
+constexpr int ClientWidth = 6075;
 constexpr int ClientHeight = 5685;
+
+// Only a web page has a site's picture to give.
+bool IsWebPage(const QUrl& url)
+{
+    return (url.scheme() == u"http"_s || url.scheme() == u"https"_s) && !url.host().isEmpty();
+}
 
 } // namespace
 
-frmLink::frmLink(QWidget* parent) : QDialog(parent)
+frmLink::frmLink(QWidget* parent) : QDialog(parent), m_sitePicture(new SitePicture(this))
 {
     setObjectName(u"frmLink"_s);
+    m_sitePicture->setObjectName(u"sitePicture"_s);
     setWindowTitle(tr("Link"));
     // A fixed frame with only a close box. Owned by the window that opens it, it gets no task bar
     // button of its own.
@@ -52,6 +63,7 @@ void frmLink::UpdateFields()
 
 void frmLink::done(int iResult)
 {
+    m_sitePicture->Cancel();
     Form_QueryUnload();
     QDialog::done(iResult);
 }
@@ -64,6 +76,10 @@ bool frmLink::focusNextPrevChild(bool bNext)
 // Every handler runs as a command: a failure it does not handle is shown to the user.
 void frmLink::ConnectEvents()
 {
+    connect(ui.cmdGetPicture, &QPushButton::clicked, this,
+            Command(this, &frmLink::cmdGetPicture_Click));
+    connect(m_sitePicture, &SitePicture::Done, this, Command(this, &frmLink::sitePicture_Done));
+    connect(m_sitePicture, &SitePicture::Failed, this, Command(this, &frmLink::sitePicture_Failed));
     connect(ui.cmdUpdatePreview, &QPushButton::clicked, this,
             Command(this, &frmLink::cmdUpdatePreview_Click));
     connect(ui.cmdOK, &QPushButton::clicked, this, Command(this, &frmLink::cmdOK_Click));
@@ -75,6 +91,58 @@ void frmLink::Form_Load()
 {
     ui.cmbImages->SetImagesPath(HomeFolder());
     ui.cmbImages->SetListIndex(0);
+}
+
+// The same button stops a fetch under way; the dialog stays free to use meanwhile.
+void frmLink::cmdGetPicture_Click()
+{
+    if (m_sitePicture->Busy()) {
+        m_sitePicture->Cancel();
+        return ShowFetching(false);
+    }
+    const QString address = ui.txtURL->Text().trimmed();
+    const QUrl url(address);
+    if (!IsWebPage(url)) {
+        MsgBox(this, tr("Type the address of a web page first."));
+        return;
+    }
+    m_siteAddress = address;
+    ShowFetching(true);
+    m_sitePicture->Fetch(url);
+}
+
+// The picture is listed by every picker and chosen here; the link takes it with OK.
+void frmLink::sitePicture_Done(const QImage& picture)
+{
+    ShowFetching(false);
+    QString name;
+    try {
+        name = PictureFile::WriteSitePicture(picture, HomeFolder(), m_siteAddress);
+    } catch (const Error& error) {
+        QString why = error.Description();
+        if (why.endsWith(u'.'))
+            why.chop(1);
+        return sitePicture_Failed(tr("it could not be saved in the pictures folder. ") + why);
+    }
+    ui.cmbImages->ReloadImagesList();
+    ui.cmbImages->ShowPicture(name);
+    emit NewImagesImported();
+    IgnoringErrors([this] { cmdUpdatePreview_Click(); });
+}
+
+void frmLink::sitePicture_Failed(const QString& sReason)
+{
+    ShowFetching(false);
+    MsgBox(this, tr("Could not get a picture from \"%1\": %2.").arg(m_siteAddress, sReason));
+}
+
+void frmLink::ShowFetching(bool bFetching)
+{
+    ui.cmdGetPicture->setText(bFetching ? tr("&Stop") : tr("&Get Picture"));
+    if (bFetching)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
 }
 
 // Built from the controls on a page of its own, so that Cancel still leaves the link untouched.

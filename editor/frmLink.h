@@ -7,6 +7,8 @@
 #include <memory>
 
 class CWebPage;
+class QImage;
+class SitePicture;
 
 // The modal dialog for one link: its picture, caption and address, with a preview. It works on
 // the page's own link object rather than a copy, so that OK needs no hand-back; nothing is
@@ -31,12 +33,13 @@ public:
     // preview that cannot be written must not keep the dialog from opening.
     void UpdateFields();
 
-    // Every way of closing the dialog ends here: OK, Cancel, Esc and the close box.
+    // Every way of closing the dialog ends here: OK, Cancel, Esc and the close box. A picture
+    // still being fetched is given up.
     void done(int iResult) override;
 
 signals:
-    // The dialog's picker has copied a picture into the pictures folder: other lists of it are
-    // out of date.
+    // A picture has come into the pictures folder, through the picker or "Get Picture": the other
+    // pickers list it too.
     void NewImagesImported();
 
 protected:
@@ -46,6 +49,10 @@ private:
     void ConnectEvents();
 
     void Form_Load();
+    void cmdGetPicture_Click();
+    void sitePicture_Done(const QImage& picture);
+    void sitePicture_Failed(const QString& sReason);
+    void ShowFetching(bool bFetching);
     void cmdUpdatePreview_Click();
     void cmdOK_Click();
     void cmdCancel_Click();
@@ -54,4 +61,7 @@ private:
     frmLinkControls ui;
     TabOrder m_tabOrder;
     std::shared_ptr<CWebPage> m_webPage;
+    SitePicture* m_sitePicture;
+    // The address whose picture is being fetched, as it was typed.
+    QString m_siteAddress;
 };

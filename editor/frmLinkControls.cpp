@@ -20,6 +20,7 @@ void frmLinkControls::SetupUi(QDialog* form)
     txtTitle = new TextBox(form);
     lblURL = new QLabel(tr("URL:"), form);
     txtURL = new TextBox(form);
+    cmdGetPicture = new QPushButton(tr("&Get Picture"), form);
     lblPreview = new QLabel(tr("Preview:"), form);
     cmdUpdatePreview = new QPushButton(tr("Update Preview"), form);
     ieBrowser = new WebBrowser(form);
@@ -28,23 +29,25 @@ void frmLinkControls::SetupUi(QDialog* form)
     // Enter presses OK from the text boxes; Esc cancels the dialog.
     cmdOK->setDefault(true);
 
-    // In tab order, with left, top, width and height in twips.
+    // In tab order, with left, top, width and height in twips. "Get Picture" stands beside the
+    // address it reads; the controls above and below reach as far right as it does.
     const struct {
         QWidget* control;
         QString name;
         int left, top, width, height;
     } controls[] = {
         {lblPicture, u"lblPicture"_s, 180, 225, 780, 285},
-        {cmbImages, u"cmbImages"_s, 1035, 225, 3390, 315},
+        {cmbImages, u"cmbImages"_s, 1035, 225, 4800, 315},
         {lblTitle, u"lblTitle"_s, 180, 720, 780, 285},
-        {txtTitle, u"txtTitle"_s, 1035, 720, 3390, 330},
+        {txtTitle, u"txtTitle"_s, 1035, 720, 4800, 330},
         {lblURL, u"lblURL"_s, 180, 1260, 780, 285},
         {txtURL, u"txtURL"_s, 1035, 1260, 3390, 330},
+        {cmdGetPicture, u"cmdGetPicture"_s, 4500, 1260, 1335, 330},
         {lblPreview, u"lblPreview"_s, 180, 1800, 1680, 195},
-        {cmdUpdatePreview, u"cmdUpdatePreview"_s, 2970, 1710, 1545, 330},
-        {ieBrowser, u"ieBrowser"_s, 135, 2070, 4380, 2895},
-        {cmdOK, u"cmdOK"_s, 2025, 5175, 1230, 375},
-        {cmdCancel, u"cmdCancel"_s, 3285, 5175, 1230, 375},
+        {cmdUpdatePreview, u"cmdUpdatePreview"_s, 4380, 1710, 1545, 330},
+        {ieBrowser, u"ieBrowser"_s, 135, 2070, 5790, 2895},
+        {cmdOK, u"cmdOK"_s, 3435, 5175, 1230, 375},
+        {cmdCancel, u"cmdCancel"_s, 4695, 5175, 1230, 375},
     };
     for (const auto& c : controls) {
         c.control->setObjectName(c.name);

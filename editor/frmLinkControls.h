@@ -28,6 +28,7 @@ public:
     TextBox* txtTitle = nullptr;
     QLabel* lblURL = nullptr;
     TextBox* txtURL = nullptr;
+    QPushButton* cmdGetPicture = nullptr;
     QLabel* lblPreview = nullptr;
     QPushButton* cmdUpdatePreview = nullptr;
     WebBrowser* ieBrowser = nullptr;

@@ -1,6 +1,7 @@
 #include "editor/frmMain.h"
 
 #include "editor/HomeFolder.h"
+#include "editor/LinkPictures.h"
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
@@ -49,10 +50,12 @@ std::shared_ptr<CWebPage> NewHomePage()
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent), m_recovery(HomeFolder(u"qzhome-unsaved.dat"_s))
+    : QMainWindow(parent), m_recovery(HomeFolder(u"qzhome-unsaved.dat"_s)),
+      m_linkPictures(new LinkPictures(this))
 {
     Q_INIT_RESOURCE(editor_art);
     ui.SetupUi(this);
+    setStatusBar(m_linkPictures);
     setWindowTitle(tr("Zellow's Browser Home Page Editor"));
     QIcon icon(u":/editor/qzeditor.xpm"_s);
     icon.addFile(u":/editor/qzeditor-16.xpm"_s);
@@ -312,6 +315,8 @@ void frmMain::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    // A picture coming later would be a change of a page no longer edited.
+    m_linkPictures->Cancel();
     m_recovery.Remove();
     event->accept();
 }

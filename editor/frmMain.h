@@ -13,6 +13,7 @@
 #include <memory>
 
 class CWebPage;
+class LinkPictures;
 
 // The home page editor: the page's fields on the left, its preview on the right. An edit reaches
 // the page only when its control loses the focus, which is why the File menu moves the focus
@@ -71,7 +72,10 @@ private:
     void ImportLinks();
     void lstLinks_Paste();
     void lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore);
-    void AddLinks(const QString& sStep, const QList<LinkText>& links, int iBefore);
+    // Answers the links added.
+    QList<std::shared_ptr<CWebPage>> AddLinks(const QString& sStep, const QList<LinkText>& links,
+                                              int iBefore);
+    void LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
 
     frmMainControls ui;
     TabOrder m_tabOrder;
@@ -82,6 +86,7 @@ private:
     StepTarget m_steps;
     RecoveryCopy m_recovery;
     SettingsGuard m_settingsGuard;
+    LinkPictures* m_linkPictures;
     // Whether the last Save wrote both files; a closing window stays open when it did not.
     bool m_saved = false;
 };

@@ -1,6 +1,7 @@
 // frmMain's handlers that bring links in from outside the page: a browser's bookmarks file, the
 // addresses on the clipboard, and links dropped on the links list.
 
+#include "editor/LinkPictures.h"
 #include "editor/LinksListModel.h"
 #include "editor/frmImportLinks.h"
 #include "editor/frmMain.h"
@@ -52,6 +53,8 @@ void frmMain::ConnectLinksFromOutside()
     // Queued, as a dropped row is: the list finishes its drop before its rows are replaced.
     connect(ui.lstLinksRows, &LinksListModel::LinksDropped, this,
             Command(this, &frmMain::lstLinks_LinksDropped), Qt::QueuedConnection);
+    connect(m_linkPictures, &LinkPictures::PictureFound, this,
+            Command(this, &frmMain::LinkPictures_PictureFound));
 }
 
 void frmMain::ImportLinks()
@@ -67,8 +70,26 @@ void frmMain::ImportLinks()
         return;
     }
     frmImportLinks dialog(bookmarks, Addresses(m_page->Links()), this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QList<std::shared_ptr<CWebPage>> added =
         AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_page->Links().Count());
+    if (dialog.GetPictures())
+        m_linkPictures->Get(added);
+}
+
+// Each picture is a step of its own. It arrives while the user may be typing in a box: only the
+// pickers, the list and the preview are refreshed, and the list keeps its chosen row.
+void frmMain::LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link,
+                                        const QString& sPicture)
+{
+    PushStep(PageCommands::SetLinkPicture(m_steps, link, sPicture));
+    cmbWallpaper_NewImagesImported();
+    const QModelIndex chosen = ui.lstLinks->currentIndex();
+    FillLinksList();
+    if (chosen.isValid())
+        ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(chosen.row()));
+    IgnoringErrors([this] { cmdUpdatePreview_Click(); });
 }
 
 void frmMain::lstLinks_Paste()
@@ -84,7 +105,8 @@ void frmMain::lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore)
 
 // Puts the links in front of the row iBefore, as many as the page has room for, then shows them
 // with the last one chosen, as one step. Those left out are counted for the user.
-void frmMain::AddLinks(const QString& sStep, const QList<LinkText>& links, int iBefore)
+QList<std::shared_ptr<CWebPage>> frmMain::AddLinks(const QString& sStep,
+                                                   const QList<LinkText>& links, int iBefore)
 {
     const qsizetype added =
         std::min<qsizetype>(links.size(), Collection::MaxCount - m_page->Links().Count());
@@ -106,4 +128,5 @@ void frmMain::AddLinks(const QString& sStep, const QList<LinkText>& links, int i
         MsgBox(this, (left == 1 ? tr("A page holds at most %1 links, so 1 link was left out.")
                                 : tr("A page holds at most %1 links, so %2 links were left out."))
                          .arg(QString::number(Collection::MaxCount), QString::number(left)));
+    return newLinks;
 }

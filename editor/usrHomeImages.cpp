@@ -7,6 +7,7 @@
 #include "support/NativePath.h"
 #include "support/basProcs.h"
 #include "toolkit/MsgBox.h"
+#include "toolkit/PictureFile.h"
 #include "toolkit/Twips.h"
 #include "toolkit/basProcsDialogs.h"
 
@@ -185,10 +186,12 @@ QString usrHomeImages::OfferListedCopy(const QString& sName)
             MsgBoxStyle::YesNo | MsgBoxStyle::Question) != MsgBoxResult::Yes)
         return sName;
     try {
-        if (kept.isEmpty())
-            HomePictures::WriteJpeg(picture, folder + copy);
-        else
+        if (!kept.isEmpty()) {
             HomePictures::Copy(folder + sName, folder + copy);
+            return copy;
+        }
+        // The name asked about, unless another program has taken it since: then the next free.
+        return PictureFile::WriteJpeg(picture, m_imagesPath, QFileInfo(copy).completeBaseName());
     } catch (const Error& error) {
         ReportError(this, error, QString(),
                     tr("\"%1\" is in the pictures folder, but the copy \"%2\" could not be made.")
@@ -196,7 +199,6 @@ QString usrHomeImages::OfferListedCopy(const QString& sName)
                     QString(), true);
         return sName;
     }
-    return copy;
 }
 
 // The page looks for a picture by its bare name beside itself, so one chosen from a subfolder

@@ -3,12 +3,12 @@
 #include "support/FileError.h"
 #include "support/FileNameParts.h"
 #include "support/NativePath.h"
+#include "support/NewFile.h"
 #include "support/WholeFile.h"
 #include "support/basProcs.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -68,25 +68,6 @@ bool SameBytes(const QString& sOne, const QString& sOther)
            other.open(QIODevice::ReadOnly) && one.readAll() == other.readAll();
 }
 
-// Made only when the name is free, so that two editors keeping a copy at the same moment never
-// write one file: a name taken meanwhile is passed over for the next number.
-QString WriteCopy(const QByteArray& bytes, const QString& sFolder, CopyName name)
-{
-    for (;; ++name.number) {
-        const QString path = AddBackslash(sFolder) + name.Text();
-        QFile copy(NativePath(path));
-        if (copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (copy.write(bytes) == bytes.size() && copy.flush())
-                return path;
-            copy.remove();
-            throw FileError::WriteFailed(path);
-        }
-        const QFileInfo taken(NativePath(path));
-        if (!taken.exists() && !taken.isSymLink())
-            throw FileError::OpenFailed(copy, path, FileError::Access::Write);
-    }
-}
-
 // A copy that cannot be removed stays: keeping one too many loses nothing.
 void RemoveOldest(const QString& sFolder, const CopyName& pattern)
 {
@@ -126,7 +107,16 @@ QString Keep(const QString& sFile, const QDateTime& now)
     const QByteArray bytes = WholeFile::Read(sFile);
     if (!QDir().mkpath(NativePath(folder)))
         throw FileError::FolderNotMade(folder);
-    const QString copy = WriteCopy(bytes, folder, name);
+    // Two editors keeping a copy at the same moment never write one file: a name taken meanwhile
+    // is passed over for the next number.
+    const QString copy = NewFile::Write(
+        folder,
+        [name](int iNumber) {
+            CopyName numbered = name;
+            numbered.number += iNumber - 1;
+            return numbered.Text();
+        },
+        bytes);
     RemoveOldest(folder, name);
     return copy;
 }

@@ -46,7 +46,7 @@ private:
 
 } // namespace
 
-PreviewPage::PreviewPage(QObject* parent) : QWebEnginePage(parent)
+PreviewPage::PreviewPage(QObject* parent) : QuietPage(parent)
 {
     setUrlRequestInterceptor(new FolderOnly(m_folder, this));
     // Nothing dropped on the view replaces the page.
@@ -63,24 +63,6 @@ PreviewPage::PreviewPage(QObject* parent) : QWebEnginePage(parent)
 void PreviewPage::SetFolder(const QString& sFolder)
 {
     m_folder = sFolder;
-}
-
-void PreviewPage::javaScriptAlert(const QUrl&, const QString&) {}
-
-// The question asked before the page is left is answered "leave": the next preview always shows.
-bool PreviewPage::javaScriptConfirm(const QUrl&, const QString&)
-{
-    return true;
-}
-
-bool PreviewPage::javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*)
-{
-    return false;
-}
-
-QStringList PreviewPage::chooseFiles(FileSelectionMode, const QStringList&, const QStringList&)
-{
-    return {};
 }
 
 // The page changes only when the program loads one; a link followed leaves it for the system's

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWebEnginePage>
+#include "toolkit/QuietPage.h"
 
 // A page of the program's own, shown as it will look: its script runs, but it opens no dialog,
 // reads no file outside its folder, reaches nothing on the network and never leaves itself. A
 // link the user follows opens in the system's browser.
-class PreviewPage : public QWebEnginePage
+class PreviewPage : public QuietPage
 {
     Q_OBJECT
 
@@ -16,12 +16,6 @@ public:
     void SetFolder(const QString& sFolder);
 
 protected:
-    void javaScriptAlert(const QUrl& origin, const QString& sText) override;
-    bool javaScriptConfirm(const QUrl& origin, const QString& sText) override;
-    bool javaScriptPrompt(const QUrl& origin, const QString& sText, const QString& sDefault,
-                          QString* result) override;
-    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
-                            const QStringList& acceptedMimeTypes) override;
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool bMainFrame) override;
 
 private:

@@ -161,10 +161,14 @@
     </message>
 </context>
 <context>
-    <name>HomePictures</name>
+    <name>LinkPictures</name>
     <message>
-        <source>The file &quot;%1&quot; could not be written (%2).</source>
-        <translation>Die Datei „%1“ konnte nicht geschrieben werden (%2).</translation>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Bilder werden geholt: %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -180,6 +184,17 @@
     <message>
         <source>Edit Link</source>
         <translation>Link ändern</translation>
+    </message>
+    <message>
+        <source>Link Picture</source>
+        <translation>Bild des Links</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>Aus dem Bild konnte keine JPEG-Datei gemacht werden.</translation>
     </message>
 </context>
 <context>
@@ -349,6 +364,45 @@
     </message>
 </context>
 <context>
+    <name>SitePicture</name>
+    <message>
+        <source>the site has no page at that address</source>
+        <translation>die Website hat unter dieser Adresse keine Seite</translation>
+    </message>
+    <message>
+        <source>the site answered with error %1 instead of the page</source>
+        <translation>die Website hat statt der Seite mit Fehler %1 geantwortet</translation>
+    </message>
+    <message>
+        <source>the site&apos;s security certificate is not valid</source>
+        <translation>das Sicherheitszertifikat der Website ist nicht gültig</translation>
+    </message>
+    <message>
+        <source>no site has that name, or the computer is not online</source>
+        <translation>es gibt keine Website mit diesem Namen, oder der Computer ist nicht mit dem Internet verbunden</translation>
+    </message>
+    <message>
+        <source>the site could not be reached</source>
+        <translation>die Website war nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the page could not be loaded</source>
+        <translation>die Seite konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>the site did not answer within a second</source>
+        <translation>die Website hat nicht innerhalb einer Sekunde geantwortet</translation>
+    </message>
+    <message>
+        <source>the site did not answer within %1 seconds</source>
+        <translation>die Website hat nicht innerhalb von %1 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>the page showed nothing to take a picture of</source>
+        <translation>die Seite zeigte nichts, wovon ein Bild gemacht werden könnte</translation>
+    </message>
+</context>
+<context>
     <name>basConversions</name>
     <message>
         <source>The colour &quot;%1&quot; does not have three parts.</source>
@@ -436,6 +490,10 @@
         <source>Bookmarks</source>
         <translation>Lesezeichen</translation>
     </message>
+    <message>
+        <source>&amp;Get each link&apos;s picture from its site</source>
+        <translation>&amp;Bild jedes Links von seiner Website holen</translation>
+    </message>
 </context>
 <context>
     <name>frmLink</name>
@@ -470,6 +528,26 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Type the address of a web page first.</source>
+        <translation>Geben Sie zuerst die Adresse einer Webseite ein.</translation>
+    </message>
+    <message>
+        <source>it could not be saved in the pictures folder. </source>
+        <translation>es konnte nicht im Bilderordner gespeichert werden. </translation>
+    </message>
+    <message>
+        <source>Could not get a picture from &quot;%1&quot;: %2.</source>
+        <translation>Von „%1“ konnte kein Bild geholt werden: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Get Picture</source>
+        <translation>&amp;Bild holen</translation>
     </message>
 </context>
 <context>

@@ -161,10 +161,14 @@
     </message>
 </context>
 <context>
-    <name>HomePictures</name>
+    <name>LinkPictures</name>
     <message>
-        <source>The file &quot;%1&quot; could not be written (%2).</source>
-        <translation>No se pudo escribir el archivo «%1» (%2).</translation>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Obteniendo imágenes: %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -180,6 +184,17 @@
     <message>
         <source>Edit Link</source>
         <translation>Editar enlace</translation>
+    </message>
+    <message>
+        <source>Link Picture</source>
+        <translation>Imagen del enlace</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>No se pudo convertir la imagen en un archivo JPEG.</translation>
     </message>
 </context>
 <context>
@@ -349,6 +364,45 @@
     </message>
 </context>
 <context>
+    <name>SitePicture</name>
+    <message>
+        <source>the site has no page at that address</source>
+        <translation>el sitio no tiene ninguna página en esa dirección</translation>
+    </message>
+    <message>
+        <source>the site answered with error %1 instead of the page</source>
+        <translation>el sitio respondió con el error %1 en lugar de la página</translation>
+    </message>
+    <message>
+        <source>the site&apos;s security certificate is not valid</source>
+        <translation>el certificado de seguridad del sitio no es válido</translation>
+    </message>
+    <message>
+        <source>no site has that name, or the computer is not online</source>
+        <translation>no hay ningún sitio con ese nombre, o el ordenador no está conectado a Internet</translation>
+    </message>
+    <message>
+        <source>the site could not be reached</source>
+        <translation>no se pudo acceder al sitio</translation>
+    </message>
+    <message>
+        <source>the page could not be loaded</source>
+        <translation>no se pudo cargar la página</translation>
+    </message>
+    <message>
+        <source>the site did not answer within a second</source>
+        <translation>el sitio no respondió en un segundo</translation>
+    </message>
+    <message>
+        <source>the site did not answer within %1 seconds</source>
+        <translation>el sitio no respondió en %1 segundos</translation>
+    </message>
+    <message>
+        <source>the page showed nothing to take a picture of</source>
+        <translation>la página no mostraba nada de lo que sacar una imagen</translation>
+    </message>
+</context>
+<context>
     <name>basConversions</name>
     <message>
         <source>The colour &quot;%1&quot; does not have three parts.</source>
@@ -436,6 +490,10 @@
         <source>Bookmarks</source>
         <translation>Marcadores</translation>
     </message>
+    <message>
+        <source>&amp;Get each link&apos;s picture from its site</source>
+        <translation>&amp;Obtener la imagen de cada enlace de su sitio</translation>
+    </message>
 </context>
 <context>
     <name>frmLink</name>
@@ -470,6 +528,26 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Type the address of a web page first.</source>
+        <translation>Escriba primero la dirección de una página web.</translation>
+    </message>
+    <message>
+        <source>it could not be saved in the pictures folder. </source>
+        <translation>no se pudo guardar en la carpeta de imágenes. </translation>
+    </message>
+    <message>
+        <source>Could not get a picture from &quot;%1&quot;: %2.</source>
+        <translation>No se pudo obtener una imagen de «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Get Picture</source>
+        <translation>&amp;Obtener imagen</translation>
     </message>
 </context>
 <context>

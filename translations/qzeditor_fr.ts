@@ -161,10 +161,14 @@
     </message>
 </context>
 <context>
-    <name>HomePictures</name>
+    <name>LinkPictures</name>
     <message>
-        <source>The file &quot;%1&quot; could not be written (%2).</source>
-        <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit (%2).</translation>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Récupération des images&#xa0;: %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -180,6 +184,17 @@
     <message>
         <source>Edit Link</source>
         <translation>Modifier le lien</translation>
+    </message>
+    <message>
+        <source>Link Picture</source>
+        <translation>Image du lien</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée au format JPEG.</translation>
     </message>
 </context>
 <context>
@@ -349,6 +364,45 @@
     </message>
 </context>
 <context>
+    <name>SitePicture</name>
+    <message>
+        <source>the site has no page at that address</source>
+        <translation>le site n&apos;a pas de page à cette adresse</translation>
+    </message>
+    <message>
+        <source>the site answered with error %1 instead of the page</source>
+        <translation>le site a répondu par l&apos;erreur %1 au lieu de la page</translation>
+    </message>
+    <message>
+        <source>the site&apos;s security certificate is not valid</source>
+        <translation>le certificat de sécurité du site n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>no site has that name, or the computer is not online</source>
+        <translation>aucun site ne porte ce nom, ou l&apos;ordinateur n&apos;est pas connecté à Internet</translation>
+    </message>
+    <message>
+        <source>the site could not be reached</source>
+        <translation>le site est injoignable</translation>
+    </message>
+    <message>
+        <source>the page could not be loaded</source>
+        <translation>la page n&apos;a pas pu être chargée</translation>
+    </message>
+    <message>
+        <source>the site did not answer within a second</source>
+        <translation>le site n&apos;a pas répondu dans la seconde</translation>
+    </message>
+    <message>
+        <source>the site did not answer within %1 seconds</source>
+        <translation>le site n&apos;a pas répondu en %1 secondes</translation>
+    </message>
+    <message>
+        <source>the page showed nothing to take a picture of</source>
+        <translation>la page n&apos;affichait rien dont on puisse faire une image</translation>
+    </message>
+</context>
+<context>
     <name>basConversions</name>
     <message>
         <source>The colour &quot;%1&quot; does not have three parts.</source>
@@ -436,6 +490,10 @@
         <source>Bookmarks</source>
         <translation>Favoris</translation>
     </message>
+    <message>
+        <source>&amp;Get each link&apos;s picture from its site</source>
+        <translation>Récupérer l&apos;&amp;image de chaque lien sur son site</translation>
+    </message>
 </context>
 <context>
     <name>frmLink</name>
@@ -470,6 +528,26 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Type the address of a web page first.</source>
+        <translation>Tapez d&apos;abord l&apos;adresse d&apos;une page web.</translation>
+    </message>
+    <message>
+        <source>it could not be saved in the pictures folder. </source>
+        <translation>elle n&apos;a pas pu être enregistrée dans le dossier des images. </translation>
+    </message>
+    <message>
+        <source>Could not get a picture from &quot;%1&quot;: %2.</source>
+        <translation>Impossible de récupérer une image depuis «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Get Picture</source>
+        <translation>&amp;Image du site</translation>
     </message>
 </context>
 <context>

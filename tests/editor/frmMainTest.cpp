@@ -196,8 +196,9 @@ TEST_F(Editor, TabWalksRoundThroughThePreviewsLinksAndOnlyTheWebViewResizes)
     QTest::mouseMove(view->focusProxy(), QPoint(300, 200));
     EXPECT_TRUE(QTest::qWaitFor([&] { return last() != before; }, 5000));
     ModalDriver dialog([&](QWidget* link) {
-        walk(link, {u"cmbImages"_s, u"txtTitle"_s, u"txtURL"_s, u"cmdUpdatePreview"_s,
-                    u"ieBrowser:New Link"_s, u"cmdOK"_s, u"cmdCancel"_s, u"cmbImages"_s});
+        walk(link,
+             {u"cmbImages"_s, u"txtTitle"_s, u"txtURL"_s, u"cmdGetPicture"_s, u"cmdUpdatePreview"_s,
+              u"ieBrowser:New Link"_s, u"cmdOK"_s, u"cmdCancel"_s, u"cmbImages"_s});
         ClickButton(link, u"Cancel"_s);
     });
     ClickButton(window.get(), u"cmdLink_0"_s);

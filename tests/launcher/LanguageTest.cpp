@@ -52,8 +52,8 @@ QString Kept(const QString& sText)
     return markers.join(u' ');
 }
 
-// The captions of a window's labels and buttons in the order made, "|" between; each must fit its
-// control.
+// The captions of a window's labels and buttons that it shows, in the order made, "|" between; each
+// must fit its control.
 QString Captions(const QWidget* window)
 {
     QStringList captions{window->windowTitle()};
@@ -61,7 +61,7 @@ QString Captions(const QWidget* window)
         auto* label = qobject_cast<QLabel*>(control);
         auto* button = qobject_cast<QAbstractButton*>(control);
         const QString text = label ? label->text() : button ? button->text() : QString();
-        if (text.isEmpty())
+        if (text.isEmpty() || !control->isVisibleTo(window))
             continue;
         captions << text;
         int room = label && !label->wordWrap() ? label->contentsRect().width() : INT_MAX;

@@ -135,9 +135,11 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
               u"cmdColors: Set Colors, lstLinks: Links, cmdLink_0: Add..., cmdLink_1: Edit..., "
               u"cmdLink_2: Del, cmdLink_3: Move Up, cmdLink_4: Move Down, "
               u"cmdUpdatePreview: Update Preview, ieBrowser: Preview, cmbImages: Picture, "
-              u"txtTitle: Title, txtURL: URL, cmdUpdatePreview: Update Preview, "
+              u"txtTitle: Title, txtURL: URL, cmdGetPicture: Get Picture, cmdUpdatePreview: Update "
+              u"Preview, "
               u"ieBrowser: Preview, cmdOK: OK, cmdCancel: Cancel, txtFind: Find, "
-              u"tvwBookmarks: Bookmarks, cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
+              u"tvwBookmarks: Bookmarks, chkGetPictures: Get each link's picture from its site, "
+              u"cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
     EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo"_s);
     EXPECT_EQ(boxes, u"Mozilla Firefox|Get Help|Recent Tags|Bookmarks Toolbar|Khan Academy|Games & "
                      u"Puzzles|PBS KIDS  Games|Cool Math 4 Kids <3|A bookmarklet|NASA Kids' Club — "

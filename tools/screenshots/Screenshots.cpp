@@ -1,8 +1,10 @@
 // Takes the README's pictures of the real program: the Control Center, the editor on the
-// starter page, its wallpaper list open, the link dialog, and the Import Links dialog on a
-// browser's bookmarks; in the system's language, as the program shows them. Run it through
+// starter page, its wallpaper list open, the link dialog, the link dialog after Get Picture on a
+// site served here, and the Import Links dialog on a browser's bookmarks; in the system's language,
+// as the program shows them. Run it through
 // tools/take-screenshots, which gives it a display with a window manager, so that the pictures
 // show the windows' frames.
+#include "common/LocalSite.h"
 #include "editor/frmImportLinks.h"
 #include "launcher/Program.h"
 #include "launcher/frmConfigure.h"
@@ -11,16 +13,19 @@
 #include "support/NativePath.h"
 #include "toolkit/GuiStartup.h"
 #include "toolkit/Languages.h"
+#include "toolkit/TextBox.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -97,6 +102,52 @@ void ShootLinkDialog(QMainWindow* editor)
         }
     });
     Click(editor, u"cmdLink_1"_s);
+}
+
+// A site's touch icon: a letter on a rounded square, as sites draw theirs.
+QByteArray TouchIcon()
+{
+    QImage icon(192, 192, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0xff, 0x8a, 0x00));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(icon.rect(), 40, 40);
+    QFont font = painter.font();
+    font.setPixelSize(130);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(icon.rect(), Qt::AlignCenter, u"K"_s);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    icon.save(&buffer, "PNG");
+    return bytes;
+}
+
+// The link dialog on a new link once Get Picture has brought a site's picture, then cancelled.
+void ShootGetPicture(QMainWindow* editor)
+{
+    LocalSite site;
+    site.Serve("/", LocalSite::Page(R"(<link rel="apple-touch-icon" href="/touch.png">)"));
+    site.Serve("/touch.png", TouchIcon(), "image/png");
+    QTimer::singleShot(0, [&site] {
+        Settle(1500);
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->findChild<TextBox*>(u"txtTitle"_s)->SetText(u"Kids Fun Zone"_s);
+        dialog->findChild<TextBox*>(u"txtURL"_s)
+            ->SetText(site.Url("/").replace(u"127.0.0.1"_s, u"localhost"_s));
+        Click(dialog, u"cmdGetPicture"_s);
+        Settle(2500);
+        Save(dialog, u"get-picture.png"_s);
+        dialog->reject();
+    });
+    Click(editor, u"cmdLink_0"_s);
 }
 
 // A browser's bookmarks as it exports them, with one page that the starter page links already.
@@ -195,6 +246,7 @@ int main(int argc, char** argv)
     ShootWallpaperList(editor);
 
     ShootLinkDialog(editor);
+    ShootGetPicture(editor);
     ShootImportLinks(editor);
     CloseWithoutSaving(editor);
     return 0;

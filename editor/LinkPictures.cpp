@@ -1,0 +1,90 @@
+#include "editor/LinkPictures.h"
+
+#include "editor/HomeFolder.h"
+#include "model/CWebPage.h"
+#include "support/Error.h"
+#include "toolkit/PictureFile.h"
+#include "toolkit/SitePicture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+LinkPictures::LinkPictures(QWidget* parent)
+    : QStatusBar(parent), lblProgress(new QLabel(this)),
+      cmdCancel(new QPushButton(tr("Cancel"), this))
+{
+    setObjectName(u"LinkPictures"_s);
+    lblProgress->setObjectName(u"lblPictures"_s);
+    cmdCancel->setObjectName(u"cmdCancelPictures"_s);
+    lblProgress->setContentsMargins(4, 0, 0, 0);
+    addWidget(lblProgress, 1);
+    addPermanentWidget(cmdCancel);
+    setSizeGripEnabled(false);
+    connect(cmdCancel, &QPushButton::clicked, this, &LinkPictures::Cancel);
+    hide();
+}
+
+void LinkPictures::Get(const QList<std::shared_ptr<CWebPage>>& links)
+{
+    for (const std::shared_ptr<CWebPage>& link : links) {
+        const QUrl address(link->MainLink());
+        if (address.scheme() == u"http"_s || address.scheme() == u"https"_s) {
+            m_waiting.append(link);
+            ++m_count;
+        }
+    }
+    while (!m_waiting.isEmpty() && m_fetching.size() < AtOnce) {
+        auto* site = new SitePicture(this);
+        connect(site, &SitePicture::Done, this,
+                [this, site](const QImage& picture) { SitePicture_Done(site, picture); });
+        connect(site, &SitePicture::Failed, this, [this, site] { Next(site); });
+        Next(site);
+    }
+}
+
+void LinkPictures::Cancel()
+{
+    m_waiting.clear();
+    for (SitePicture* site : m_fetching.keys())
+        Next(site);
+}
+
+// A picture that cannot be saved is as if the site had none: the link keeps its own.
+void LinkPictures::SitePicture_Done(SitePicture* site, const QImage& picture)
+{
+    const std::shared_ptr<CWebPage> link = m_fetching.value(site);
+    try {
+        emit PictureFound(link,
+                          PictureFile::WriteSitePicture(picture, HomeFolder(), link->MainLink()));
+    } catch (const Error&) {
+    }
+    Next(site);
+}
+
+// The site takes the next link waiting, or goes when none is; the bar goes with the last site.
+void LinkPictures::Next(SitePicture* site)
+{
+    if (m_fetching.remove(site))
+        ++m_done;
+    if (m_waiting.isEmpty()) {
+        site->Cancel();
+        site->deleteLater();
+    } else {
+        const std::shared_ptr<CWebPage> link = m_waiting.takeFirst();
+        m_fetching.insert(site, link);
+        site->Fetch(QUrl(link->MainLink()));
+    }
+    if (!m_fetching.isEmpty())
+        return ShowProgress();
+    m_count = m_done = 0;
+    hide();
+}
+
+void LinkPictures::ShowProgress()
+{
+    lblProgress->setText(tr("Getting pictures: %1 of %2").arg(m_done).arg(m_count));
+    show();
+}

@@ -1,0 +1,60 @@
+#include "common/LocalSite.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTcpSocket>
+
+LocalSite::LocalSite()
+{
+    m_server.listen(QHostAddress::LocalHost);
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+            socket->setParent(this);
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Answer(socket); });
+        }
+    });
+}
+
+QString LocalSite::Url(const QByteArray& path) const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()) +
+           QString::fromLatin1(path);
+}
+
+// One request a connection, answered once its head is in.
+void LocalSite::Answer(QTcpSocket* socket)
+{
+    const QByteArray request = socket->peek(socket->bytesAvailable());
+    if (!request.contains("\r\n\r\n"))
+        return;
+    const QByteArray path = request.split(' ').value(1);
+    socket->readAll();
+    if (m_hanging.contains(path))
+        return;
+    const Reply reply = m_replies.value(path, {"Not here", "text/plain", 404, {}});
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) +
+                      " Reply\r\nContent-Type: " + reply.type +
+                      "\r\nContent-Length: " + QByteArray::number(reply.body.size()) +
+                      "\r\nConnection: close\r\n";
+    if (!reply.location.isEmpty())
+        head += "Location: " + reply.location + "\r\n";
+    socket->write(head + "\r\n" + reply.body);
+    socket->disconnectFromHost();
+}
+
+QByteArray LocalSite::Png(QSize size, QColor color)
+{
+    QImage picture(size, QImage::Format_ARGB32);
+    picture.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray LocalSite::Page(const QByteArray& head, const QByteArray& body)
+{
+    return "<!DOCTYPE html><html><head><title>A site</title>" + head + "</head><body>" + body +
+           "</body></html>";
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QHash>
+#include <QTcpServer>
+
+// A web site on 127.0.0.1 served by the test itself, so that no test reaches the internet. Each
+// path gets the reply given for it, any other a 404; a path that hangs is never answered.
+class LocalSite : public QObject
+{
+public:
+    struct Reply {
+        QByteArray body;
+        QByteArray type = "text/html";
+        int status = 200;
+        QByteArray location; // where a redirect leads
+    };
+
+    LocalSite();
+
+    void Serve(const QByteArray& path, const QByteArray& body, const QByteArray& type = "text/html")
+    {
+        m_replies.insert(path, {body, type, 200, {}});
+    }
+    void Redirect(const QByteArray& path, const QByteArray& location)
+    {
+        m_replies.insert(path, {{}, "text/html", 302, location});
+    }
+    void Hang(const QByteArray& path) { m_hanging.insert(path, true); }
+    // "http://127.0.0.1:<port><path>"
+    QString Url(const QByteArray& path) const;
+
+    // A PNG picture of one colour.
+    static QByteArray Png(QSize size, QColor color);
+    // A page with the head and the body given.
+    static QByteArray Page(const QByteArray& head, const QByteArray& body = "<h1>A site</h1>");
+
+private:
+    void Answer(QTcpSocket* socket);
+
+    QTcpServer m_server;
+    QHash<QByteArray, Reply> m_replies;
+    QHash<QByteArray, bool> m_hanging;
+};

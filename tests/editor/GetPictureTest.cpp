@@ -1,0 +1,161 @@
+#include "common/LocalSite.h"
+#include "editor/EditorFixture.h"
+#include "toolkit/SitePicture.h"
+
+#include <QCheckBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace
+{
+
+// Runs the event loop until the condition holds: unlike QTest::qWaitFor it never sleeps, which
+// would hold the web engine up at every one of its many turns.
+bool WaitUntil(const std::function<bool()>& condition, int iMs = 20000)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (condition())
+            loop.quit();
+    });
+    poll.start(10);
+    QTimer::singleShot(iMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return condition();
+}
+
+// A site whose page names a 192-pixel icon, one whose page never comes, and nothing else.
+void ServeSite(LocalSite& site)
+{
+    site.Serve("/icons.html",
+               LocalSite::Page(R"(<link rel="icon" sizes="192x192" href="/big.png">)"));
+    site.Serve("/big.png", LocalSite::Png({192, 192}, Qt::green), "image/png");
+    site.Hang("/slow.html");
+}
+
+} // namespace
+
+// "Get Picture" beside the address: a site's picture is saved in home under its host's name, never
+// over another, listed by every picker and chosen in the dialog; OK gives it to the link. An
+// address that is no web page, and a site without a page there, say so and change nothing. The
+// same button stops a fetch under way.
+TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
+{
+    LocalSite site;
+    ServeSite(site);
+    const QString missing = site.Url("/missing.html");
+    const struct {
+        QString typed, said, chosen;
+    } cases[] = {
+        {u"pbskids.org"_s, u"Type the address of a web page first."_s, u"ball.jpg"_s},
+        {site.Url("/icons.html"), {}, u"127.0.0.1.jpg"_s},
+        {site.Url("/icons.html"), {}, u"127.0.0.1-2.jpg"_s},
+        {missing,
+         u"Could not get a picture from \"%1\": the site has no page at that address."_s.arg(
+             missing),
+         u"127.0.0.1-2.jpg"_s},
+    };
+    Open(Page(1));
+    ModalDriver driver([&](QWidget* dialog) {
+        auto* button = dialog->findChild<QPushButton*>(u"cmdGetPicture"_s);
+        auto* picker = dialog->findChild<usrHomeImages*>(u"cmbImages"_s);
+        picker->ShowPicture(u"ball.jpg"_s);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.typed.toStdString());
+            Answers answers({u"OK"_s});
+            TypeInto(dialog, u"txtURL"_s, c.typed);
+            QTest::mouseClick(button, Qt::LeftButton);
+            EXPECT_TRUE(WaitUntil([&] {
+                return button->text() == u"&Get Picture"_s &&
+                       !answers.said.isEmpty() == !c.said.isEmpty();
+            }));
+            EXPECT_EQ(answers.said.join(u'|'), c.said);
+            EXPECT_EQ(picker->Text(), c.chosen);
+        }
+        // Stopped: no picture and no message, even once the time limit has passed.
+        dialog->findChild<SitePicture*>()->SetTimeLimit(500);
+        Answers answers({u"OK"_s});
+        TypeInto(dialog, u"txtURL"_s, site.Url("/slow.html"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(button->text(), u"&Stop"_s);
+        QTest::mouseClick(button, Qt::LeftButton);
+        WaitUntil([] { return false; }, 1000);
+        EXPECT_EQ(button->text() + answers.said.join(u'|'), u"&Get Picture"_s);
+        ClickButton(dialog, u"OK"_s);
+    });
+    ClickItem(Child<QListView>(u"lstLinks"_s), 0);
+    ClickButton(window.get(), u"cmdLink_1"_s);
+    ASSERT_TRUE(driver.Ran());
+
+    EXPECT_EQ(window->Page().Links().Item(1)->MainPicture(), u"127.0.0.1-2.jpg"_s);
+    const QImage saved = QImage::fromData(Home(u"127.0.0.1.jpg"_s), "JPG");
+    EXPECT_EQ(saved.size(), QSize(192, 192));
+    EXPECT_EQ(QDir(app.NativeFile(u"home"_s)).entryList(QDir::Files).filter(u"127"_s).size(), 2);
+    EXPECT_GE(Child<usrHomeImages>(u"cmbWallpaper"_s)
+                  ->findChild<QComboBox*>()
+                  ->findText(u"127.0.0.1-2.jpg"_s),
+              2);
+}
+
+// Import Links with "Get each link's picture from its site": the links come at once, their pictures
+// after, each an Undo step of its own, while a bar counts them. A site without one changes nothing,
+// and a link deleted meanwhile is no matter.
+TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
+{
+    LocalSite site;
+    ServeSite(site);
+    site.Serve("/shared.html", LocalSite::Page(R"(<meta property="og:image" content="/s.png">)"));
+    site.Serve("/s.png", LocalSite::Png({300, 200}, Qt::blue), "image/png");
+    QByteArray bookmarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
+    for (const QByteArray page : {"/icons.html", "/shared.html", "/missing.html", "/slow.html"})
+        bookmarks += "<DT><A HREF=\"" + site.Url(page).toUtf8() + "\">" + page.mid(1) + "</A>\n";
+    app.WriteFile(u"bookmarks.html"_s, bookmarks + "</DL>\n");
+    Open(Page(1));
+    std::unique_ptr<ModalDriver> next;
+    ModalDriver file([&](QWidget* dialog) {
+        next = std::make_unique<ModalDriver>([&](QWidget* modal) {
+            auto* box = modal->findChild<QCheckBox*>(u"chkGetPictures"_s);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+            ClickButton(modal, u"Add Links"_s);
+        });
+        TypeInto(dialog, u"fileNameEdit"_s, app.NativeFile(u"bookmarks.html"_s));
+        PressKey(dialog, Qt::Key_Return);
+    });
+    window->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
+    const Collection& links = window->Page().Links();
+    ASSERT_EQ(links.Count(), 5);
+    const std::shared_ptr<CWebPage> slow = links.Item(5);
+    EXPECT_TRUE(WaitUntil([&] { return !links.Item(2)->MainPicture().isEmpty(); }));
+    const auto* bar = window->statusBar();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(bar->findChild<QLabel*>()->text().contains(
+        QRegularExpression(u"^Getting pictures: [1-3] of 4$"_s)));
+    ClickItem(Child<QListView>(u"lstLinks"_s), 4);
+    ClickButton(window.get(), u"cmdLink_2"_s); // the slow site's link deleted while it is fetched
+    EXPECT_TRUE(WaitUntil([&] { return !links.Item(3)->MainPicture().isEmpty(); }));
+    ClickButton(bar->window(), u"cmdCancelPictures"_s);
+    EXPECT_FALSE(bar->isVisible());
+
+    QStringList pictures;
+    for (qint32 position = 2; position <= links.Count(); ++position)
+        pictures << links.Item(position)->MainPicture();
+    pictures.sort();
+    EXPECT_EQ(pictures, QStringList({{}, u"127.0.0.1-2.jpg"_s, u"127.0.0.1.jpg"_s}));
+    EXPECT_TRUE(slow->MainPicture().isEmpty());
+    // Undone back to the import: two pictures and the delete, in the order they came.
+    auto* undo = Child<QAction>(u"mnuEdit_0"_s);
+    QStringList steps;
+    while (undo->text() != u"&Undo Import Links"_s && steps.size() < 5) {
+        steps << undo->text();
+        undo->trigger();
+    }
+    steps.sort();
+    EXPECT_EQ(steps, QStringList({u"&Undo Delete Link"_s, u"&Undo Link Picture"_s,
+                                  u"&Undo Link Picture"_s}));
+    EXPECT_EQ(links.Item(2)->MainPicture() + links.Item(3)->MainPicture(), QString());
+}

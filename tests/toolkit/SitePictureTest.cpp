@@ -1,0 +1,138 @@
+#include "toolkit/SitePicture.h"
+
+#include "common/LocalSite.h"
+#include "common/QStringPrinter.h"
+#include "common/TempAppFolder.h"
+#include "toolkit/PictureFile.h"
+
+#include <QEventLoop>
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// What a fetch ended in: the picture's size and the colour at its middle, or why it failed. Waited
+// for in an event loop of its own, which gives the web engine its turns at once.
+QString Fetched(SitePicture& picture, const QString& sUrl)
+{
+    QString result;
+    QEventLoop loop;
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    QObject::connect(&picture, &SitePicture::Done, &loop, [&](const QImage& image) {
+        result = u"%1x%2 %3"_s.arg(image.width())
+                     .arg(image.height())
+                     .arg(image.pixelColor(image.width() / 2, image.height() / 2).name());
+        loop.quit();
+    });
+    QObject::connect(&picture, &SitePicture::Failed, &loop, [&](const QString& why) {
+        result = why;
+        loop.quit();
+    });
+    picture.Fetch(QUrl(sUrl));
+    loop.exec();
+    return result;
+}
+
+// The largest icon of at least 96 pixels, from the page or its manifest; else the picture to
+// share; else the top of the page as it shows. Failures say why in plain words.
+TEST(SitePicture, TakesTheLargestIconElseTheSharedPictureElseTheViewOfThePage)
+{
+    LocalSite site;
+    site.Serve("/icons.html", LocalSite::Page(R"(<link rel="icon" sizes="16x16" href="small.png">
+                   <link rel="apple-touch-icon" href="/touch.png">
+                   <link rel="icon" sizes="64x64 192x192" href="/big.png">
+                   <meta property="og:image" content="/share.png">)"));
+    site.Serve("/manifest.html", LocalSite::Page(R"(<link rel="manifest" href="/app/m.json">
+                   <link rel="apple-touch-icon" href="/tiny.png">)"));
+    site.Serve("/app/m.json", R"({"icons": [{"src": "i48.png", "sizes": "48x48"},
+                                {"src": "i256.png", "sizes": "256x256"}]})",
+               "application/manifest+json");
+    site.Serve("/shared.html", LocalSite::Page(R"(<meta property="og:image" content="share.png">
+                   <link rel="icon" sizes="any" href="/vector.svg">)"));
+    site.Serve("/plain.html", LocalSite::Page("<style>body { background: #3060c0 }</style>"));
+    // A picture of the computer's own, which the page must not have.
+    const TempAppFolder own;
+    own.WriteFile(u"own.png"_s, LocalSite::Png({200, 200}, Qt::magenta));
+    site.Serve("/own.html", "<link rel=apple-touch-icon href='" +
+                                QUrl::fromLocalFile(own.NativeFile(u"own.png"_s)).toEncoded() +
+                                "'><meta property=og:image content=/share.png>");
+    site.Redirect("/old", "/icons.html");
+    site.Hang("/slow.html");
+    const std::pair<QByteArray, QColor> pictures[] = {
+        {"/small.png", Qt::black},  {"/touch.png", Qt::red},    {"/big.png", Qt::green},
+        {"/share.png", Qt::blue},   {"/tiny.png", Qt::cyan},    {"/app/i256.png", Qt::yellow},
+        {"/app/i48.png", Qt::gray}, {"/vector.svg", Qt::white},
+    };
+    for (const auto& [path, color] : pictures) {
+        const int side = path == "/big.png" ? 192 : path == "/touch.png" ? 180 : 48;
+        const QSize size = path == "/share.png"      ? QSize(300, 200)
+                           : path == "/app/i256.png" ? QSize(256, 256)
+                                                     : QSize(side, side);
+        site.Serve(path, LocalSite::Png(size, color), "image/png");
+    }
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost);
+    const QString nobody = u"http://127.0.0.1:%1/"_s.arg(closed.serverPort());
+    closed.close();
+
+    // The address, the time limit in seconds, and the fetch's end.
+    const std::tuple<QString, int, QString> cases[] = {
+        {site.Url("/icons.html"), 10, u"192x192 #00ff00"_s},
+        {site.Url("/manifest.html"), 10, u"256x256 #ffff00"_s},
+        {site.Url("/shared.html"), 10, u"300x200 #0000ff"_s},
+        {site.Url("/plain.html"), 10, u"1024x768 #3060c0"_s},
+        {site.Url("/own.html"), 10, u"300x200 #0000ff"_s},
+        {site.Url("/old"), 10, u"192x192 #00ff00"_s},
+        {site.Url("/missing.html"), 10, u"the site has no page at that address"_s},
+        {site.Url("/slow.html"), 1, u"the site did not answer within a second"_s},
+        {nobody, 10, u"the site could not be reached"_s},
+    };
+    SitePicture picture(nullptr);
+    for (const auto& [url, seconds, expected] : cases) {
+        picture.SetTimeLimit(seconds * 1000);
+        EXPECT_EQ(Fetched(picture, url), expected) << qPrintable(url);
+    }
+
+    // Cancelled, a fetch ends in nothing.
+    QSignalSpy done(&picture, &SitePicture::Done), failed(&picture, &SitePicture::Failed);
+    picture.SetTimeLimit(1000);
+    picture.Fetch(QUrl(site.Url("/slow.html")));
+    EXPECT_TRUE(picture.Busy());
+    picture.Cancel();
+    QTest::qWait(1500);
+    EXPECT_EQ(done.size() + failed.size(), 0);
+}
+
+// Named after the host, never over a file that is there; at most 256 pixels, on white.
+TEST(PictureFile, WritesAJpegOnWhiteUnderAFreeName)
+{
+    TempAppFolder app;
+    app.WriteFile(u"home/kids.org-2.jpg"_s, "mine");
+    QImage picture(512, 300, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QPainter(&picture).fillRect(200, 100, 112, 100, Qt::red);
+    const QString home = app.Path() + u"\\home"_s;
+    QStringList names;
+    for (const QString& address : {u"https://www.kids.org/a"_s, u"http://kids.org:8080/"_s,
+                                   u"http://[::1]/"_s, u"https://kids.org"_s})
+        names << PictureFile::WriteSitePicture(picture, home, address);
+    EXPECT_EQ(names, QStringList({u"kids.org.jpg"_s, u"kids.org-3.jpg"_s, u"--1.jpg"_s,
+                                  u"kids.org-4.jpg"_s}));
+    EXPECT_EQ(app.ReadFile(u"home/kids.org-2.jpg"_s), "mine");
+    const QByteArray bytes = app.ReadFile(u"home/kids.org.jpg"_s);
+    EXPECT_TRUE(bytes.startsWith("\xFF\xD8\xFF"));
+    const QImage written = QImage::fromData(bytes);
+    EXPECT_EQ(written.size(), QSize(256, 150));
+    EXPECT_EQ(qGray(written.pixel(2, 2)), 255);
+    EXPECT_GT(qRed(written.pixel(128, 75)), 230);
+    EXPECT_LT(qGreen(written.pixel(128, 75)), 30);
+}
+
+} // namespace
