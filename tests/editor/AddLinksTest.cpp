@@ -5,13 +5,8 @@
 #include <QMimeData>
 #include <QTreeWidget>
 
-namespace
-{
-
-const QString Samples =
+static const QString Samples =
     BackslashPath(QDir::cleanPath(QStringLiteral(QZ_TEST_DATA "/../support/bookmarks"))) + u'\\';
-
-} // namespace
 
 // File, Import Links...: the file chosen, the bookmarks checked and found as a user does, then
 // Enter or Esc. The page holds the Khan Academy bookmark already.

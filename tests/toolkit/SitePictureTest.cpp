@@ -63,10 +63,7 @@ TEST(SitePicture, TakesTheLargestIconElseTheSharedPictureElseTheViewOfThePage)
     };
     for (const auto& [path, size, color] : pictures)
         site.Serve(path, LocalSite::Png(size, color), "image/png");
-    QTcpServer closed;
-    closed.listen(QHostAddress::LocalHost);
-    const QString nobody = u"http://127.0.0.1:%1/"_s.arg(closed.serverPort());
-    closed.close();
+    const QString nobody = LocalSite().Url("/"); // a site gone, its port closed
 
     // The address, the time limit in seconds, and the fetch's end.
     const std::tuple<QString, int, QString> cases[] = {
