@@ -120,7 +120,8 @@ TEST_F(Editor, OffersACopyThatThePageShowsOfAPictureImportedOrInASubfolder)
     picture.fill(Qt::transparent);
     QPainter(&picture).fillRect(20, 0, 20, 30, Qt::red);
     app.MakeFolder(u"outside"_s);
-    EXPECT_TRUE(picture.save(app.NativeFile(u"outside/photo.png"_s)));
+    for (const QString& file : {u"outside/photo.png"_s, u"outside/photo.webp"_s})
+        EXPECT_TRUE(picture.save(app.NativeFile(file)));
     app.WriteFile(u"outside/photo.GIF"_s, gif);
     app.WriteFile(u"outside/notes.png"_s, "no picture");
     app.WriteFile(u"home/animals/wild/lion.gif"_s, gif); // the last entry of every list
@@ -135,6 +136,7 @@ TEST_F(Editor, OffersACopyThatThePageShowsOfAPictureImportedOrInASubfolder)
         {trails, png, yes, false, {}, jpg, jpg},
         {trails, png, no, false, {}, jpg, None},
         {menu, png, yes, false, jpg, u"photo-2.jpg"_s, u"heart.gif"_s},
+        {trails, u"outside/photo.webp"_s, yes, false, {}, jpg, jpg},
         {trails, u"outside/photo.GIF"_s, yes, false, {}, u"photo.gif"_s, u"photo.gif"_s},
         {trails, u"outside/notes.png"_s, {}, false, {}, u"notes.jpg"_s, None},
         {trails, png, yes, true, {}, jpg, None},
