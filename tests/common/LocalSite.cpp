@@ -1,8 +1,24 @@
 #include "common/LocalSite.h"
 
 #include <QBuffer>
+#include <QEventLoop>
 #include <QImage>
 #include <QTcpSocket>
+#include <QTimer>
+
+bool WaitUntil(const std::function<bool()>& condition, int iMs)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (condition())
+            loop.quit();
+    });
+    poll.start(10);
+    QTimer::singleShot(iMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return condition();
+}
 
 LocalSite::LocalSite()
 {

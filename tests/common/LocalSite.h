@@ -4,6 +4,11 @@
 #include <QColor>
 #include <QHash>
 #include <QTcpServer>
+#include <functional>
+
+// Runs the event loop until the condition holds: unlike QTest::qWaitFor it never sleeps, which
+// would hold the web engine up at every one of its many turns.
+bool WaitUntil(const std::function<bool()>& condition, int iMs = 20000);
 
 // A web site on 127.0.0.1 served by the test itself, so that no test reaches the internet. Each
 // path gets the reply given for it, any other a 404; a path that hangs is never answered.

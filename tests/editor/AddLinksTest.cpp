@@ -5,23 +5,8 @@
 #include <QMimeData>
 #include <QTreeWidget>
 
-namespace
-{
-
-const QString Samples =
+static const QString Samples =
     BackslashPath(QDir::cleanPath(QStringLiteral(QZ_TEST_DATA "/../support/bookmarks"))) + u'\\';
-
-// The list's rows, "|" between them, then the chosen row: "Link 1 (1.html)|x (x.html) @1".
-QString Rows(const QListView* list)
-{
-    QStringList rows;
-    for (int row = 0; row < list->model()->rowCount(); ++row)
-        rows << list->model()->index(row, 0).data().toString();
-    const auto chosen = list->selectionModel()->selectedRows();
-    return rows.join(u'|') + (chosen.isEmpty() ? QString() : u" @%1"_s.arg(chosen.first().row()));
-}
-
-} // namespace
 
 // File, Import Links...: the file chosen, the bookmarks checked and found as a user does, then
 // Enter or Esc. The page holds the Khan Academy bookmark already.
@@ -67,30 +52,24 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
         Open(home);
         QString seen;
         MessageBoxSeen message;
-        std::unique_ptr<ModalDriver> next;
-        ModalDriver file([&](QWidget* dialog) {
-            next = std::make_unique<ModalDriver>([&](QWidget* modal) {
-                if (qobject_cast<QMessageBox*>(modal))
-                    return AnswerMessageBox(u"OK"_s, message)(modal);
-                auto* tree = modal->findChild<QTreeWidget*>(u"tvwBookmarks"_s);
-                TypeInto(modal, u"txtFind"_s, c.find);
-                for (QTreeWidgetItem* item :
-                     tree->findItems(c.toggle, Qt::MatchExactly | Qt::MatchRecursive)) {
-                    const QPoint title(tree->columnWidth(0) - 20,
-                                       tree->visualItemRect(item).center().y());
-                    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, title);
-                    QTest::keyClick(tree, Qt::Key_Space);
-                }
-                seen = modal->findChild<QLabel*>(u"lblCount"_s)->text();
-                for (QTreeWidgetItemIterator it(tree); *it; ++it)
-                    if (!(*it)->text(2).isEmpty())
-                        seen += u'|' + (*it)->text(0) + u": "_s + (*it)->text(2);
-                PressKey(modal, c.key);
-            });
-            TypeInto(dialog, u"fileNameEdit"_s, NativePath(Samples + c.file));
-            PressKey(dialog, Qt::Key_Return);
+        ImportLinks(window.get(), NativePath(Samples + c.file), [&](QWidget* modal) {
+            if (qobject_cast<QMessageBox*>(modal))
+                return AnswerMessageBox(u"OK"_s, message)(modal);
+            auto* tree = modal->findChild<QTreeWidget*>(u"tvwBookmarks"_s);
+            TypeInto(modal, u"txtFind"_s, c.find);
+            for (QTreeWidgetItem* item :
+                 tree->findItems(c.toggle, Qt::MatchExactly | Qt::MatchRecursive)) {
+                const QPoint title(tree->columnWidth(0) - 20,
+                                   tree->visualItemRect(item).center().y());
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, title);
+                QTest::keyClick(tree, Qt::Key_Space);
+            }
+            seen = modal->findChild<QLabel*>(u"lblCount"_s)->text();
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                if (!(*it)->text(2).isEmpty())
+                    seen += u'|' + (*it)->text(0) + u": "_s + (*it)->text(2);
+            PressKey(modal, c.key);
         });
-        window->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
         EXPECT_EQ(seen + message.text, c.seen.arg(DisplayPath(Samples + c.file)));
         EXPECT_EQ(Rows(Child<QListView>(u"lstLinks"_s)), page + c.added);
     }

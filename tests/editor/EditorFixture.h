@@ -97,11 +97,34 @@ inline void ClickItem(QAbstractItemView* view, int iRow)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
 }
 
+// The list's rows, "|" between them, then the chosen row: "Link 1 (1.html)|x (x.html) @1".
+inline QString Rows(const QListView* list)
+{
+    QStringList rows;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        rows << list->model()->index(row, 0).data().toString();
+    const auto chosen = list->selectionModel()->selectedRows();
+    return rows.join(u'|') + (chosen.isEmpty() ? QString() : u" @%1"_s.arg(chosen.first().row()));
+}
+
 inline void Choose(QComboBox* list, const QString& sText)
 {
     ASSERT_GE(list->findText(sText), 0) << qPrintable(sText);
     list->showPopup();
     ClickItem(list->view(), list->findText(sText));
+}
+
+// File, Import Links... on the file typed in the file dialog; the dialog that follows goes to the
+// action.
+inline void ImportLinks(QWidget* window, const QString& sPath, const ModalDriver::Action& action)
+{
+    std::unique_ptr<ModalDriver> importLinks;
+    ModalDriver fileDialog([&](QWidget* dialog) {
+        importLinks = std::make_unique<ModalDriver>(action);
+        TypeInto(dialog, u"fileNameEdit"_s, sPath);
+        PressKey(dialog, Qt::Key_Return);
+    });
+    window->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
 }
 
 // Opens the Colors menu and clicks its item; returns where the menu stood.

@@ -34,19 +34,8 @@ protected:
         return editor;
     }
 
-    // File, Import Links... on the sample bookmarks of one browser; the action runs on the dialog.
-    static void ImportLinks(QWidget* editor, const ModalDriver::Action& action)
-    {
-        std::unique_ptr<ModalDriver> importLinks;
-        ModalDriver fileDialog([&](QWidget* dialog) {
-            importLinks = std::make_unique<ModalDriver>(action);
-            TypeInto(dialog, u"fileNameEdit"_s,
-                     QStringLiteral(QZ_TEST_DATA "/../support/bookmarks/firefox.html"));
-            PressKey(dialog, Qt::Key_Return);
-        });
-        editor->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
-    }
-
+    // The sample bookmarks of one browser.
+    const QString firefox = QStringLiteral(QZ_TEST_DATA "/../support/bookmarks/firefox.html");
     TempAppFolder app;
     ShellSpy shell;
     QPointer<frmConfigure> controlCenter;

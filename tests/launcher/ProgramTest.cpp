@@ -115,7 +115,7 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
     });
     ClickButton(editor, u"cmdLink_0"_s);
     QString boxes;
-    ImportLinks(editor, [&](QWidget* dialog) {
+    ImportLinks(editor, firefox, [&](QWidget* dialog) {
         spoken += Spoken(dialog);
         boxes = CheckBoxesSpoken(dialog->findChild<QTreeWidget*>());
         PressKey(dialog, Qt::Key_Escape);
