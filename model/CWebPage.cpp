@@ -64,11 +64,9 @@ void CWebPage::SaveSettings(const QString& sFile) const
             break;
         }
     }
-    for (qint32 position = 1; position <= Links().Count(); ++position) {
-        const CWebPage& link = *Links().Item(position);
+    for (const std::shared_ptr<CWebPage>& link : Links())
         for (const Line& line : LinkLines)
-            out.WriteText((link.*line.text)());
-    }
+            out.WriteText(((*link).*line.text)());
     out.Commit();
 }
 

@@ -24,6 +24,10 @@ public:
     const std::shared_ptr<CWebPage>& Item(qint32 position) const;
     void Remove(qint32 position);
 
+    // The links in their order, for reading them all.
+    auto begin() const { return m_links.cbegin(); }
+    auto end() const { return m_links.cend(); }
+
 private:
     void Insert(std::shared_ptr<CWebPage> link, qint32 index);
     void CheckPosition(qint32 position) const;
