@@ -8,6 +8,7 @@
 // 2,000 pictures in its home folder, against the same names in empty files; and the window on a
 // page whose title is 100 MB, against one with a short title.
 // The figures that the README quotes come last, one "name: value" a line.
+#include "bench/BenchFolder.h"
 #include "bench/PaintSeen.h"
 #include "editor/LinkRowDelegate.h"
 #include "editor/LinksListModel.h"
@@ -394,9 +395,7 @@ int main(int argc, char** argv)
 {
     PrepareGuiApplication();
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    App::SetPath(folder.path());
-    QDir(folder.path()).mkpath(u"home"_s);
+    const BenchFolder folder;
     if (QCoreApplication::arguments().contains(BrowserOnly)) {
         std::printf("%.1f\n", BrowserToPreview(folder));
         return 0;

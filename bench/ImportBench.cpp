@@ -3,6 +3,7 @@
 // dialog to the "Import Links" dialog shown, beside reading the file's bytes alone; and from
 // "Add Links" with all 10,000 checked, on a page of 100 links, to the links list painted. Medians
 // of 5, each in a new editor window; the figures the README quotes come last, "name: value".
+#include "bench/BenchFolder.h"
 #include "bench/PaintSeen.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
@@ -14,13 +15,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QListView>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -132,9 +131,7 @@ int main(int argc, char** argv)
     PrepareGuiApplication();
     QApplication app(argc, argv);
     PrepareGuiFonts();
-    QTemporaryDir folder;
-    App::SetPath(folder.path());
-    QDir(folder.path()).mkpath(u"home"_s);
+    const BenchFolder folder;
     const QString file = folder.filePath(u"bookmarks.html"_s);
     WriteBookmarks(file);
 

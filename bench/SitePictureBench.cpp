@@ -3,19 +3,17 @@
 // itself; beside it a page that names no picture, whose view is taken. Each run in a new dialog, as
 // a user opens it, over an editor window whose preview has started the web engine; medians of 5.
 // The figure the README quotes comes last, "name: value".
+#include "bench/BenchFolder.h"
 #include "common/LocalSite.h"
 #include "editor/frmLink.h"
 #include "editor/frmMain.h"
 #include "editor/usrHomeImages.h"
-#include "support/App.h"
 #include "toolkit/GuiStartup.h"
 #include "toolkit/TextBox.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -58,9 +56,7 @@ int main(int argc, char** argv)
     PrepareGuiApplication();
     QApplication app(argc, argv);
     PrepareGuiFonts();
-    QTemporaryDir folder;
-    App::SetPath(folder.path());
-    QDir(folder.path()).mkpath(u"home"_s);
+    const BenchFolder folder;
     LocalSite site;
     site.Serve("/", LocalSite::Page(R"(<link rel="apple-touch-icon" href="/touch.png">)"));
     site.Serve("/touch.png", LocalSite::Png({180, 180}, Qt::darkGreen), "image/png");
