@@ -2,6 +2,7 @@
 
 #include "support/FileError.h"
 #include "support/NativePath.h"
+#include "support/NewFile.h"
 #include "support/Wildcard.h"
 #include "support/basProcs.h"
 
@@ -34,10 +35,10 @@ QString ListedExtension(const QByteArray& format)
 QString FreeName(const QString& sFolder, const QString& sStem, const QString& sExtension)
 {
     const QString folder = basProcs::AddBackslash(sFolder);
-    QString name = sStem + sExtension;
-    for (int number = 2; basProcs::PathExists(folder + name); ++number)
-        name = sStem + u'-' + QString::number(number) + sExtension;
-    return name;
+    int number = 1;
+    while (basProcs::PathExists(folder + NewFile::NumberedName(sStem, sExtension, number)))
+        ++number;
+    return NewFile::NumberedName(sStem, sExtension, number);
 }
 
 void Copy(const QString& sSource, const QString& sTarget)

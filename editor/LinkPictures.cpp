@@ -30,8 +30,7 @@ LinkPictures::LinkPictures(QWidget* parent)
 void LinkPictures::Get(const QList<std::shared_ptr<CWebPage>>& links)
 {
     for (const std::shared_ptr<CWebPage>& link : links) {
-        const QUrl address(link->MainLink());
-        if (address.scheme() == u"http"_s || address.scheme() == u"https"_s) {
+        if (SitePicture::IsWebPage(QUrl(link->MainLink()))) {
             m_waiting.append(link);
             ++m_count;
         }

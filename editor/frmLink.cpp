@@ -24,12 +24,6 @@ namespace
 constexpr int ClientWidth = 6075;
 constexpr int ClientHeight = 5685;
 
-// Only a web page has a site's picture to give.
-bool IsWebPage(const QUrl& url)
-{
-    return (url.scheme() == u"http"_s || url.scheme() == u"https"_s) && !url.host().isEmpty();
-}
-
 } // namespace
 
 frmLink::frmLink(QWidget* parent) : QDialog(parent), m_sitePicture(new SitePicture(this))
@@ -102,7 +96,7 @@ void frmLink::cmdGetPicture_Click()
     }
     const QString address = ui.txtURL->Text().trimmed();
     const QUrl url(address);
-    if (!IsWebPage(url)) {
+    if (!SitePicture::IsWebPage(url)) {
         MsgBox(this, tr("Type the address of a web page first."));
         return;
     }

@@ -27,11 +27,14 @@ namespace
 // The width the control has before its host gives it one, in twips.
 constexpr int DesignWidth = 4800;
 
+// The kinds the lists show, then any file: one that they do not show is offered a copy.
 QString ImportFilter()
 {
-    return usrHomeImages::tr("Picture Files") + u",*.gif;*.jpg;*.bmp,"_s +
+    return usrHomeImages::tr("Picture Files") + u',' +
+           QString(HomePictures::Patterns).replace(u',', u';') + u',' +
            usrHomeImages::tr("All Files") + u",*.*"_s;
 }
+
 constexpr qint32 DesktopFolder = 0;
 // The entries before the pictures: "(None)" and "(Import Picture...)".
 constexpr int FirstPicture = 2;

@@ -28,4 +28,9 @@ QString Write(const QString& sFolder, const std::function<QString(int iNumber)>&
     }
 }
 
+QString NumberedName(const QString& sStem, const QString& sExtension, int iNumber)
+{
+    return iNumber == 1 ? sStem + sExtension : sStem + u'-' + QString::number(iNumber) + sExtension;
+}
+
 } // namespace NewFile

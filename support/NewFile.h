@@ -14,4 +14,7 @@ namespace NewFile
 QString Write(const QString& sFolder, const std::function<QString(int iNumber)>& name,
               const QByteArray& bytes);
 
+// The names a new file takes in turn: "stem.ext" for 1, then "stem-2.ext", "stem-3.ext" and on.
+QString NumberedName(const QString& sStem, const QString& sExtension, int iNumber);
+
 } // namespace NewFile

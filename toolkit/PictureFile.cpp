@@ -46,10 +46,7 @@ QString WriteJpeg(const QImage& picture, const QString& sFolder, const QString& 
                     QCoreApplication::translate("PictureFile",
                                                 "The picture could not be made into a JPEG file."));
     const QString path = NewFile::Write(
-        sFolder,
-        [&sStem](int iNumber) {
-            return iNumber == 1 ? sStem + u".jpg"_s : u"%1-%2.jpg"_s.arg(sStem).arg(iNumber);
-        },
+        sFolder, [&sStem](int iNumber) { return NewFile::NumberedName(sStem, u".jpg"_s, iNumber); },
         bytes);
     return basProcs::GetPathPart(path, basProcs::PartFileName);
 }

@@ -99,6 +99,11 @@ QString Reason(const QWebEngineLoadingInfo& info)
 
 } // namespace
 
+bool SitePicture::IsWebPage(const QUrl& url)
+{
+    return (url.scheme() == u"http"_s || url.scheme() == u"https"_s) && !url.host().isEmpty();
+}
+
 SitePicture::SitePicture(QObject* parent)
     : QObject(parent), m_network(new QNetworkAccessManager(this))
 {

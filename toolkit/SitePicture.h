@@ -32,6 +32,9 @@ public:
     static constexpr int SmallestIcon = 96;
     static constexpr int DefaultTimeLimitMs = 20000;
 
+    // Only a web page, an http or https address with a host, has a site's picture to give.
+    static bool IsWebPage(const QUrl& url);
+
     explicit SitePicture(QObject* parent);
     ~SitePicture() override;
 
