@@ -69,11 +69,11 @@ void frmMain::ImportLinks()
         MsgBox(this, tr("No bookmarks were found in \"%1\".").arg(DisplayPath(file)));
         return;
     }
-    frmImportLinks dialog(bookmarks, Addresses(m_page->Links()), this);
+    frmImportLinks dialog(bookmarks, Addresses(m_document.Page().Links()), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QList<std::shared_ptr<CWebPage>> added =
-        AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_page->Links().Count());
+        AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_document.Page().Links().Count());
     if (dialog.GetPictures())
         m_linkPictures->Get(added);
 }
@@ -83,7 +83,7 @@ void frmMain::ImportLinks()
 void frmMain::LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link,
                                         const QString& sPicture)
 {
-    PushStep(PageCommands::SetLinkPicture(m_steps, link, sPicture));
+    m_document.PushShown(PageSteps::SetLinkPicture(link, sPicture));
     cmbWallpaper_NewImagesImported();
     const QModelIndex chosen = ui.lstLinks->currentIndex();
     FillLinksList();
@@ -95,7 +95,8 @@ void frmMain::LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link,
 void frmMain::lstLinks_Paste()
 {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
-        AddLinks(tr("Paste Links"), LinkTexts::FromClipboard(*data), m_page->Links().Count());
+        AddLinks(tr("Paste Links"), LinkTexts::FromClipboard(*data),
+                 m_document.Page().Links().Count());
 }
 
 void frmMain::lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore)
@@ -109,7 +110,7 @@ QList<std::shared_ptr<CWebPage>> frmMain::AddLinks(const QString& sStep,
                                                    const QList<LinkText>& links, int iBefore)
 {
     const qsizetype added =
-        std::min<qsizetype>(links.size(), Collection::MaxCount - m_page->Links().Count());
+        std::min<qsizetype>(links.size(), Collection::MaxCount - m_document.Page().Links().Count());
     QList<std::shared_ptr<CWebPage>> newLinks;
     for (qsizetype i = 0; i < added; ++i) {
         auto link = std::make_shared<CWebPage>();
@@ -118,11 +119,8 @@ QList<std::shared_ptr<CWebPage>> frmMain::AddLinks(const QString& sStep,
         link->SetMainLink(links.at(i).address);
         newLinks.append(link);
     }
-    if (added > 0) {
-        PushStep(PageCommands::InsertLinks(m_steps, sStep, newLinks, iBefore + 1));
-        UpdateFields();
-        ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(iBefore + int(added) - 1));
-    }
+    if (added > 0)
+        m_document.Push(PageSteps::InsertLinks(sStep, newLinks, iBefore + 1));
     const qsizetype left = links.size() - added;
     if (left > 0)
         MsgBox(this, (left == 1 ? tr("A page holds at most %1 links, so 1 link was left out.")

@@ -29,7 +29,7 @@ enum FileMenuItem : qint16 {
     mnuFileExit = 20
 };
 enum EditMenuItem : qint16 { mnuEditUndo, mnuEditRedo };
-// Each item indexes the colour table in frmMainCommands.cpp.
+// Each item indexes the colour table in frmMainColors.cpp.
 enum ColorsMenuItem : qint16 {
     mnuColorsBackground,
     mnuColorsText,

@@ -172,7 +172,7 @@
     </message>
 </context>
 <context>
-    <name>PageCommands</name>
+    <name>PageSteps</name>
     <message>
         <source>Delete Link</source>
         <translation>Link löschen</translation>
@@ -232,18 +232,6 @@
     <message>
         <source>Nothing was saved. Move it away or give it another name, then save again.</source>
         <translation>Es wurde nichts gespeichert. Verschieben Sie es an einen anderen Ort oder benennen Sie es um und speichern Sie dann erneut.</translation>
-    </message>
-    <message>
-        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
-        <translation>Die Startseite wurde gespeichert, aber die bisherigen Einstellungen konnten nicht als frühere Version aufbewahrt werden.</translation>
-    </message>
-    <message>
-        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
-        <translation>Die Einstellungen der Startseite in „%1“ konnten beim Start des Editors nicht gelesen werden, deshalb zeigt dieses Fenster sie nicht. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
-    </message>
-    <message>
-        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
-        <translation>Die Einstellungen der Startseite wurden von einem anderen Programm geändert, nachdem dieses Fenster sie gelesen hat. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
     </message>
 </context>
 <context>
@@ -767,6 +755,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
+        <translation>Die Startseite wurde gespeichert, aber die bisherigen Einstellungen konnten nicht als frühere Version aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
+        <translation>Die Einstellungen der Startseite in „%1“ konnten beim Start des Editors nicht gelesen werden, deshalb zeigt dieses Fenster sie nicht. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
+        <translation>Die Einstellungen der Startseite wurden von einem anderen Programm geändert, nachdem dieses Fenster sie gelesen hat. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@
     </message>
 </context>
 <context>
-    <name>PageCommands</name>
+    <name>PageSteps</name>
     <message>
         <source>Delete Link</source>
         <translation>Eliminar enlace</translation>
@@ -232,18 +232,6 @@
     <message>
         <source>Nothing was saved. Move it away or give it another name, then save again.</source>
         <translation>No se ha guardado nada. Muévalo a otro sitio o cámbiele el nombre y vuelva a guardar.</translation>
-    </message>
-    <message>
-        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
-        <translation>La página de inicio se ha guardado, pero la configuración que reemplazó no se pudo conservar como versión anterior.</translation>
-    </message>
-    <message>
-        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
-        <translation>La configuración de la página de inicio de «%1» no se pudo leer al iniciar el editor, por eso esta ventana no la muestra. ¿Reemplazarla por la configuración de esta ventana?</translation>
-    </message>
-    <message>
-        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
-        <translation>Otro programa ha cambiado la configuración de la página de inicio después de que esta ventana la leyera. ¿Reemplazarla por la configuración de esta ventana?</translation>
     </message>
 </context>
 <context>
@@ -767,6 +755,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
+        <translation>La página de inicio se ha guardado, pero la configuración que reemplazó no se pudo conservar como versión anterior.</translation>
+    </message>
+    <message>
+        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
+        <translation>La configuración de la página de inicio de «%1» no se pudo leer al iniciar el editor, por eso esta ventana no la muestra. ¿Reemplazarla por la configuración de esta ventana?</translation>
+    </message>
+    <message>
+        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
+        <translation>Otro programa ha cambiado la configuración de la página de inicio después de que esta ventana la leyera. ¿Reemplazarla por la configuración de esta ventana?</translation>
     </message>
 </context>
 <context>

@@ -172,7 +172,7 @@
     </message>
 </context>
 <context>
-    <name>PageCommands</name>
+    <name>PageSteps</name>
     <message>
         <source>Delete Link</source>
         <translation>Supprimer le lien</translation>
@@ -232,18 +232,6 @@
     <message>
         <source>Nothing was saved. Move it away or give it another name, then save again.</source>
         <translation>Rien n&apos;a été enregistré. Déplacez-le ou renommez-le, puis enregistrez de nouveau.</translation>
-    </message>
-    <message>
-        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
-        <translation>La page d&apos;accueil a été enregistrée, mais les réglages qu&apos;elle remplace n&apos;ont pas pu être conservés comme version précédente.</translation>
-    </message>
-    <message>
-        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
-        <translation>Les réglages de la page d&apos;accueil dans «&#xa0;%1&#xa0;» n&apos;ont pas pu être lus au démarrage de l&apos;éditeur&#xa0;; cette fenêtre ne les affiche donc pas. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
-    </message>
-    <message>
-        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
-        <translation>Les réglages de la page d&apos;accueil ont été modifiés par un autre programme depuis que cette fenêtre les a lus. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -767,6 +755,18 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
+        <translation>La page d&apos;accueil a été enregistrée, mais les réglages qu&apos;elle remplace n&apos;ont pas pu être conservés comme version précédente.</translation>
+    </message>
+    <message>
+        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
+        <translation>Les réglages de la page d&apos;accueil dans «&#xa0;%1&#xa0;» n&apos;ont pas pu être lus au démarrage de l&apos;éditeur&#xa0;; cette fenêtre ne les affiche donc pas. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
+        <translation>Les réglages de la page d&apos;accueil ont été modifiés par un autre programme depuis que cette fenêtre les a lus. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -77,6 +77,11 @@ protected:
         return window->findChild<T*>(sName);
     }
 
+    QAction* EditMenu(EditMenuItem iItem) const
+    {
+        return Child<QAction>(u"mnuEdit_%1"_s.arg(iItem));
+    }
+
     void WritePicture(const QString& sFile, QSize size, Qt::GlobalColor color) const
     {
         QImage picture(size, QImage::Format_RGB32);
@@ -124,7 +129,7 @@ inline void ImportLinks(QWidget* window, const QString& sPath, const ModalDriver
         TypeInto(dialog, u"fileNameEdit"_s, sPath);
         PressKey(dialog, Qt::Key_Return);
     });
-    window->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
+    window->findChild<QAction*>(u"mnuFile_%1"_s.arg(mnuFileImportLinks))->trigger();
 }
 
 // Opens the Colors menu and clicks its item; returns where the menu stood.

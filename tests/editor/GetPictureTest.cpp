@@ -122,7 +122,7 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
     EXPECT_EQ(pictures, QStringList({{}, u"127.0.0.1-2.jpg"_s, u"127.0.0.1.jpg"_s}));
     EXPECT_TRUE(slow->MainPicture().isEmpty());
     // Undone back to the import: two pictures and the delete, in the order they came.
-    auto* undo = Child<QAction>(u"mnuEdit_0"_s);
+    auto* undo = EditMenu(mnuEditUndo);
     QStringList steps;
     while (undo->text() != u"&Undo Import Links"_s && steps.size() < 5) {
         steps << undo->text();

@@ -3,21 +3,6 @@
 #include <QClipboard>
 #include <QMimeData>
 
-// The page field by field, and its links object by object, each with its own three fields.
-static QStringList Snapshot(const CWebPage& p)
-{
-    QStringList fields{p.Title(), p.Name(), p.Wallpaper(), p.MouseTrails()};
-    for (qint32 colour :
-         {p.Backcolor(), p.Forecolor(), p.LinkColor(), p.VLinkColor(), p.ALinkColor()})
-        fields << QString::number(colour);
-    for (qint32 i = 1; i <= p.Links().Count(); ++i) {
-        const CWebPage* link = p.Links().Item(i).get();
-        fields << u"%1 %2|%3|%4"_s.arg(quintptr(link))
-                      .arg(link->Name(), link->MainPicture(), link->MainLink());
-    }
-    return fields;
-}
-
 // Types into a text box, or chooses in a picker, then Tab moves the focus on, which commits it.
 static void Commit(QWidget* window, const QString& sControl, const QString& sValue)
 {
@@ -33,6 +18,14 @@ static void Commit(QWidget* window, const QString& sControl, const QString& sVal
 // the same link objects with their own fields, and choose the link's row. Save changes nothing.
 TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
 {
+    // The page as its settings file holds it, its title, then its links' objects in their order.
+    const auto snapshot = [this](const CWebPage& page) {
+        page.SaveSettings(app.Path() + u"\\page.dat"_s);
+        QStringList state{QString::fromLatin1(app.ReadFile(u"page.dat"_s)), page.Title()};
+        for (qint32 i = 1; i <= page.Links().Count(); ++i)
+            state << QString::number(quintptr(page.Links().Item(i).get()));
+        return state;
+    };
     const auto click = [this](int iButton) {
         ClickButton(window.get(), u"cmdLink_%1"_s.arg(iButton));
     };
@@ -90,22 +83,22 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
         list->setFocus();
         if (s.row >= 0)
             ClickItem(list, s.row);
-        const QStringList before = Snapshot(window->Page());
+        const QStringList before = snapshot(window->Page());
         s.act();
-        const QStringList after = Snapshot(window->Page());
+        const QStringList after = snapshot(window->Page());
         EXPECT_NE(after, before);
         PressCtrlS();
-        EXPECT_EQ(Child<QAction>(u"mnuEdit_0"_s)->text(), u"&Undo "_s + s.step);
+        EXPECT_EQ(EditMenu(mnuEditUndo)->text(), u"&Undo "_s + s.step);
         for (const QString& keys : {u"Ctrl+Z"_s, u"Ctrl+Y"_s, u"Ctrl+Z"_s, u"Ctrl+Shift+Z"_s}) {
             const bool undone = keys == u"Ctrl+Z"_s;
             const QStringList& page = undone ? before : after;
             QTest::keySequence(window.get(), QKeySequence(keys));
-            EXPECT_EQ(Snapshot(window->Page()), page);
-            EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(), page.at(0));
+            EXPECT_EQ(snapshot(window->Page()), page);
+            EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(), page.at(1));
             const auto rows = list->selectionModel()->selectedRows();
             EXPECT_EQ(rows.isEmpty() ? -1 : rows.first().row(), undone ? s.undone : s.redone);
-            EXPECT_EQ(Child<QAction>(u"mnuEdit_0"_s)->isEnabled(), page == after);
-            EXPECT_EQ(Child<QAction>(u"mnuEdit_1"_s)->isEnabled(), page == before);
+            EXPECT_EQ(EditMenu(mnuEditUndo)->isEnabled(), page == after);
+            EXPECT_EQ(EditMenu(mnuEditRedo)->isEnabled(), page == before);
         }
     }
 
@@ -114,12 +107,12 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
     auto* title = Child<QLineEdit>(u"txtTitle"_s);
     TypeInto(window.get(), u"txtTitle"_s, u"Typed"_s);
     QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_FALSE(Child<QAction>(u"mnuEdit_1"_s)->isEnabled());
+    EXPECT_FALSE(EditMenu(mnuEditRedo)->isEnabled());
     Commit(window.get(), u"txtTitle"_s, u"Ours"_s);
     TypeInto(window.get(), u"txtTitle"_s, u"Typed"_s);
-    Child<QAction>(u"mnuEdit_0"_s)->trigger();
+    EditMenu(mnuEditUndo)->trigger();
     EXPECT_EQ(title->text() + window->Page().Title(), u"OursOurs"_s);
-    EXPECT_EQ(Child<QAction>(u"mnuEdit_0"_s)->text(), u"&Undo Page Title"_s);
+    EXPECT_EQ(EditMenu(mnuEditUndo)->text(), u"&Undo Page Title"_s);
 }
 
 // A copy of the page, in the settings file's own form, follows a step within two seconds and goes
