@@ -1,9 +1,9 @@
-#include "editor/LinkPictures.h"
+#include "editor/SitePicturesBar.h"
 
 #include "editor/HomeFolder.h"
+#include "editor/HomePictures.h"
 #include "model/CWebPage.h"
 #include "support/Error.h"
-#include "toolkit/PictureFile.h"
 #include "toolkit/SitePicture.h"
 
 #include <QLabel>
@@ -12,22 +12,22 @@
 
 using namespace Qt::StringLiterals;
 
-LinkPictures::LinkPictures(QWidget* parent)
+SitePicturesBar::SitePicturesBar(QWidget* parent)
     : QStatusBar(parent), lblProgress(new QLabel(this)),
       cmdCancel(new QPushButton(tr("Cancel"), this))
 {
-    setObjectName(u"LinkPictures"_s);
+    setObjectName(u"SitePicturesBar"_s);
     lblProgress->setObjectName(u"lblPictures"_s);
     cmdCancel->setObjectName(u"cmdCancelPictures"_s);
     lblProgress->setContentsMargins(4, 0, 0, 0);
     addWidget(lblProgress, 1);
     addPermanentWidget(cmdCancel);
     setSizeGripEnabled(false);
-    connect(cmdCancel, &QPushButton::clicked, this, &LinkPictures::Cancel);
+    connect(cmdCancel, &QPushButton::clicked, this, &SitePicturesBar::Cancel);
     hide();
 }
 
-void LinkPictures::Get(const QList<std::shared_ptr<CWebPage>>& links)
+void SitePicturesBar::Get(const QList<std::shared_ptr<CWebPage>>& links)
 {
     for (const std::shared_ptr<CWebPage>& link : links) {
         if (SitePicture::IsWebPage(QUrl(link->MainLink()))) {
@@ -44,7 +44,7 @@ void LinkPictures::Get(const QList<std::shared_ptr<CWebPage>>& links)
     }
 }
 
-void LinkPictures::Cancel()
+void SitePicturesBar::Cancel()
 {
     m_waiting.clear();
     for (SitePicture* site : m_fetching.keys())
@@ -52,19 +52,19 @@ void LinkPictures::Cancel()
 }
 
 // A picture that cannot be saved is as if the site had none: the link keeps its own.
-void LinkPictures::SitePicture_Done(SitePicture* site, const QImage& picture)
+void SitePicturesBar::SitePicture_Done(SitePicture* site, const QImage& picture)
 {
     const std::shared_ptr<CWebPage> link = m_fetching.value(site);
     try {
         emit PictureFound(link,
-                          PictureFile::WriteSitePicture(picture, HomeFolder(), link->MainLink()));
+                          HomePictures(HomeFolder()).WriteSitePicture(picture, link->MainLink()));
     } catch (const Error&) {
     }
     Next(site);
 }
 
 // The site takes the next link waiting, or goes when none is; the bar goes with the last site.
-void LinkPictures::Next(SitePicture* site)
+void SitePicturesBar::Next(SitePicture* site)
 {
     if (m_fetching.remove(site))
         ++m_done;
@@ -82,7 +82,7 @@ void LinkPictures::Next(SitePicture* site)
     hide();
 }
 
-void LinkPictures::ShowProgress()
+void SitePicturesBar::ShowProgress()
 {
     lblProgress->setText(tr("Getting pictures: %1 of %2").arg(m_done).arg(m_count));
     show();

@@ -15,14 +15,14 @@ class SitePicture;
 // a time: "Getting pictures: 3 of 12" and a Cancel that keeps the pictures found so far. Each
 // picture found is saved in home and handed to the window, which gives it to its link. The links
 // are held themselves, so that one moved or deleted meanwhile is no matter.
-class LinkPictures : public QStatusBar
+class SitePicturesBar : public QStatusBar
 {
     Q_OBJECT
 
 public:
     static constexpr int AtOnce = 4;
 
-    explicit LinkPictures(QWidget* parent);
+    explicit SitePicturesBar(QWidget* parent);
 
     // Adds the links with a web address to those waiting for a picture, and shows the bar.
     void Get(const QList<std::shared_ptr<CWebPage>>& links);

@@ -1,12 +1,12 @@
 #include "editor/frmLink.h"
 
 #include "editor/HomeFolder.h"
+#include "editor/HomePictures.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
 #include "support/Error.h"
 #include "toolkit/CenterOnScreen.h"
 #include "toolkit/MsgBox.h"
-#include "toolkit/PictureFile.h"
 #include "toolkit/RunCommand.h"
 #include "toolkit/SitePicture.h"
 #include "toolkit/TextBox.h"
@@ -111,7 +111,7 @@ void frmLink::sitePicture_Done(const QImage& picture)
     ShowFetching(false);
     QString name;
     try {
-        name = PictureFile::WriteSitePicture(picture, HomeFolder(), m_siteAddress);
+        name = HomePictures(HomeFolder()).WriteSitePicture(picture, m_siteAddress);
     } catch (const Error& error) {
         QString why = error.Description();
         if (why.endsWith(u'.'))

@@ -1,8 +1,8 @@
 #include "editor/frmMain.h"
 
 #include "editor/HomeFolder.h"
-#include "editor/LinkPictures.h"
 #include "editor/LinksListModel.h"
+#include "editor/SitePicturesBar.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
 #include "support/DamagedFile.h"
@@ -37,11 +37,11 @@ constexpr int ClientHeight = 6675;
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_recovery(HomeFolder(u"qzhome-unsaved.dat"_s)),
-      m_linkPictures(new LinkPictures(this))
+      m_sitePictures(new SitePicturesBar(this))
 {
     Q_INIT_RESOURCE(editor_art);
     ui.SetupUi(this);
-    setStatusBar(m_linkPictures);
+    setStatusBar(m_sitePictures);
     setWindowTitle(tr("Zellow's Browser Home Page Editor"));
     QIcon icon(u":/editor/qzeditor.xpm"_s);
     icon.addFile(u":/editor/qzeditor-16.xpm"_s);

@@ -13,7 +13,7 @@
 #include <memory>
 
 class CWebPage;
-class LinkPictures;
+class SitePicturesBar;
 
 // The home page editor: the page's fields on the left, its preview on the right. An edit reaches
 // the page only when its control loses the focus, which is why the File menu moves the focus
@@ -26,8 +26,8 @@ class frmMain : public QMainWindow
 public:
     explicit frmMain(QWidget* parent = nullptr);
 
-    // For when the page has changed behind the controls' back: loading, the links commands. A step
-    // that fails is passed over, so that the others still show the page.
+    // For when the page has changed behind the controls' back: loading, a step done or undone.
+    // Each control is filled on its own: one that fails leaves the others to show the page.
     void UpdateFields();
     // The page as the last committed edit left it.
     const CWebPage& Page() const { return m_document.Page(); }
@@ -83,12 +83,12 @@ private:
     // Answers the links added.
     QList<std::shared_ptr<CWebPage>> AddLinks(const QString& sStep, const QList<LinkText>& links,
                                               int iBefore);
-    void LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
+    void SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
 
     frmMainControls ui;
     TabOrder m_tabOrder;
     RecoveryCopy m_recovery;
     SettingsGuard m_settingsGuard;
     PageDocument m_document;
-    LinkPictures* m_linkPictures;
+    SitePicturesBar* m_sitePictures;
 };

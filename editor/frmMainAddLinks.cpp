@@ -1,8 +1,8 @@
 // frmMain's handlers that bring links in from outside the page: a browser's bookmarks file, the
 // addresses on the clipboard, and links dropped on the links list.
 
-#include "editor/LinkPictures.h"
 #include "editor/LinksListModel.h"
+#include "editor/SitePicturesBar.h"
 #include "editor/frmImportLinks.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
@@ -53,8 +53,8 @@ void frmMain::ConnectLinksFromOutside()
     // Queued, as a dropped row is: the list finishes its drop before its rows are replaced.
     connect(ui.lstLinksRows, &LinksListModel::LinksDropped, this,
             Command(this, &frmMain::lstLinks_LinksDropped), Qt::QueuedConnection);
-    connect(m_linkPictures, &LinkPictures::PictureFound, this,
-            Command(this, &frmMain::LinkPictures_PictureFound));
+    connect(m_sitePictures, &SitePicturesBar::PictureFound, this,
+            Command(this, &frmMain::SitePictures_PictureFound));
 }
 
 void frmMain::ImportLinks()
@@ -75,12 +75,12 @@ void frmMain::ImportLinks()
     const QList<std::shared_ptr<CWebPage>> added =
         AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_document.Page().Links().Count());
     if (dialog.GetPictures())
-        m_linkPictures->Get(added);
+        m_sitePictures->Get(added);
 }
 
 // Each picture is a step of its own. It arrives while the user may be typing in a box: only the
 // pickers, the list and the preview are refreshed, and the list keeps its chosen row.
-void frmMain::LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link,
+void frmMain::SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link,
                                         const QString& sPicture)
 {
     m_document.PushShown(PageSteps::SetLinkPicture(link, sPicture));

@@ -1,7 +1,7 @@
 // frmMain's Save, and the close that offers it.
 
 #include "editor/HomeFolder.h"
-#include "editor/LinkPictures.h"
+#include "editor/SitePicturesBar.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
 #include "support/Error.h"
@@ -94,7 +94,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         }
     }
     // A picture coming later would be a change of a page no longer edited.
-    m_linkPictures->Cancel();
+    m_sitePictures->Cancel();
     m_recovery.Remove();
     event->accept();
 }

@@ -161,14 +161,10 @@
     </message>
 </context>
 <context>
-    <name>LinkPictures</name>
+    <name>HomePictures</name>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Getting pictures: %1 of %2</source>
-        <translation>Bilder werden geholt: %1 von %2</translation>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>Aus dem Bild konnte keine JPEG-Datei gemacht werden.</translation>
     </message>
 </context>
 <context>
@@ -188,13 +184,6 @@
     <message>
         <source>Link Picture</source>
         <translation>Bild des Links</translation>
-    </message>
-</context>
-<context>
-    <name>PictureFile</name>
-    <message>
-        <source>The picture could not be made into a JPEG file.</source>
-        <translation>Aus dem Bild konnte keine JPEG-Datei gemacht werden.</translation>
     </message>
 </context>
 <context>
@@ -388,6 +377,17 @@
     <message>
         <source>the page showed nothing to take a picture of</source>
         <translation>die Seite zeigte nichts, wovon ein Bild gemacht werden könnte</translation>
+    </message>
+</context>
+<context>
+    <name>SitePicturesBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Bilder werden geholt: %1 von %2</translation>
     </message>
 </context>
 <context>

@@ -161,14 +161,10 @@
     </message>
 </context>
 <context>
-    <name>LinkPictures</name>
+    <name>HomePictures</name>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Getting pictures: %1 of %2</source>
-        <translation>Obteniendo imágenes: %1 de %2</translation>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>No se pudo convertir la imagen en un archivo JPEG.</translation>
     </message>
 </context>
 <context>
@@ -188,13 +184,6 @@
     <message>
         <source>Link Picture</source>
         <translation>Imagen del enlace</translation>
-    </message>
-</context>
-<context>
-    <name>PictureFile</name>
-    <message>
-        <source>The picture could not be made into a JPEG file.</source>
-        <translation>No se pudo convertir la imagen en un archivo JPEG.</translation>
     </message>
 </context>
 <context>
@@ -388,6 +377,17 @@
     <message>
         <source>the page showed nothing to take a picture of</source>
         <translation>la página no mostraba nada de lo que sacar una imagen</translation>
+    </message>
+</context>
+<context>
+    <name>SitePicturesBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Obteniendo imágenes: %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -161,14 +161,10 @@
     </message>
 </context>
 <context>
-    <name>LinkPictures</name>
+    <name>HomePictures</name>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Getting pictures: %1 of %2</source>
-        <translation>Récupération des images&#xa0;: %1 sur %2</translation>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée au format JPEG.</translation>
     </message>
 </context>
 <context>
@@ -188,13 +184,6 @@
     <message>
         <source>Link Picture</source>
         <translation>Image du lien</translation>
-    </message>
-</context>
-<context>
-    <name>PictureFile</name>
-    <message>
-        <source>The picture could not be made into a JPEG file.</source>
-        <translation>L&apos;image n&apos;a pas pu être enregistrée au format JPEG.</translation>
     </message>
 </context>
 <context>
@@ -388,6 +377,17 @@
     <message>
         <source>the page showed nothing to take a picture of</source>
         <translation>la page n&apos;affichait rien dont on puisse faire une image</translation>
+    </message>
+</context>
+<context>
+    <name>SitePicturesBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Récupération des images&#xa0;: %1 sur %2</translation>
     </message>
 </context>
 <context>
