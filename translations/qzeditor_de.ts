@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Bookmarks</name>
+    <message>
+        <source>&quot;%1&quot; is larger than 200 MB, far larger than any bookmarks file, so it was not read.</source>
+        <translation>„%1“ ist größer als 200 MB, weit größer als jede Lesezeichendatei, und wurde darum nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Lesezeichen-Menü</translation>
+    </message>
+    <message>
+        <source>Bookmarks Toolbar</source>
+        <translation>Lesezeichen-Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Weitere Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Mobile Lesezeichen</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message>
         <source>A link to add must not be empty.</source>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Bookmarks</name>
+    <message>
+        <source>&quot;%1&quot; is larger than 200 MB, far larger than any bookmarks file, so it was not read.</source>
+        <translation>«%1» ocupa más de 200 MB, mucho más que cualquier archivo de marcadores, así que no se ha leído.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Menú de marcadores</translation>
+    </message>
+    <message>
+        <source>Bookmarks Toolbar</source>
+        <translation>Barra de marcadores</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Otros marcadores</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Marcadores del móvil</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message>
         <source>A link to add must not be empty.</source>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Bookmarks</name>
+    <message>
+        <source>&quot;%1&quot; is larger than 200 MB, far larger than any bookmarks file, so it was not read.</source>
+        <translation>«&#xa0;%1&#xa0;» dépasse 200 Mo, bien plus que tout fichier de favoris, et n&apos;a donc pas été lu.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Menu des marque-pages</translation>
+    </message>
+    <message>
+        <source>Bookmarks Toolbar</source>
+        <translation>Barre personnelle</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Autres marque-pages</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Marque-pages des appareils mobiles</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message>
         <source>A link to add must not be empty.</source>
