@@ -173,8 +173,9 @@ TEST_F(Archive, PicturesComeInUnderFreeNamesAndTextsWithoutMarkup)
         EXPECT_EQ(link.Name(), c.shownCaption);
         EXPECT_EQ(incoming.cleaned, c.cleaned);
         EXPECT_EQ(other.ReadFile(u"home/"_s + c.placed), "ball.jpg bytes");
-        if (!c.there.isNull())
+        if (!c.there.isNull()) {
             EXPECT_EQ(other.ReadFile(u"home/"_s + c.picture), c.there);
+        }
     }
 }
 
