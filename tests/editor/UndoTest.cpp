@@ -52,7 +52,7 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
         QApplication::processEvents();
     };
     // Exported through the menu from a page of its own, on a picture the home folder then lacks.
-    const QString zip = app.Path() + u"\\page.zip"_s;
+    const QString zip = app.NativeFile(u"page.zip"_s);
     Open(Page(1, u"new.gif"_s));
     app.WriteFile(u"home/new.gif"_s, "new");
     {
