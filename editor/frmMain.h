@@ -77,6 +77,10 @@ private:
                                               int iBefore);
     void LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
 
+    // The page taken along in one file, in frmMainPageArchive.cpp.
+    void ExportPage();
+    void ImportPage();
+
     frmMainControls ui;
     TabOrder m_tabOrder;
     std::shared_ptr<CWebPage> m_page;
