@@ -3,6 +3,7 @@
 #include "model/CWebPage.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -177,6 +178,21 @@ private:
     QString m_after;
 };
 
+class ReplaceStep final : public PageStep
+{
+public:
+    ReplaceStep(const QString& sStep, CWebPage page) : PageStep(sStep), m_other(std::move(page)) {}
+
+    int Apply(CWebPage& page, bool /*bForward*/) override
+    {
+        std::swap(page, m_other);
+        return -1;
+    }
+
+private:
+    CWebPage m_other;
+};
+
 } // namespace
 
 namespace PageSteps
@@ -218,6 +234,11 @@ std::unique_ptr<PageStep> EditLink(const CWebPage& page, qint32 iPosition, const
 std::unique_ptr<PageStep> SetLinkPicture(std::shared_ptr<CWebPage> link, const QString& sPicture)
 {
     return std::make_unique<PictureStep>(std::move(link), sPicture);
+}
+
+std::unique_ptr<PageStep> ReplacePage(const QString& sStep, CWebPage page)
+{
+    return std::make_unique<ReplaceStep>(sStep, std::move(page));
 }
 
 } // namespace PageSteps

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "editor/PageStep.h"
+#include "model/CWebPage.h"
 
 #include <QList>
 #include <QString>
 #include <QtGlobal>
 #include <memory>
-
-class CWebPage;
 
 // One property of the page, by its getter and setter: a text or a colour.
 template <class T> struct PageProperty {
@@ -52,5 +51,8 @@ std::unique_ptr<PageStep> EditLink(const CWebPage& page, qint32 iPosition,
 // A picture found for a link after it was added, named "Link Picture". The step holds the link
 // itself, not its position: it may have been moved or deleted meanwhile.
 std::unique_ptr<PageStep> SetLinkPicture(std::shared_ptr<CWebPage> link, const QString& sPicture);
+// The page becomes another page whole, its fields and its links, and undone it is the page before
+// again. The page object stays the window's own; what is swapped is what it holds.
+std::unique_ptr<PageStep> ReplacePage(const QString& sStep, CWebPage page);
 
 } // namespace PageSteps

@@ -226,6 +226,12 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     case mnuFileImportLinks:
         ImportLinks();
         break;
+    case mnuFileExportPage:
+        ExportPage();
+        break;
+    case mnuFileImportPage:
+        ImportPage();
+        break;
     case mnuFileExit:
         close();
         break;

@@ -85,6 +85,10 @@ private:
                                               int iBefore);
     void SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
 
+    // The page taken along in one file, in frmMainPageArchive.cpp.
+    void ExportPage();
+    void ImportPage();
+
     frmMainControls ui;
     TabOrder m_tabOrder;
     RecoveryCopy m_recovery;

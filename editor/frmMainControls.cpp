@@ -201,6 +201,8 @@ void frmMainControls::SetupMenus(QMainWindow* window)
               {mnuFileImport, tr("Import Picture...")},
               {mnuFileOpenFolder, tr("Open Folder In Explorer")},
               {mnuFileImportLinks, tr("Import Links...")},
+              {mnuFileExportPage, tr("&Export Page...")},
+              {mnuFileImportPage, tr("I&mport Page...")},
               {mnuFileExitAbove, u"-"_s},
               {mnuFileExit, tr("E&xit")}});
     mnuFile->Item<QAction>(mnuFileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
