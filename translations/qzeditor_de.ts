@@ -159,6 +159,10 @@
         <source>The file &quot;%1&quot; could not be written: the disk may be full or no longer there. The file was left as it was before.</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: Der Datenträger ist vielleicht voll oder nicht mehr verbunden. Die Datei ist unverändert geblieben.</translation>
     </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: a link of that name is in the way.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden: Eine Verknüpfung mit diesem Namen ist im Weg.</translation>
+    </message>
 </context>
 <context>
     <name>LinkPictures</name>
@@ -767,6 +771,14 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>The copy of the changes that were not saved is damaged, so the editor shows the page as it was last saved.</source>
+        <translation>Die Kopie der nicht gespeicherten Änderungen ist beschädigt, daher zeigt der Editor die Seite so, wie sie zuletzt gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>The copy has been kept as &quot;%1&quot;.</source>
+        <translation>Die Kopie wurde als „%1“ aufbewahrt.</translation>
     </message>
 </context>
 <context>
