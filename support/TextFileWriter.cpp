@@ -17,8 +17,6 @@ constexpr qsizetype kBlockSize = 1024 * 1024;
 TextFileWriter::TextFileWriter(const QString& sPath)
     : m_path(sPath), m_file(NativePath(sPath)), m_buffer(kBlockSize)
 {
-    // A link in the file's place is replaced itself, as a file would be: a save never writes
-    // what it leads to, which may lie anywhere.
     const bool linkGone =
         !QFileInfo(m_file.fileName()).isSymLink() || QFile::remove(m_file.fileName());
     if (!linkGone || !m_file.open(QIODevice::WriteOnly))
