@@ -43,6 +43,8 @@ QString FreeName(const QString& sFolder, const QString& sStem, const QString& sE
 
 void Copy(const QString& sSource, const QString& sTarget)
 {
+    if (const std::optional<Error> notAFile = FileError::NotAFile(sSource))
+        throw *notAFile;
     QFile source(NativePath(sSource));
     if (source.copy(NativePath(sTarget)))
         return;

@@ -91,6 +91,7 @@ void frmMain::ConnectEvents()
             m_recovery.Remove();
         else
             m_recovery.Keep(m_page.get());
+        m_linkPictures->Forget(m_page->Links());
     });
     connect(ui.cmdLink, &ControlArray::Click, this, Command(this, &frmMain::cmdLink_Click));
     connect(ui.lstLinks, &QListView::doubleClicked, this,
@@ -118,8 +119,6 @@ void frmMain::Form_Load()
         QTimer::singleShot(0, this, [this] { RunCommand(this, [this] { OfferRecoveryCopy(); }); });
 }
 
-// The copy that an editor which ended without closing left: shown unsaved, or kept among the
-// earlier versions, so that nothing is lost either way.
 // The history empties itself as it goes, after the copy of unsaved changes is gone: that is no
 // step of the user's, and must reach neither the copy nor the menu.
 frmMain::~frmMain()
@@ -127,20 +126,40 @@ frmMain::~frmMain()
     m_history.disconnect(this);
 }
 
+// The copy that an editor which ended without closing left: shown unsaved, or kept among the
+// earlier versions, so that nothing is lost either way.
 void frmMain::OfferRecoveryCopy()
 {
     if (MsgBox(this,
                tr("The editor ended without closing last time, and the home page had changes that "
                   "were not saved. Show those changes?"),
-               MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
-        m_page->LoadSettings(m_recovery.File());
-        // No step brings back the saved page now: the copy stays until Save or a close.
-        m_history.resetClean();
-        UpdateFields();
+               MsgBoxStyle::YesNo | MsgBoxStyle::Question) != MsgBoxResult::Yes) {
+        KeepRecoveryCopy();
         return;
     }
-    SettingsHistory::Keep(m_recovery.File());
+    // Read apart first: a copy cut short, or not the editor's, must leave the saved page whole.
+    CWebPage copy;
+    try {
+        copy.LoadSettings(m_recovery.File());
+    } catch (const Error& error) {
+        const QString kept = KeepRecoveryCopy();
+        throw Error(error.Number(),
+                    tr("The copy of the changes that were not saved is damaged, so the editor "
+                       "shows the page as it was last saved.") +
+                        u"\r\n\r\n"_s + error.Description() + u"\r\n\r\n"_s +
+                        tr("The copy has been kept as \"%1\".").arg(DisplayPath(kept)));
+    }
+    *m_page = std::move(copy);
+    // No step brings back the saved page now: the copy stays until Save or a close.
+    m_history.resetClean();
+    UpdateFields();
+}
+
+QString frmMain::KeepRecoveryCopy()
+{
+    const QString kept = SettingsHistory::Keep(m_recovery.File());
     m_recovery.Remove();
+    return kept;
 }
 
 // A first run has no settings file: the page starts new, in a home folder made for it. A file
