@@ -67,6 +67,8 @@ bool HomePictures::Holds(const QString& sName) const
 
 void HomePictures::CopyIn(const QString& sSource, const QString& sName) const
 {
+    if (const std::optional<Error> notAFile = FileError::NotAFile(sSource))
+        throw *notAFile;
     const QString target = m_folder + sName;
     QFile source(NativePath(sSource));
     if (source.copy(NativePath(target)))

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -49,6 +50,26 @@ void SitePicturesBar::Cancel()
     m_waiting.clear();
     for (SitePicture* site : m_fetching.keys())
         Next(site);
+}
+
+void SitePicturesBar::Forget(const Collection& onPage)
+{
+    if (m_fetching.isEmpty())
+        return;
+    QSet<const CWebPage*> links;
+    for (const std::shared_ptr<CWebPage>& link : onPage)
+        links.insert(link.get());
+    const auto gone = [&links](const std::shared_ptr<CWebPage>& link) {
+        return !links.contains(link.get());
+    };
+    m_count -= m_waiting.removeIf(gone);
+    for (SitePicture* site : m_fetching.keys()) {
+        if (gone(m_fetching.value(site))) {
+            m_fetching.remove(site);
+            --m_count;
+            Next(site);
+        }
+    }
 }
 
 // A picture that cannot be saved is as if the site had none: the link keeps its own.

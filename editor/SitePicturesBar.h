@@ -6,6 +6,7 @@
 #include <memory>
 
 class CWebPage;
+class Collection;
 class QImage;
 class QLabel;
 class QPushButton;
@@ -28,6 +29,9 @@ public:
     void Get(const QList<std::shared_ptr<CWebPage>>& links);
     // What Cancel does: the pictures found stay with their links, those still coming are given up.
     void Cancel();
+    // Gives up the links that are no longer among onPage, taken out or their adding undone: a
+    // picture for one would be a change nobody sees, and a file nobody uses.
+    void Forget(const Collection& onPage);
 
 signals:
     void PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);

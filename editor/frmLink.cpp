@@ -5,6 +5,7 @@
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
 #include "support/Error.h"
+#include "support/NativePath.h"
 #include "toolkit/CenterOnScreen.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/RunCommand.h"
@@ -13,6 +14,7 @@
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
 
+#include <QFile>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +60,11 @@ void frmLink::UpdateFields()
 void frmLink::done(int iResult)
 {
     m_sitePicture->Cancel();
+    if (iResult != Accepted && !m_fetched.isEmpty()) {
+        for (const QString& name : std::as_const(m_fetched))
+            QFile::remove(NativePath(HomeFolder(name)));
+        emit NewImagesImported();
+    }
     Form_QueryUnload();
     QDialog::done(iResult);
 }
@@ -118,6 +125,7 @@ void frmLink::sitePicture_Done(const QImage& picture)
             why.chop(1);
         return sitePicture_Failed(tr("it could not be saved in the pictures folder. ") + why);
     }
+    m_fetched.append(name);
     ui.cmbImages->ReloadImagesList();
     ui.cmbImages->ShowPicture(name);
     emit NewImagesImported();

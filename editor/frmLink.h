@@ -34,12 +34,12 @@ public:
     void UpdateFields();
 
     // Every way of closing the dialog ends here: OK, Cancel, Esc and the close box. A picture
-    // still being fetched is given up.
+    // still being fetched is given up, and unless by OK those fetched are removed.
     void done(int iResult) override;
 
 signals:
-    // A picture has come into the pictures folder, through the picker or "Get Picture": the other
-    // pickers list it too.
+    // A picture has come into the pictures folder, through the picker or "Get Picture", or those
+    // fetched have gone with Cancel: the other pickers list the folder again.
     void NewImagesImported();
 
 protected:
@@ -64,4 +64,6 @@ private:
     SitePicture* m_sitePicture;
     // The address whose picture is being fetched, as it was typed.
     QString m_siteAddress;
+    // The pictures "Get Picture" put in the folder, which a cancelled dialog takes out again.
+    QStringList m_fetched;
 };

@@ -103,15 +103,33 @@ void frmMain::OfferRecoveryCopy()
     if (MsgBox(this,
                tr("The editor ended without closing last time, and the home page had changes that "
                   "were not saved. Show those changes?"),
-               MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
-        m_document.Page().LoadSettings(m_recovery.File());
-        // No step brings back the saved page now: the copy stays until Save or a close.
-        m_document.MarkUnsaved();
-        UpdateFields();
+               MsgBoxStyle::YesNo | MsgBoxStyle::Question) != MsgBoxResult::Yes) {
+        KeepRecoveryCopy();
         return;
     }
-    SettingsHistory::Keep(m_recovery.File());
+    // Read apart first: a copy cut short, or not the editor's, must leave the saved page whole.
+    CWebPage copy;
+    try {
+        copy.LoadSettings(m_recovery.File());
+    } catch (const Error& error) {
+        const QString kept = KeepRecoveryCopy();
+        throw Error(error.Number(),
+                    tr("The copy of the changes that were not saved is damaged, so the editor "
+                       "shows the page as it was last saved.") +
+                        u"\r\n\r\n"_s + error.Description() + u"\r\n\r\n"_s +
+                        tr("The copy has been kept as \"%1\".").arg(DisplayPath(kept)));
+    }
+    m_document.Page() = std::move(copy);
+    // No step brings back the saved page now: the copy stays until Save or a close.
+    m_document.MarkUnsaved();
+    UpdateFields();
+}
+
+QString frmMain::KeepRecoveryCopy()
+{
+    const QString kept = SettingsHistory::Keep(m_recovery.File());
     m_recovery.Remove();
+    return kept;
 }
 
 // A first run has no settings file: the page starts new, in a home folder made for it. A file
@@ -259,6 +277,7 @@ void frmMain::Document_HistoryMoved()
         m_recovery.Remove();
     else
         m_recovery.Keep(&m_document.Page());
+    m_sitePictures->Forget(m_document.Page().Links());
 }
 
 void frmMain::Document_Changed(int iRow)

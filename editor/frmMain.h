@@ -53,6 +53,8 @@ private:
     void mnuFile_Click(qint16 iIndex);
     void CommitEdit();
     void OfferRecoveryCopy();
+    // Puts the copy of unsaved changes among the earlier versions, out of home; returns its path.
+    QString KeepRecoveryCopy();
     void mnuEdit_Click(qint16 iIndex);
     void Document_HistoryMoved();
     // What every step done, undone or done again shows: the page, and the row of its link.

@@ -93,6 +93,12 @@ Error FolderNotMade(const QString& sFolder)
 {
     const QString shown = DisplayPath(sFolder);
     const QFileInfo info(NativePath(sFolder));
+    if (info.isSymLink())
+        return Error(Error::PathFileAccessError,
+                     QCoreApplication::translate(
+                         "FileError",
+                         "The folder \"%1\" could not be made: a link of that name is in the way.")
+                         .arg(shown));
     if (info.exists())
         return Error(Error::PathFileAccessError,
                      QCoreApplication::translate(

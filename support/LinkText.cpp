@@ -83,6 +83,16 @@ QString Caption(const QString& sCaption)
     return caption;
 }
 
+// An address whose scheme runs script in the page (a bookmarklet), holds a document of its own, or
+// is a browser's query of its bookmarks: nothing a child's link may open.
+bool OpensNothing(const QString& sAddress)
+{
+    const QUrl url(Whole(sAddress).trimmed());
+    return url.isValid() &&
+           QStringList{u"javascript"_s, u"vbscript"_s, u"data"_s, u"place"_s}.contains(
+               url.scheme());
+}
+
 // What would end the attribute or the line as its "%" escape, in UTF-8 as URLs have them.
 QString Address(const QString& sAddress)
 {
@@ -168,14 +178,13 @@ QString HostCaption(const QString& sAddress)
 
 LinkText FromOutside(const QString& sCaption, const QString& sAddress)
 {
-    return {Caption(sCaption), Address(sAddress)};
+    return {Caption(sCaption), OpensNothing(sAddress) ? QString() : Address(sAddress)};
 }
 
 bool PageOpens(const QString& sAddress)
 {
     const QUrl url(sAddress.trimmed());
-    return url.isValid() && !url.scheme().isEmpty() &&
-           !QStringList{u"javascript"_s, u"place"_s, u"data"_s}.contains(url.scheme());
+    return url.isValid() && !url.scheme().isEmpty() && !OpensNothing(sAddress);
 }
 
 QList<LinkText> FromClipboard(const QMimeData& data)

@@ -21,7 +21,8 @@ QString HostCaption(const QString& sAddress);
 // they can never carry markup onto the child's page, which writes its texts as they are. The
 // caption keeps its words: "<" and ">" become "‹" and "›", control characters go. The
 // address is taken in its encoded form, and a '"', "<", ">", blank or control character in it
-// becomes its "%" escape even where it is no URL at all, so it never leaves its attribute. A
+// becomes its "%" escape even where it is no URL at all, so it never leaves its attribute; an
+// address that would run script (a bookmarklet), or open nothing from a page, comes in as none. A
 // character that cannot be stored (half of a UTF-16 pair) becomes U+FFFD in both.
 LinkText FromOutside(const QString& sCaption, const QString& sAddress);
 

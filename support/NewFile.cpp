@@ -11,12 +11,12 @@ namespace NewFile
 {
 
 QString Write(const QString& sFolder, const std::function<QString(int iNumber)>& name,
-              const QByteArray& bytes)
+              const QByteArray& bytes, QFileDevice::Permissions permissions)
 {
     for (int number = 1;; ++number) {
         const QString path = basProcs::AddBackslash(sFolder) + name(number);
         QFile file(NativePath(path));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, permissions)) {
             if (file.write(bytes) == bytes.size() && file.flush())
                 return path;
             file.remove();

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -61,11 +62,13 @@ QList<CopyName> CopiesIn(const QString& sFolder, const CopyName& pattern)
     return copies;
 }
 
+// Only files are opened: a pipe in the history would keep the editor waiting for a writer.
 bool SameBytes(const QString& sOne, const QString& sOther)
 {
     QFile one(NativePath(sOne)), other(NativePath(sOther));
-    return one.size() == other.size() && one.open(QIODevice::ReadOnly) &&
-           other.open(QIODevice::ReadOnly) && one.readAll() == other.readAll();
+    return QFileInfo(one).isFile() && QFileInfo(other).isFile() && one.size() == other.size() &&
+           one.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly) &&
+           one.readAll() == other.readAll();
 }
 
 // A copy that cannot be removed stays: keeping one too many loses nothing.
@@ -105,7 +108,8 @@ QString Keep(const QString& sFile, const QDateTime& now)
             name.number = std::max(name.number, older.number + 1);
     }
     const QByteArray bytes = WholeFile::Read(sFile);
-    if (!QDir().mkpath(NativePath(folder)))
+    // A history that is a link would put the copies, and the removal of old ones, elsewhere.
+    if (QFileInfo(NativePath(folder)).isSymLink() || !QDir().mkpath(NativePath(folder)))
         throw FileError::FolderNotMade(folder);
     // Two editors keeping a copy at the same moment never write one file: a name taken meanwhile
     // is passed over for the next number.
@@ -116,7 +120,7 @@ QString Keep(const QString& sFile, const QDateTime& now)
             numbered.number += iNumber - 1;
             return numbered.Text();
         },
-        bytes);
+        bytes, QFile::permissions(NativePath(sFile)));
     RemoveOldest(folder, name);
     return copy;
 }

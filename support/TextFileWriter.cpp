@@ -3,6 +3,7 @@
 #include "support/FileError.h"
 #include "support/NativePath.h"
 
+#include <QFileInfo>
 #include <type_traits>
 
 namespace
@@ -16,7 +17,9 @@ constexpr qsizetype kBlockSize = 1024 * 1024;
 TextFileWriter::TextFileWriter(const QString& sPath)
     : m_path(sPath), m_file(NativePath(sPath)), m_buffer(kBlockSize)
 {
-    if (!m_file.open(QIODevice::WriteOnly))
+    const bool linkGone =
+        !QFileInfo(m_file.fileName()).isSymLink() || QFile::remove(m_file.fileName());
+    if (!linkGone || !m_file.open(QIODevice::WriteOnly))
         throw FileError::OpenFailed(m_file, m_path, FileError::Access::Write);
 }
 

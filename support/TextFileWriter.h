@@ -13,7 +13,9 @@
 // Writes a text file in the code page with CR LF line ends. The file is replaced only by Commit,
 // once every byte has been written: until then, and for good when the writer is dropped without
 // Commit (an error on the way), the previous file stays whole. Bytes are gathered in a buffer
-// of its own and written a large block at a time: a page is written in many small pieces.
+// of its own and written a large block at a time: a page is written in many small pieces. A link
+// in the file's place goes at the start, and the file takes its place: what it leads to, which
+// may lie outside the folder, is never written.
 class TextFileWriter
 {
 public:

@@ -1,5 +1,6 @@
 #include "toolkit/SitePicture.h"
 
+#include "toolkit/PageProcess.h"
 #include "toolkit/QuietPage.h"
 
 #include <QCoreApplication>
@@ -295,8 +296,9 @@ void SitePicture::Finish()
     m_candidates.clear();
     if (QNetworkReply* reply = std::exchange(m_reply, nullptr))
         reply->abort();
+    // Done with or given up, the page goes with its process: its script may never end.
     if (m_page)
-        m_page->triggerAction(QWebEnginePage::Stop);
+        EndPageProcess(*m_page);
 }
 
 void SitePicture::Succeed(const QImage& picture)

@@ -1,14 +1,11 @@
 #include "toolkit/WebBrowser.h"
 
 #include "support/NativePath.h"
+#include "toolkit/PageProcess.h"
 #include "toolkit/PreviewPage.h"
 
 #include <QFileInfo>
 #include <QWebEngineScript>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -22,13 +19,6 @@ constexpr int AskEveryMs = 500;
 constexpr int HangMs = 4000;
 constexpr int LastHangMs = 30000;
 constexpr int MaxLoads = 2;
-
-void EndProcess(qint64 pid)
-{
-#ifdef Q_OS_UNIX
-    ::kill(pid_t(pid), SIGKILL);
-#endif
-}
 
 } // namespace
 
@@ -59,14 +49,13 @@ void WebBrowser::Load()
     m_watch.start();
 }
 
-// A script that never ends keeps the page's process busy, and nothing sent to the page can stop
-// it: a page that gives no sign of life for a while has its process ended.
+// A page that gives no sign of life for a while has its process ended.
 void WebBrowser::Watch()
 {
-    const qint64 process = m_page->renderProcessPid();
-    if (m_answered->hasExpired(m_loads < MaxLoads ? HangMs : LastHangMs) && process > 0) {
+    if (m_answered->hasExpired(m_loads < MaxLoads ? HangMs : LastHangMs) &&
+        m_page->renderProcessPid() > 0) {
         m_watch.stop();
-        EndProcess(process);
+        EndPageProcess(*m_page);
         return;
     }
     m_page->runJavaScript(u"1"_s, QWebEngineScript::ApplicationWorld,

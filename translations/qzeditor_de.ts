@@ -182,6 +182,10 @@
         <source>The file &quot;%1&quot; could not be written: the disk may be full or no longer there. The file was left as it was before.</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: Der Datenträger ist vielleicht voll oder nicht mehr verbunden. Die Datei ist unverändert geblieben.</translation>
     </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: a link of that name is in the way.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden: Eine Verknüpfung mit diesem Namen ist im Weg.</translation>
+    </message>
 </context>
 <context>
     <name>HomePictures</name>
@@ -853,6 +857,14 @@
     <message>
         <source>Markup in %1 of its texts will be shown as text.</source>
         <translation>Auszeichnungen in %1 ihrer Texte werden als Text gezeigt.</translation>
+    </message>
+    <message>
+        <source>The copy of the changes that were not saved is damaged, so the editor shows the page as it was last saved.</source>
+        <translation>Die Kopie der nicht gespeicherten Änderungen ist beschädigt, daher zeigt der Editor die Seite so, wie sie zuletzt gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>The copy has been kept as &quot;%1&quot;.</source>
+        <translation>Die Kopie wurde als „%1“ aufbewahrt.</translation>
     </message>
     <message>
         <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>

@@ -182,6 +182,10 @@
         <source>The file &quot;%1&quot; could not be written: the disk may be full or no longer there. The file was left as it was before.</source>
         <translation>No se pudo escribir el archivo «%1»: puede que el disco esté lleno o ya no esté conectado. El archivo se ha quedado como estaba.</translation>
     </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: a link of that name is in the way.</source>
+        <translation>No se pudo crear la carpeta «%1»: ya hay un enlace con ese nombre.</translation>
+    </message>
 </context>
 <context>
     <name>HomePictures</name>
@@ -853,6 +857,14 @@
     <message>
         <source>Markup in %1 of its texts will be shown as text.</source>
         <translation>El marcado de %1 de sus textos se mostrará como texto.</translation>
+    </message>
+    <message>
+        <source>The copy of the changes that were not saved is damaged, so the editor shows the page as it was last saved.</source>
+        <translation>La copia de los cambios que no se guardaron está dañada, así que el editor muestra la página tal como se guardó por última vez.</translation>
+    </message>
+    <message>
+        <source>The copy has been kept as &quot;%1&quot;.</source>
+        <translation>La copia se ha guardado como «%1».</translation>
     </message>
     <message>
         <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>

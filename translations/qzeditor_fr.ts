@@ -182,6 +182,10 @@
         <source>The file &quot;%1&quot; could not be written: the disk may be full or no longer there. The file was left as it was before.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit&#xa0;: le disque est peut-être plein ou n&apos;est plus branché. Le fichier est resté tel qu&apos;il était.</translation>
     </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made: a link of that name is in the way.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;a pas pu être créé&#xa0;: un lien du même nom est déjà là.</translation>
+    </message>
 </context>
 <context>
     <name>HomePictures</name>
@@ -853,6 +857,14 @@
     <message>
         <source>Markup in %1 of its texts will be shown as text.</source>
         <translation>Le balisage de %1 de ses textes sera affiché comme du texte.</translation>
+    </message>
+    <message>
+        <source>The copy of the changes that were not saved is damaged, so the editor shows the page as it was last saved.</source>
+        <translation>La copie des modifications non enregistrées est endommagée&#xa0;: l&apos;éditeur affiche donc la page telle qu&apos;elle a été enregistrée la dernière fois.</translation>
+    </message>
+    <message>
+        <source>The copy has been kept as &quot;%1&quot;.</source>
+        <translation>La copie a été conservée sous le nom «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>

@@ -92,6 +92,13 @@ protected:
 
     QByteArray Home(const QString& sFile) const { return app.ReadFile(u"home/"_s + sFile); }
 
+    // The page as its settings file holds it.
+    QByteArray SettingsOf(const CWebPage& page) const
+    {
+        page.SaveSettings(app.Path() + u"\\page.dat"_s);
+        return app.ReadFile(u"page.dat"_s);
+    }
+
     TempAppFolder app;
     std::unique_ptr<frmMain> window;
 };

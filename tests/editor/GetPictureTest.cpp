@@ -21,6 +21,16 @@ void ServeSite(LocalSite& site)
     site.Hang("/slow.html");
 }
 
+// Import Links of the file with "Get each link's picture from its site" checked.
+void ImportGettingPictures(QWidget* window, const QString& sFile)
+{
+    ImportLinks(window, sFile, [](QWidget* modal) {
+        auto* box = modal->findChild<QCheckBox*>(u"chkGetPictures"_s);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        ClickButton(modal, u"Add Links"_s);
+    });
+}
+
 } // namespace
 
 // "Get Picture" beside the address: a site's picture is saved in home under its host's name, never
@@ -81,6 +91,22 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
                   ->findChild<QComboBox*>()
                   ->findText(u"127.0.0.1-2.jpg"_s),
               2);
+
+    // Cancelled, the dialog takes out the pictures it got, and the pickers no longer list them.
+    ModalDriver cancelled([&](QWidget* dialog) {
+        TypeInto(dialog, u"txtURL"_s, site.Url("/icons.html"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdGetPicture"_s), Qt::LeftButton);
+        EXPECT_TRUE(
+            WaitUntil([&] { return QFile::exists(app.NativeFile(u"home/127.0.0.1-3.jpg"_s)); }));
+        ClickButton(dialog, u"Cancel"_s);
+    });
+    ClickButton(window.get(), u"cmdLink_1"_s);
+    ASSERT_TRUE(cancelled.Ran());
+    EXPECT_FALSE(app.Exists(u"home/127.0.0.1-3.jpg"_s));
+    EXPECT_EQ(Child<usrHomeImages>(u"cmbWallpaper"_s)
+                  ->findChild<QComboBox*>()
+                  ->findText(u"127.0.0.1-3.jpg"_s),
+              -1);
 }
 
 // Import Links with "Get each link's picture from its site": the links come at once, their pictures
@@ -97,11 +123,7 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
         bookmarks += "<DT><A HREF=\"" + site.Url(page).toUtf8() + "\">" + page.mid(1) + "</A>\n";
     app.WriteFile(u"bookmarks.html"_s, bookmarks + "</DL>\n");
     Open(Page(1));
-    ImportLinks(window.get(), app.NativeFile(u"bookmarks.html"_s), [](QWidget* modal) {
-        auto* box = modal->findChild<QCheckBox*>(u"chkGetPictures"_s);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-        ClickButton(modal, u"Add Links"_s);
-    });
+    ImportGettingPictures(window.get(), app.NativeFile(u"bookmarks.html"_s));
     const Collection& links = window->Page().Links();
     ASSERT_EQ(links.Count(), 5);
     const std::shared_ptr<CWebPage> slow = links.Item(5);
@@ -133,6 +155,24 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
     EXPECT_EQ(steps, QStringList({u"&Undo Delete Link"_s, u"&Undo Link Picture"_s,
                                   u"&Undo Link Picture"_s}));
     EXPECT_EQ(links.Item(2)->MainPicture() + links.Item(3)->MainPicture(), QString());
+}
+
+// Undone at once, an import gets no more pictures: no step takes the place of its Redo, and no
+// picture comes into home.
+TEST_F(Editor, AnImportUndoneGetsNoPictures)
+{
+    LocalSite site;
+    ServeSite(site);
+    app.WriteFile(u"bookmarks.html"_s,
+                  "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><A HREF=\"" +
+                      site.Url("/icons.html").toUtf8() + "\">Icons</A>\n</DL>\n");
+    Open(Page(1));
+    ImportGettingPictures(window.get(), app.NativeFile(u"bookmarks.html"_s));
+    EditMenu(mnuEditUndo)->trigger();
+    WaitUntil([] { return false; }, 2000);
+    EXPECT_EQ(EditMenu(mnuEditRedo)->text(), u"&Redo Import Links"_s);
+    EXPECT_TRUE(QDir(app.NativeFile(u"home"_s)).entryList({u"127*"_s}).isEmpty());
+    EXPECT_FALSE(window->statusBar()->isVisible());
 }
 
 // Named after the host, never over a file that is there; at most 256 pixels, on white.

@@ -20,8 +20,7 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
 {
     // The page as its settings file holds it, its title, then its links' objects in their order.
     const auto snapshot = [this](const CWebPage& page) {
-        page.SaveSettings(app.Path() + u"\\page.dat"_s);
-        QStringList state{QString::fromLatin1(app.ReadFile(u"page.dat"_s)), page.Title()};
+        QStringList state{QString::fromLatin1(SettingsOf(page)), page.Title()};
         for (qint32 i = 1; i <= page.Links().Count(); ++i)
             state << QString::number(quintptr(page.Links().Item(i).get()));
         return state;
@@ -176,4 +175,28 @@ TEST_F(Editor, UnsavedChangesAreCopiedWhileThePageDiffersFromTheSavedOne)
     EXPECT_EQ(answers.said.size(), 2);
     EXPECT_TRUE(answers.said.value(1).endsWith(
         u"The editor ended without closing last time, and the home page had changes that were not saved. Show those changes?"_s));
+}
+
+// A copy left behind that cannot be read whole, cut inside its third of five links or not the
+// editor's at all, is shown not even in part: Yes keeps the saved page and says why, and the copy
+// goes among the earlier versions.
+TEST_F(Editor, ADamagedCopyOfUnsavedChangesLeavesTheSavedPage)
+{
+    CWebPage changed = Page(5);
+    changed.SetTitle(u"Changed"_s);
+    changed.SaveSettings(app.Path() + u"\\home\\qzhome-unsaved.dat"_s);
+    const QByteArray whole = Home(u"qzhome-unsaved.dat"_s);
+    for (const QByteArray& copy : {whole.left(whole.indexOf("Link 3") + 8), "Not a page\r\n"_ba}) {
+        app.WriteFile(u"home/qzhome-unsaved.dat"_s, copy);
+        QDir(app.NativeFile(u"home/history"_s)).removeRecursively();
+        Answers answers({u"Yes"_s, u"OK"_s});
+        Open(Page(2));
+        EXPECT_EQ(SettingsOf(window->Page()), SettingsOf(Page(2)));
+        EXPECT_EQ(window->Page().Links().Count(), 2);
+        EXPECT_TRUE(answers.said.value(1).contains(u"were not saved is damaged"_s));
+        const QStringList kept = QDir(app.NativeFile(u"home/history"_s)).entryList(QDir::Files);
+        EXPECT_EQ(app.ReadFile(u"home/history/"_s + kept.value(0)), copy);
+        EXPECT_FALSE(app.Exists(u"home/qzhome-unsaved.dat"_s));
+        window.reset();
+    }
 }

@@ -128,12 +128,14 @@ TEST_F(Editor, OpensOnWhatCouldBeReadOfADamagedFile)
 }
 
 // A picture imported through the trail picker is listed by both pickers (the File menu's way:
-// PickerTest); a name already taken, or a file that is gone, is told and changes nothing.
+// PickerTest); a name already taken, a file that is gone, or a pipe (never opened), is told and
+// changes nothing.
 TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
 {
     const QString odd = u"new & #1.gif"_s;
     for (const QString& name : {odd, u"heart.gif"_s})
         app.WriteFile(u"outside/"_s + name, "new");
+    mkfifo(QFile::encodeName(app.NativeFile(u"outside/pipe.gif"_s)).constData(), 0600);
     const struct {
         QString typed;           // empty: cancel
         QString message, trails; // the message's first line; the trail picker's choice afterwards
@@ -143,6 +145,7 @@ TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
         {odd, {}, odd, "new"},
         {u"heart.gif"_s, u"A file with that name already exists in the folder."_s, None, "picture"},
         {u"gone.gif"_s, u"Could not import picture."_s, None, {}},
+        {u"pipe.gif"_s, u"Could not import picture."_s, None, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());

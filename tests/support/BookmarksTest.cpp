@@ -3,6 +3,7 @@
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
 #include "support/Error.h"
+#include "support/LinkText.h"
 #include "support/NativePath.h"
 
 #include <gtest/gtest.h>
@@ -140,3 +141,24 @@ TEST(Bookmarks, AFileOver200MBIsRefusedUnread)
 }
 
 } // namespace
+
+// What a link from outside may bring onto a child's page: words and an address that opens a
+// page, never script.
+TEST(LinksFromOutside, BringNoScriptAddress)
+{
+    const struct {
+        QString address, stored;
+    } cases[] = {
+        {u"javascript:location='https://evil.example/'"_s, {}},
+        {u" JavaScript:alert(1)"_s, {}},
+        {u"vbscript:msgbox(1)"_s, {}},
+        {u"data:text/html,<script>alert(1)</script>"_s, {}},
+        {u"place:sort=8"_s, {}},
+        {u"mailto:granny@example.org"_s, u"mailto:granny@example.org"_s},
+        {u"https://kids.example.org/a b"_s, u"https://kids.example.org/a%20b"_s},
+        {u"games.html"_s, u"games.html"_s},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LinkTexts::FromOutside(u"Fun"_s, c.address).address, c.stored)
+            << c.address.toStdString();
+}

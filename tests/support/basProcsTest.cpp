@@ -7,9 +7,11 @@
 #include "support/Error.h"
 #include "support/FileStamp.h"
 #include "support/SettingsHistory.h"
+#include "support/TextFileWriter.h"
 #include "support/Wildcard.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -167,6 +169,52 @@ TEST(SettingsHistory, KeepsTheVersionJustReplacedOrSaysWhyNot)
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(result, QString(expected).replace(u"%1"_s, app.NativeFile({})));
     }
+}
+
+// A copy is readable by no one its file is not readable by, is never compared with a pipe (the
+// alarm ends a hang), and goes into no folder that a link stands for.
+TEST(SettingsHistory, KeepsCopiesPrivateInItsOwnFolderAndOpensNoPipe)
+{
+    TempAppFolder app;
+    const QString file = app.Path() + u"\\home\\qzhome.dat"_s;
+    app.WriteFile(u"home/qzhome.dat"_s);
+    QFile::setPermissions(app.NativeFile(u"home/qzhome.dat"_s),
+                          QFile::ReadOwner | QFile::WriteOwner);
+    app.MakeFolder(u"home/history"_s);
+    mkfifo(QFile::encodeName(app.NativeFile(u"home/history/pipe"_s)), 0600);
+    QFile::link(u"pipe"_s, app.NativeFile(u"home/history/qzhome-20240130-000000.dat"_s));
+    alarm(60);
+    const QString copy = SettingsHistory::Keep(file, Moment);
+    alarm(0);
+    EXPECT_TRUE(copy.endsWith(u"qzhome-20240131-184502.dat"_s));
+    EXPECT_FALSE(
+        QFile::permissions(NativePath(copy)).testAnyFlags(QFile::ReadGroup | QFile::ReadOther));
+
+    const QTemporaryDir elsewhere;
+    QDir(app.NativeFile(u"home/history"_s)).removeRecursively();
+    QFile::link(elsewhere.path(), app.NativeFile(u"home/history"_s));
+    EXPECT_THROW(SettingsHistory::Keep(file, Moment), Error);
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+// Where a link stands, the file written replaces the link: what it leads to, here outside the
+// folder, is neither written nor made.
+TEST(TextFileWriter, ReplacesALinkAndNeverWritesWhereItLeads)
+{
+    TempAppFolder app;
+    const QTemporaryDir elsewhere;
+    QFile mine(elsewhere.filePath(u"mine.txt"_s));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4 && mine.flush());
+    for (const QString& target : {u"mine.txt"_s, u"made.txt"_s}) {
+        QFile::remove(app.NativeFile(u"page.html"_s));
+        QFile::link(elsewhere.filePath(target), app.NativeFile(u"page.html"_s));
+        TextFileWriter out(app.Path() + u"\\page.html"_s);
+        out.WriteLine(u"new"_s);
+        out.Commit();
+        EXPECT_EQ(app.ReadFile(u"page.html"_s), "new\r\n");
+    }
+    EXPECT_EQ(ReadFile(mine.fileName()), "mine");
+    EXPECT_FALSE(QFileInfo::exists(elsewhere.filePath(u"made.txt"_s)));
 }
 
 // A damaged file is kept beside itself under a free name, or the message says why not.

@@ -4,8 +4,10 @@
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
 
+#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +29,29 @@ QString Fetched(SitePicture& picture, const QString& sUrl)
     picture.Fetch(QUrl(sUrl));
     WaitUntil([&] { return !result.isEmpty(); }, 30000);
     return result;
+}
+
+// The processor time, in ticks, used so far by the processes that this test started: the web
+// engine's, which run the pages' scripts.
+qint64 HelpersTicks()
+{
+    QHash<qint64, std::pair<qint64, qint64>> processes; // parent, ticks
+    for (const QString& process : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        const QByteArray stat = ReadFile(u"/proc/%1/stat"_s.arg(process));
+        // After the name: the state, the parent, ... the user and system time (12th and 13th).
+        const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        processes.insert(process.toLongLong(),
+                         {fields.value(1).toLongLong(),
+                          fields.value(11).toLongLong() + fields.value(12).toLongLong()});
+    }
+    qint64 sum = 0;
+    for (auto process = processes.cbegin(); process != processes.cend(); ++process) {
+        qint64 up = process.value().first;
+        while (up > 1 && up != getpid())
+            up = processes.value(up).first;
+        sum += up == getpid() ? process.value().second : 0;
+    }
+    return sum;
 }
 
 // The largest icon of at least 96 pixels, from the page or its manifest; else the picture to
@@ -54,6 +79,7 @@ TEST(SitePicture, TakesTheLargestIconElseTheSharedPictureElseTheViewOfThePage)
                                 "'><meta property=og:image content=/share.png>");
     site.Redirect("/old", "/icons.html");
     site.Hang("/slow.html");
+    site.Serve("/busy.html", LocalSite::Page({}, "<script>for (;;) {}</script>"));
     const std::tuple<QByteArray, QSize, QColor> pictures[] = {
         {"/small.png", {48, 48}, Qt::black},  {"/touch.png", {180, 180}, Qt::red},
         {"/big.png", {192, 192}, Qt::green},  {"/share.png", {300, 200}, Qt::blue},
@@ -75,12 +101,17 @@ TEST(SitePicture, TakesTheLargestIconElseTheSharedPictureElseTheViewOfThePage)
         {site.Url("/missing.html"), 10, u"the site has no page at that address"_s},
         {site.Url("/slow.html"), 1, u"the site did not answer within a second"_s},
         {nobody, 10, u"the site could not be reached"_s},
+        {site.Url("/busy.html"), 1, u"the site did not answer within a second"_s},
     };
     SitePicture picture(nullptr);
     for (const auto& [url, seconds, expected] : cases) {
         picture.SetTimeLimit(seconds * 1000);
         EXPECT_EQ(Fetched(picture, url), expected) << qPrintable(url);
     }
+    // Given up, the page whose script never ends keeps no core busy: 200 ticks in two seconds.
+    const qint64 ticks = HelpersTicks();
+    WaitUntil([] { return false; }, 2000);
+    EXPECT_LT(HelpersTicks() - ticks, 30);
 }
 
 } // namespace
