@@ -159,5 +159,6 @@ TEST(LinksFromOutside, BringNoScriptAddress)
         {u"games.html"_s, u"games.html"_s},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(LinkTexts::FromOutside(u"Fun"_s, c.address).address, c.stored) << c.address.toStdString();
+        EXPECT_EQ(LinkTexts::FromOutside(u"Fun"_s, c.address).address, c.stored)
+            << c.address.toStdString();
 }
