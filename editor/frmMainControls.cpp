@@ -201,6 +201,7 @@ void frmMainControls::SetupMenus(QMainWindow* window)
               {mnuFileImport, tr("Import Picture...")},
               {mnuFileOpenFolder, tr("Open Folder In Explorer")},
               {mnuFileImportLinks, tr("Import Links...")},
+              {mnuFileCheckLinks, tr("&Check Links...")},
               {mnuFileExitAbove, u"-"_s},
               {mnuFileExit, tr("E&xit")}});
     mnuFile->Item<QAction>(mnuFileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

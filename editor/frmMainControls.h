@@ -26,7 +26,8 @@ enum FileMenuItem : qint16 {
     mnuFileOpenFolder = 17,
     mnuFileImportLinks = 18,
     mnuFileExitAbove = 19,
-    mnuFileExit = 20
+    mnuFileExit = 20,
+    mnuFileCheckLinks = 21
 };
 enum EditMenuItem : qint16 { mnuEditUndo, mnuEditRedo };
 // Each item indexes the colour table in frmMainCommands.cpp.

@@ -47,7 +47,9 @@ void LocalSite::Answer(QTcpSocket* socket)
     socket->readAll();
     if (m_hanging.contains(path))
         return;
-    const Reply reply = m_replies.value(path, {"Not here", "text/plain", 404, {}});
+    Reply reply = m_replies.value(path, {"Not here", "text/plain", 404, {}});
+    if (auto failing = m_failing.find(path); failing != m_failing.end() && failing->second-- > 0)
+        reply = {"Failed", "text/plain", failing->first, {}};
     QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) +
                       " Reply\r\nContent-Type: " + reply.type +
                       "\r\nContent-Length: " + QByteArray::number(reply.body.size()) +
