@@ -221,6 +221,7 @@ void ShootCheckLinks(QMainWindow* editor)
     auto* dialog = new frmCheckLinks(page, App::File(u"home"_s), editor);
     dialog->SetTimeLimit(500);
     dialog->SetRetryDelay(200);
+    dialog->resize(820, 300);
     dialog->show();
     Settle(3000);
     Save(dialog, u"check-links.png"_s);
