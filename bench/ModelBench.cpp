@@ -134,7 +134,8 @@ struct Comparison {
 // preparations.
 Comparison SideBySide(
     const std::function<void()>& run, const std::function<void()>& baseline,
-    const std::function<void()>& before = [] {}, const std::function<void()>& beforeBaseline = [] {})
+    const std::function<void()>& before = [] {},
+    const std::function<void()>& beforeBaseline = [] {})
 {
     std::vector<double> ms, baselineMs;
     for (int n = 0; n < kRuns; ++n) {
