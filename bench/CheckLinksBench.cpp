@@ -2,8 +2,11 @@
 // itself: 80 that answer, 8 that redirect within the site, 8 gone (404) and 4 that never answer,
 // last, which wait out the time limit twice (1 s each, 0.5 s apart). From the command to the last
 // link checked, in a new editor window each time; medians of 3. check-100-ms leaves out those
-// 2.5 s; check-100-total-ms keeps them. The figures come last, "name: value".
+// 2.5 s; check-100-total-ms keeps them. Then a page of 32766 links to one local page: how much the
+// process grows while they are checked, and the longest the window waited to be answered. The
+// figures come last, "name: value".
 #include "bench/BenchFolder.h"
+#include "bench/ProcessStatus.h"
 #include "common/LocalSite.h"
 #include "editor/frmCheckLinks.h"
 #include "editor/frmMain.h"
@@ -29,11 +32,13 @@ constexpr int Runs = 3;
 constexpr int TimeLimitMs = 1000;
 constexpr int RetryDelayMs = 500;
 
-void WritePage(const LocalSite& site)
+// 100 links, or a full page of them all to one page that answers.
+void WritePage(const LocalSite& site, int iLinks = 100)
 {
     CWebPage page;
-    for (int number = 0; number < 100; ++number) {
-        const QByteArray path = number < 80   ? "/fine/" + QByteArray::number(number)
+    for (int number = 0; number < iLinks; ++number) {
+        const QByteArray path = iLinks > 100 || number < 80
+                                    ? "/fine/" + QByteArray::number(number % 80)
                                 : number < 88 ? "/old/" + QByteArray::number(number)
                                 : number < 96 ? QByteArray("/gone")
                                               : QByteArray("/hangs");
@@ -46,8 +51,13 @@ void WritePage(const LocalSite& site)
     page.SaveSettings(App::File(u"home\\qzhome.dat"_s));
 }
 
-// Milliseconds from File, Check Links... to the last link checked; -1 when it took a minute.
-double CheckOnce()
+struct Run {
+    double ms = -1; // from File, Check Links... to the last link checked; -1 when it timed out
+    double longestTurnMs = 0; // the longest the event loop was away
+    double growthMb = 0;      // the most the resident memory grew
+};
+
+Run CheckOnce(int iLinks = 100, int iTimeoutMs = 60000)
 {
     frmMain window;
     window.show();
@@ -58,17 +68,25 @@ double CheckOnce()
     dialog->SetTimeLimit(TimeLimitMs);
     dialog->SetRetryDelay(RetryDelayMs);
     const auto* progress = dialog->findChild<QLabel*>(u"lblProgress"_s);
+    const QString last = u"Checked %1 of %1"_s.arg(iLinks);
+    const qint64 before = Status(u"self"_s, "VmRSS");
+    Run run;
     QEventLoop loop;
     QTimer poll;
+    QElapsedTimer turn;
+    turn.start();
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (progress->text() == u"Checked 100 of 100"_s)
+        run.longestTurnMs = std::max(run.longestTurnMs, double(turn.restart()));
+        run.growthMb = std::max(run.growthMb, double(Status(u"self"_s, "VmRSS") - before) / 1024);
+        if (progress->text() == last)
             loop.quit();
     });
-    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(iTimeoutMs, &loop, &QEventLoop::quit);
     poll.start(1);
     loop.exec();
-    const double ms = double(clock.nsecsElapsed()) / 1e6;
-    return progress->text() == u"Checked 100 of 100"_s ? ms : -1;
+    if (progress->text() == last)
+        run.ms = double(clock.nsecsElapsed()) / 1e6;
+    return run;
 }
 
 } // namespace
@@ -88,12 +106,17 @@ int main(int argc, char** argv)
     WritePage(site);
     std::vector<double> times;
     for (int run = 0; run < Runs; ++run) {
-        times.push_back(CheckOnce());
+        times.push_back(CheckOnce().ms);
         std::printf("run %d: %.0f ms\n", run + 1, times.back());
     }
     std::sort(times.begin(), times.end());
     const double median = times[Runs / 2];
     std::printf("check-100-total-ms: %.0f\n", median);
+    WritePage(site, 32766);
+    const Run full = CheckOnce(32766, 600000);
+    std::printf("check-32766-s: %.1f\n", full.ms / 1000);
+    std::printf("check-32766-growth-mb: %.1f\n", full.growthMb);
+    std::printf("check-32766-longest-turn-ms: %.0f\n", full.longestTurnMs);
     std::printf("check-100-ms: %.0f\n", median - (2 * TimeLimitMs + RetryDelayMs));
     return 0;
 }
