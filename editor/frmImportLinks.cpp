@@ -20,15 +20,6 @@ enum Column { TitleColumn, AddressColumn, NoteColumn };
 // Whether the bookmark was counted as checked, so that the count follows each change alone.
 constexpr int CountedRole = Qt::UserRole;
 
-// Schemes that open nothing from a page of links: scripts, the browser's own queries, inline data.
-bool Unopenable(const QString& sAddress)
-{
-    for (const QString& scheme : {u"javascript:"_s, u"place:"_s, u"data:"_s})
-        if (sAddress.startsWith(scheme, Qt::CaseInsensitive))
-            return true;
-    return sAddress.trimmed().isEmpty();
-}
-
 bool IsBookmark(const QTreeWidgetItem* item)
 {
     return item->childCount() == 0 && !item->text(AddressColumn).isNull();
@@ -149,7 +140,7 @@ void frmImportLinks::AddEntries(QTreeWidgetItem* folder, const Bookmark& bookmar
 // Why a bookmark starts unchecked; empty when it starts checked.
 QString frmImportLinks::Note(const QString& sAddress) const
 {
-    if (Unopenable(sAddress))
+    if (!LinkTexts::PageOpens(sAddress))
         return tr("A page cannot open this address.");
     if (m_pageAddresses.contains(sAddress))
         return tr("Already on the page.");

@@ -250,6 +250,12 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     case mnuFileCheckLinks:
         CheckLinks();
         break;
+    case mnuFileExportPage:
+        ExportPage();
+        break;
+    case mnuFileImportPage:
+        ImportPage();
+        break;
     case mnuFileExit:
         close();
         break;

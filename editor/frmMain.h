@@ -85,6 +85,10 @@ private:
     void CheckLinks_Remove(const std::shared_ptr<CWebPage>& link);
     void CheckLinks_UseNewAddress(const std::shared_ptr<CWebPage>& link, const QString& sAddress);
 
+    // The page taken along in one file, in frmMainPageArchive.cpp.
+    void ExportPage();
+    void ImportPage();
+
     frmMainControls ui;
     TabOrder m_tabOrder;
     std::shared_ptr<CWebPage> m_page;

@@ -104,7 +104,8 @@ void frmMain::lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore)
 }
 
 // Puts the links in front of the row iBefore, as many as the page has room for, then shows them
-// with the last one chosen, as one step. Those left out are counted for the user.
+// with the last one chosen, as one step. Those left out are counted for the user. Every link from
+// outside the parent's keyboard comes in here, made safe for the child's page.
 QList<std::shared_ptr<CWebPage>> frmMain::AddLinks(const QString& sStep,
                                                    const QList<LinkText>& links, int iBefore)
 {
@@ -113,9 +114,10 @@ QList<std::shared_ptr<CWebPage>> frmMain::AddLinks(const QString& sStep,
     QList<std::shared_ptr<CWebPage>> newLinks;
     for (qsizetype i = 0; i < added; ++i) {
         auto link = std::make_shared<CWebPage>();
+        const LinkText safe = LinkTexts::FromOutside(links.at(i).caption, links.at(i).address);
         link->SetMode(CWebPage::LinkRecord);
-        link->SetName(links.at(i).caption);
-        link->SetMainLink(links.at(i).address);
+        link->SetName(safe.caption);
+        link->SetMainLink(safe.address);
         newLinks.append(link);
     }
     if (added > 0) {

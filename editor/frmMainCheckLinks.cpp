@@ -5,11 +5,11 @@
 #include "editor/frmCheckLinks.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
+#include "support/LinkText.h"
 #include "toolkit/RunCommand.h"
 
 #include <QListView>
 #include <QUndoCommand>
-#include <QUrl>
 #include <algorithm>
 
 namespace
@@ -68,7 +68,7 @@ void frmMain::CheckLinks_Remove(const std::shared_ptr<CWebPage>& link)
     }
 }
 
-// The address comes from a site: it goes onto the page encoded, so that it stays an address.
+// The address comes from a site: it goes onto the page as every link from outside does.
 void frmMain::CheckLinks_UseNewAddress(const std::shared_ptr<CWebPage>& link,
                                        const QString& sAddress)
 {
@@ -76,7 +76,7 @@ void frmMain::CheckLinks_UseNewAddress(const std::shared_ptr<CWebPage>& link,
     if (!position)
         return;
     const LinkFields before = LinkFields::Of(*link);
-    link->SetMainLink(QString::fromLatin1(QUrl(sAddress).toEncoded()));
+    link->SetMainLink(LinkTexts::FromOutside(link->Name(), sAddress).address);
     PushStep(Named(PageCommands::EditLink(m_steps, position, before), tr("Use New Address")));
     UpdateFields();
     ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(position - 1));

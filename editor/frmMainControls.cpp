@@ -202,6 +202,8 @@ void frmMainControls::SetupMenus(QMainWindow* window)
               {mnuFileOpenFolder, tr("Open Folder In Explorer")},
               {mnuFileImportLinks, tr("Import Links...")},
               {mnuFileCheckLinks, tr("&Check Links...")},
+              {mnuFileExportPage, tr("&Export Page...")},
+              {mnuFileImportPage, tr("I&mport Page...")},
               {mnuFileExitAbove, u"-"_s},
               {mnuFileExit, tr("E&xit")}});
     mnuFile->Item<QAction>(mnuFileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

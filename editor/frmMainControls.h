@@ -27,7 +27,9 @@ enum FileMenuItem : qint16 {
     mnuFileImportLinks = 18,
     mnuFileExitAbove = 19,
     mnuFileExit = 20,
-    mnuFileCheckLinks = 21
+    mnuFileCheckLinks = 21,
+    mnuFileExportPage = 22,
+    mnuFileImportPage = 23
 };
 enum EditMenuItem : qint16 { mnuEditUndo, mnuEditRedo };
 // Each item indexes the colour table in frmMainCommands.cpp.

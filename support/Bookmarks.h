@@ -16,14 +16,19 @@ struct Bookmark {
 // The bookmarks a browser gives a user: the HTML file every browser exports, and the "Bookmarks"
 // file in which Chromium-based browsers keep them. Both come back as a folder without a title
 // that holds the file's entries in the file's order. A damaged or cut file gives what could be
-// read of it; a file that is no bookmarks file gives an empty folder.
+// read of it; a file that is no bookmarks file gives an empty folder. Folders nest at most
+// MaxFolderDepth deep, as deep as a person can use: the entries of deeper ones come in flattened
+// into the deepest folder kept, so nothing that walks the entries needs more.
 namespace Bookmarks
 {
 
-// The bookmarks of a "\"-separated path; an Error when the file cannot be read.
+constexpr int MaxFolderDepth = 64;
+
+// The bookmarks of a "\"-separated path; an Error when the file cannot be read or is too large
+// to be a bookmarks file.
 Bookmark ReadFile(const QString& sFile);
 // The file's bytes, in either form.
-Bookmark Read(const QByteArray& bytes);
+Bookmark Read(QByteArray bytes);
 Bookmark ReadHtml(const QByteArray& bytes);
 Bookmark ReadJson(const QByteArray& bytes);
 

@@ -3,8 +3,9 @@
 // (a <DT> is never closed), so the folders are found from the order of the tags, not the tree:
 // a <DL> opens the folder last named, its end closes it.
 #include "support/Bookmarks.h"
+#include "support/HtmlTidy.h"
+#include "support/MixedUtf8.h"
 
-#include <QByteArrayMatcher>
 #include <QUtf8StringView>
 #include <libxml/HTMLparser.h>
 #include <libxml/parserInternals.h>
@@ -39,11 +40,15 @@ private:
         return QString::fromUtf8(reinterpret_cast<const char*>(text));
     }
 
+    // Only an anchor that a <DT> starts is a bookmark: one in a bookmark's description (<DD>) is
+    // part of its text. A fragment without a list, as the clipboard's, is taken as it comes.
     void Start(const QString& name, const xmlChar** attributes)
     {
+        const bool afterDt = m_afterDt;
+        m_afterDt = name == u"dt";
         if (name == u"a") {
             const std::optional<QString> href = Href(attributes);
-            if (href) {
+            if (href && (afterDt || !m_listSeen)) {
                 m_address = *href;
                 Collect();
             }
@@ -79,10 +84,13 @@ private:
         m_named = false;
     }
 
-    // The list right after a folder's name holds that folder; the outermost list, and any list
-    // without a name before it, holds entries of the folder it stands in.
+    // The list right after a folder's name holds that folder; the outermost list, any list
+    // without a name before it, and a folder deeper than any kept hold entries of the folder they
+    // stand in.
     void OpenFolder()
     {
+        m_listSeen = true;
+        m_named = m_named && m_folders.size() <= Bookmarks::MaxFolderDepth;
         m_opened << m_named;
         if (!m_named)
             return;
@@ -109,26 +117,21 @@ private:
     QString m_text, m_address, m_folderTitle;
     bool m_inText = false;
     bool m_named = false;
+    bool m_afterDt = false;
+    bool m_listSeen = false;
 };
 
-// Browsers keep each bookmark's icon in the file, kilobytes of base64 that the parser would take
-// most of its time over, as it reads an attribute's value a character at a time. The values are
-// dropped first; the exporters write a quote in a title as "&quot;", so ` ICON="` starts only an
-// attribute.
-QByteArray WithoutIcons(const QByteArray& bytes)
+// Whether the file names a character set of its own other than UTF-8.
+bool DeclaresOtherCharset(const QByteArray& bytes)
 {
-    static const QByteArrayMatcher icon(" ICON=\"");
-    QByteArray kept;
-    kept.reserve(bytes.size());
-    qsizetype from = 0;
-    for (qsizetype at = icon.indexIn(bytes); at >= 0; at = icon.indexIn(bytes, from)) {
-        const qsizetype end = bytes.indexOf('"', at + icon.pattern().size());
-        if (end < 0)
-            break;
-        kept.append(bytes.constData() + from, at + icon.pattern().size() - from);
-        from = end;
-    }
-    return kept.append(bytes.constData() + from, bytes.size() - from);
+    const QByteArray head = bytes.left(1024).toLower();
+    const qsizetype at = head.indexOf("charset=");
+    if (at < 0)
+        return false;
+    QByteArray name = head.mid(at + 8).trimmed();
+    if (name.startsWith('"') || name.startsWith('\''))
+        name.remove(0, 1);
+    return !name.startsWith("utf-8") && !name.startsWith("utf8");
 }
 
 } // namespace
@@ -136,8 +139,9 @@ QByteArray WithoutIcons(const QByteArray& bytes)
 namespace Bookmarks
 {
 
-// Browsers write the file in UTF-8, and say so; a file that is not valid UTF-8 is read in the
-// character set it declares, or as Latin-1 when it declares none.
+// Browsers write the file in UTF-8, and say so; a file that names another character set is read
+// in that one. In a file that says UTF-8, or nothing, a byte that is not UTF-8 spoils only its own
+// character, read as windows-1252.
 Bookmark ReadHtml(const QByteArray& bytes)
 {
     Bookmark root;
@@ -147,7 +151,8 @@ Bookmark ReadHtml(const QByteArray& bytes)
     sax.startElement = &HtmlReader::StartElement;
     sax.endElement = &HtmlReader::EndElement;
     sax.characters = &HtmlReader::Characters;
-    const QByteArray html = WithoutIcons(bytes);
+    const bool utf8 = !DeclaresOtherCharset(bytes) || QUtf8StringView(bytes).isValidUtf8();
+    const QByteArray html = HtmlTidy::ForBookmarks(utf8 ? MixedUtf8::ToUtf8(bytes) : bytes);
     htmlParserCtxtPtr context = htmlCreateMemoryParserCtxt(html.constData(), int(html.size()));
     if (!context)
         return root;
@@ -157,7 +162,7 @@ Bookmark ReadHtml(const QByteArray& bytes)
     context->userData = &reader;
     htmlCtxtUseOptions(context, HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
                                     HTML_PARSE_NONET);
-    if (QUtf8StringView(html).isValidUtf8())
+    if (utf8)
         xmlSwitchEncoding(context, XML_CHAR_ENCODING_UTF8);
     htmlParseDocument(context);
     context->sax = own;

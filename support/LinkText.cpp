@@ -9,6 +9,12 @@
 #include <QUrl>
 #include <optional>
 
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace
@@ -44,20 +50,98 @@ QHash<QString, QString> Titles(const QMimeData& data)
     return titles;
 }
 
+// Half of a UTF-16 pair alone is no character: no file can hold it.
+QString Whole(QString sText)
+{
+    for (qsizetype at = 0; at < sText.size(); ++at) {
+        if (sText.at(at).isHighSurrogate() && at + 1 < sText.size() &&
+            sText.at(at + 1).isLowSurrogate())
+            ++at;
+        else if (sText.at(at).isSurrogate())
+            sText[at] = QChar::ReplacementCharacter;
+    }
+    return sText;
+}
+
+bool IsControl(QChar character)
+{
+    return character.category() == QChar::Other_Control;
+}
+
+QString Caption(const QString& sCaption)
+{
+    QString caption;
+    caption.reserve(sCaption.size());
+    for (const QChar character : Whole(sCaption)) {
+        if (character == u'<')
+            caption += u'\u2039';
+        else if (character == u'>')
+            caption += u'\u203A';
+        else if (!IsControl(character))
+            caption += character;
+    }
+    return caption;
+}
+
+// What would end the attribute or the line as its "%" escape, in UTF-8 as URLs have them.
+QString Address(const QString& sAddress)
+{
+    const QString address = Whole(sAddress).trimmed();
+    const QUrl url(address);
+    QString escaped;
+    for (const QChar character : url.isValid() ? url.toString(QUrl::FullyEncoded) : address) {
+        if (character == u'"' || character == u'<' || character == u'>' || character == u' ' ||
+            IsControl(character))
+            escaped += QString::fromLatin1(QString(character).toUtf8().toPercentEncoding());
+        else
+            escaped += character;
+    }
+    return escaped;
+}
+
 LinkText Titled(const QString& sAddress, const QHash<QString, QString>& titles)
 {
     return {titles.value(sAddress, LinkTexts::HostCaption(sAddress)), sAddress};
+}
+
+// A link file's bytes, when it is a regular file of at most 64 KB. A pipe would keep the reader
+// waiting and a device may never end: neither is read, and the file is opened so that nothing can
+// block even when a pipe takes its place after the look.
+std::optional<QByteArray> LinkFileBytes(const QString& sPath)
+{
+    constexpr qint64 MaxSize = 65536;
+    if (!QFileInfo(sPath).isFile())
+        return std::nullopt;
+    QFile file(sPath);
+#ifdef Q_OS_WIN
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+#else
+    const int fd = ::open(QFile::encodeName(sPath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info = {};
+    if (fd < 0)
+        return std::nullopt;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+#endif
+    const QByteArray bytes = file.read(MaxSize + 1);
+    if (bytes.size() > MaxSize)
+        return std::nullopt;
+    return bytes;
 }
 
 // A link file: the Windows internet shortcut ([InternetShortcut], URL=), named after its file,
 // or a desktop entry of type Link ([Desktop Entry], URL=, Name=).
 std::optional<LinkText> LinkFile(const QString& sPath)
 {
-    QFile file(sPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || file.size() > 65536)
+    const std::optional<QByteArray> bytes = LinkFileBytes(sPath);
+    if (!bytes)
         return std::nullopt;
     LinkText link{QFileInfo(sPath).completeBaseName(), {}};
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    for (const QByteArray& line : bytes->split('\n')) {
         const QString text = QString::fromUtf8(line).trimmed();
         if (text.startsWith(u"URL="_s))
             link.address = text.mid(4);
@@ -82,6 +166,18 @@ QString HostCaption(const QString& sAddress)
     return host;
 }
 
+LinkText FromOutside(const QString& sCaption, const QString& sAddress)
+{
+    return {Caption(sCaption), Address(sAddress)};
+}
+
+bool PageOpens(const QString& sAddress)
+{
+    const QUrl url(sAddress.trimmed());
+    return url.isValid() && !url.scheme().isEmpty() &&
+           !QStringList{u"javascript"_s, u"place"_s, u"data"_s}.contains(url.scheme());
+}
+
 QList<LinkText> FromClipboard(const QMimeData& data)
 {
     QStringList addresses;
@@ -93,6 +189,8 @@ QList<LinkText> FromClipboard(const QMimeData& data)
             return {};
         addresses << address;
     }
+    if (addresses.isEmpty())
+        return {};
     const QHash<QString, QString> titles = Titles(data);
     QList<LinkText> links;
     for (const QString& address : addresses)

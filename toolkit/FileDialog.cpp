@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -72,7 +73,7 @@ qint32 ShowFileDialog(QString& sFileName, qint16 iMode, QWidget* owner, const QS
                       const QString& sInitialFolder, const QString& sFilter,
                       const QString& sDefaultExt)
 {
-    sFileName.clear();
+    const QString offered = std::exchange(sFileName, QString());
     if (iMode != FileOpen && iMode != FileSave)
         return 0;
 
@@ -86,6 +87,8 @@ qint32 ShowFileDialog(QString& sFileName, qint16 iMode, QWidget* owner, const QS
     dialog.setAcceptMode(iMode == FileSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setNameFilters(NameFilters(items));
     dialog.setDefaultSuffix(sDefaultExt.isEmpty() ? FirstPatternExtension(items) : sDefaultExt);
+    if (!offered.isEmpty())
+        dialog.selectFile(offered);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return 0;
 

@@ -17,7 +17,8 @@ namespace basProcs
 enum FileDialogMode : qint16 { FileOpen = 0, FileSave = 1 };
 
 // The file-open or file-save dialog, modal to owner; nonzero when a file was chosen, its
-// "\"-separated path then in sFileName. sFilter alternates descriptions and patterns, separated by
+// "\"-separated path then in sFileName; a file name that sFileName holds on entry is offered in the
+// dialog's name box. sFilter alternates descriptions and patterns, separated by
 // "," ("Pictures,*.gif;*.jpg,All Files,*.*"), and the dialog starts on its first choice. A typed
 // name without an extension gets sDefaultExt, else the first pattern's. Cancel or a failure give 0
 // and an empty name.

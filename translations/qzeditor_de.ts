@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Bookmarks</name>
+    <message>
+        <source>&quot;%1&quot; is larger than 200 MB, far larger than any bookmarks file, so it was not read.</source>
+        <translation>„%1“ ist größer als 200 MB, weit größer als jede Lesezeichendatei, und wurde darum nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Lesezeichen-Menü</translation>
+    </message>
+    <message>
+        <source>Bookmarks Toolbar</source>
+        <translation>Lesezeichen-Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Weitere Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Mobile Lesezeichen</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message>
         <source>A link to add must not be empty.</source>
@@ -169,6 +192,53 @@
     <message>
         <source>Getting pictures: %1 of %2</source>
         <translation>Bilder werden geholt: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageArchive</name>
+    <message>
+        <source>The export could not be put together: %1.</source>
+        <translation>Der Export konnte nicht zusammengestellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>It is no ZIP file (%1).</source>
+        <translation>Sie ist keine ZIP-Datei (%1).</translation>
+    </message>
+    <message>
+        <source>The page cannot be imported from &quot;%1&quot;. %2 Nothing was changed.</source>
+        <translation>Die Seite kann nicht aus „%1“ importiert werden. %2 Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>It is damaged: %1.</source>
+        <translation>Sie ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>It holds %1 files, and an export holds at most 10,000.</source>
+        <translation>Sie enthält %1 Dateien, ein Export enthält höchstens 10.000.</translation>
+    </message>
+    <message>
+        <source>It holds &quot;%1&quot;, a name that leads out of its folder, where unpacking it could change any file.</source>
+        <translation>Sie enthält „%1“, einen Namen, der aus ihrem Ordner hinausführt; beim Entpacken könnte so jede Datei geändert werden.</translation>
+    </message>
+    <message>
+        <source>It holds &quot;%1&quot;, a symbolic link, which could lead to any file.</source>
+        <translation>Sie enthält „%1“, eine symbolische Verknüpfung, die zu jeder beliebigen Datei führen könnte.</translation>
+    </message>
+    <message>
+        <source>It holds no exported page: an export holds one folder with the page and its pictures.</source>
+        <translation>Sie enthält keine exportierte Seite: Ein Export enthält einen Ordner mit der Seite und ihren Bildern.</translation>
+    </message>
+    <message>
+        <source>Unpacked it would take %1 MB, and an export takes at most 200 MB.</source>
+        <translation>Entpackt bräuchte sie %1 MB, ein Export braucht höchstens 200 MB.</translation>
+    </message>
+    <message>
+        <source>It holds no exported page: its folder has no %1.</source>
+        <translation>Sie enthält keine exportierte Seite: Ihr Ordner hat keine %1.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Startseite</translation>
     </message>
 </context>
 <context>
@@ -874,6 +944,34 @@
     <message>
         <source>Use New Address</source>
         <translation>Neue Adresse verwenden</translation>
+    </message>
+    <message>
+        <source>Import Page</source>
+        <translation>Seite importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export Page...</source>
+        <translation>Seite &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>I&amp;mport Page...</source>
+        <translation>Seite i&amp;mportieren...</translation>
+    </message>
+    <message>
+        <source>Exported Pages</source>
+        <translation>Exportierte Seiten</translation>
+    </message>
+    <message>
+        <source>Export Page</source>
+        <translation>Seite exportieren</translation>
+    </message>
+    <message>
+        <source>Import the page &quot;%1&quot; with %2 links and %3 pictures? It replaces the page in this window; Undo brings this page back.</source>
+        <translation>Die Seite „%1“ mit %2 Links und %3 Bildern importieren? Sie ersetzt die Seite in diesem Fenster; Rückgängig bringt diese Seite zurück.</translation>
+    </message>
+    <message>
+        <source>Markup in %1 of its texts will be shown as text.</source>
+        <translation>Auszeichnungen in %1 ihrer Texte werden als Text gezeigt.</translation>
     </message>
     <message>
         <source>&amp;Check Links...</source>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Bookmarks</name>
+    <message>
+        <source>&quot;%1&quot; is larger than 200 MB, far larger than any bookmarks file, so it was not read.</source>
+        <translation>«%1» ocupa más de 200 MB, mucho más que cualquier archivo de marcadores, así que no se ha leído.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Menú de marcadores</translation>
+    </message>
+    <message>
+        <source>Bookmarks Toolbar</source>
+        <translation>Barra de marcadores</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Otros marcadores</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Marcadores del móvil</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message>
         <source>A link to add must not be empty.</source>
@@ -169,6 +192,53 @@
     <message>
         <source>Getting pictures: %1 of %2</source>
         <translation>Obteniendo imágenes: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageArchive</name>
+    <message>
+        <source>The export could not be put together: %1.</source>
+        <translation>No se pudo componer la exportación: %1.</translation>
+    </message>
+    <message>
+        <source>It is no ZIP file (%1).</source>
+        <translation>No es un archivo ZIP (%1).</translation>
+    </message>
+    <message>
+        <source>The page cannot be imported from &quot;%1&quot;. %2 Nothing was changed.</source>
+        <translation>La página no se puede importar de «%1». %2 No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>It is damaged: %1.</source>
+        <translation>Está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>It holds %1 files, and an export holds at most 10,000.</source>
+        <translation>Contiene %1 archivos, y una exportación contiene como máximo 10.000.</translation>
+    </message>
+    <message>
+        <source>It holds &quot;%1&quot;, a name that leads out of its folder, where unpacking it could change any file.</source>
+        <translation>Contiene «%1», un nombre que sale de su carpeta: al descomprimirlo podría cambiar cualquier archivo.</translation>
+    </message>
+    <message>
+        <source>It holds &quot;%1&quot;, a symbolic link, which could lead to any file.</source>
+        <translation>Contiene «%1», un enlace simbólico, que podría llevar a cualquier archivo.</translation>
+    </message>
+    <message>
+        <source>It holds no exported page: an export holds one folder with the page and its pictures.</source>
+        <translation>No contiene ninguna página exportada: una exportación contiene una carpeta con la página y sus imágenes.</translation>
+    </message>
+    <message>
+        <source>Unpacked it would take %1 MB, and an export takes at most 200 MB.</source>
+        <translation>Descomprimido ocuparía %1 MB, y una exportación ocupa como máximo 200 MB.</translation>
+    </message>
+    <message>
+        <source>It holds no exported page: its folder has no %1.</source>
+        <translation>No contiene ninguna página exportada: su carpeta no tiene %1.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Página de inicio</translation>
     </message>
 </context>
 <context>
@@ -874,6 +944,34 @@
     <message>
         <source>Use New Address</source>
         <translation>Usar la nueva dirección</translation>
+    </message>
+    <message>
+        <source>Import Page</source>
+        <translation>Importar página</translation>
+    </message>
+    <message>
+        <source>&amp;Export Page...</source>
+        <translation>E&amp;xportar página...</translation>
+    </message>
+    <message>
+        <source>I&amp;mport Page...</source>
+        <translation>I&amp;mportar página...</translation>
+    </message>
+    <message>
+        <source>Exported Pages</source>
+        <translation>Páginas exportadas</translation>
+    </message>
+    <message>
+        <source>Export Page</source>
+        <translation>Exportar página</translation>
+    </message>
+    <message>
+        <source>Import the page &quot;%1&quot; with %2 links and %3 pictures? It replaces the page in this window; Undo brings this page back.</source>
+        <translation>¿Importar la página «%1» con %2 enlaces y %3 imágenes? Sustituye la página de esta ventana; Deshacer devuelve esta página.</translation>
+    </message>
+    <message>
+        <source>Markup in %1 of its texts will be shown as text.</source>
+        <translation>El marcado de %1 de sus textos se mostrará como texto.</translation>
     </message>
     <message>
         <source>&amp;Check Links...</source>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Bookmarks</name>
+    <message>
+        <source>&quot;%1&quot; is larger than 200 MB, far larger than any bookmarks file, so it was not read.</source>
+        <translation>«&#xa0;%1&#xa0;» dépasse 200 Mo, bien plus que tout fichier de favoris, et n&apos;a donc pas été lu.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Menu des marque-pages</translation>
+    </message>
+    <message>
+        <source>Bookmarks Toolbar</source>
+        <translation>Barre personnelle</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Autres marque-pages</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Marque-pages des appareils mobiles</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message>
         <source>A link to add must not be empty.</source>
@@ -169,6 +192,53 @@
     <message>
         <source>Getting pictures: %1 of %2</source>
         <translation>Récupération des images&#xa0;: %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageArchive</name>
+    <message>
+        <source>The export could not be put together: %1.</source>
+        <translation>L&apos;export n&apos;a pas pu être assemblé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>It is no ZIP file (%1).</source>
+        <translation>Ce n&apos;est pas un fichier ZIP (%1).</translation>
+    </message>
+    <message>
+        <source>The page cannot be imported from &quot;%1&quot;. %2 Nothing was changed.</source>
+        <translation>La page ne peut pas être importée depuis «&#xa0;%1&#xa0;». %2 Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>It is damaged: %1.</source>
+        <translation>Il est endommagé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>It holds %1 files, and an export holds at most 10,000.</source>
+        <translation>Il contient %1 fichiers, et un export en contient au plus 10 000.</translation>
+    </message>
+    <message>
+        <source>It holds &quot;%1&quot;, a name that leads out of its folder, where unpacking it could change any file.</source>
+        <translation>Il contient «&#xa0;%1&#xa0;», un nom qui sort de son dossier&#xa0;: le décompresser pourrait modifier n&apos;importe quel fichier.</translation>
+    </message>
+    <message>
+        <source>It holds &quot;%1&quot;, a symbolic link, which could lead to any file.</source>
+        <translation>Il contient «&#xa0;%1&#xa0;», un lien symbolique, qui pourrait mener à n&apos;importe quel fichier.</translation>
+    </message>
+    <message>
+        <source>It holds no exported page: an export holds one folder with the page and its pictures.</source>
+        <translation>Il ne contient aucune page exportée&#xa0;: un export contient un dossier avec la page et ses images.</translation>
+    </message>
+    <message>
+        <source>Unpacked it would take %1 MB, and an export takes at most 200 MB.</source>
+        <translation>Décompressé, il occuperait %1 Mo, et un export occupe au plus 200 Mo.</translation>
+    </message>
+    <message>
+        <source>It holds no exported page: its folder has no %1.</source>
+        <translation>Il ne contient aucune page exportée&#xa0;: son dossier n&apos;a pas de %1.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Page d&apos;accueil</translation>
     </message>
 </context>
 <context>
@@ -874,6 +944,34 @@
     <message>
         <source>Use New Address</source>
         <translation>Utiliser la nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>Import Page</source>
+        <translation>Importer une page</translation>
+    </message>
+    <message>
+        <source>&amp;Export Page...</source>
+        <translation>E&amp;xporter la page...</translation>
+    </message>
+    <message>
+        <source>I&amp;mport Page...</source>
+        <translation>I&amp;mporter une page...</translation>
+    </message>
+    <message>
+        <source>Exported Pages</source>
+        <translation>Pages exportées</translation>
+    </message>
+    <message>
+        <source>Export Page</source>
+        <translation>Exporter la page</translation>
+    </message>
+    <message>
+        <source>Import the page &quot;%1&quot; with %2 links and %3 pictures? It replaces the page in this window; Undo brings this page back.</source>
+        <translation>Importer la page «&#xa0;%1&#xa0;» avec %2 liens et %3 images&#xa0;? Elle remplace la page de cette fenêtre&#xa0;; Annuler ramène cette page.</translation>
+    </message>
+    <message>
+        <source>Markup in %1 of its texts will be shown as text.</source>
+        <translation>Le balisage de %1 de ses textes sera affiché comme du texte.</translation>
     </message>
     <message>
         <source>&amp;Check Links...</source>

@@ -3,7 +3,34 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
+#include <QStringDecoder>
 #include <QTreeWidget>
+#include <sys/stat.h>
+
+// A link's title as a browser gives it beside the address: Firefox gives text/x-moz-url in UTF-16.
+static QMimeData* Titled(const QString& sFormat, const QString& sTitle)
+{
+    auto* data = new QMimeData;
+    data->setData(sFormat, sFormat == u"text/html"_s
+                               ? sTitle.toUtf8()
+                               : QByteArray(reinterpret_cast<const char*>(sTitle.utf16()),
+                                            sTitle.size() * 2));
+    return data;
+}
+
+// The uri-list let go iHalves half rows below the top of the list's first row; the data goes.
+static void Drop(QListView* list, QMimeData* data, const QString& sUriList, int iHalves)
+{
+    data->setData(u"text/uri-list"_s, sUriList.toUtf8());
+    const QRect first = list->visualRect(list->model()->index(0, 0));
+    const QPoint at = first.topLeft() + QPoint(4, 2 + first.height() * iHalves / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, {});
+    QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, {});
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, {});
+    for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &drop})
+        QApplication::sendEvent(list->viewport(), event);
+    delete data;
+}
 
 static const QString Samples =
     BackslashPath(QDir::cleanPath(QStringLiteral(QZ_TEST_DATA "/../support/bookmarks"))) + u'\\';
@@ -15,7 +42,7 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
     const QString page = u"Link 1 (https://www.khanacademy.org/)"_s;
     const QString firefoxNotes = u"|Recent Tags: A page cannot open this address.|Khan Academy: "
                                  u"Already on the page.|A bookmarklet: A page cannot open this "
-                                 u"address."_s;
+                                 u"address.|Broken: A page cannot open this address."_s;
     const struct {
         QString file, find, toggle;
         Qt::Key key;
@@ -27,7 +54,7 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
          Qt::Key_Return,
          u"4 links will be added."_s + firefoxNotes,
          u"|Get Help (https://support.mozilla.org/products/firefox)|PBS KIDS  Games "
-         u"(https://pbskids.org/games?age=5&lang=en)|Cool Math 4 Kids <3 "
+         u"(https://pbskids.org/games?age=5&lang=en)|Cool Math 4 Kids ‹3 "
          u"(https://www.coolmath4kids.com/)|NASA Kids' Club — Ünïcödé (https://www.nasa.gov/kids) @4"_s},
         {u"firefox.html"_s, u"KIDS"_s, u"Games & Puzzles"_s, Qt::Key_Return,
          u"2 links will be added."_s + firefoxNotes,
@@ -82,6 +109,9 @@ TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
     app.WriteFile(u"Fun.url"_s, "[InternetShortcut]\r\nURL=https://fun.example/\r\n");
     app.WriteFile(u"zoo.desktop"_s,
                   "[Desktop Entry]\nType=Link\nName=The Zoo\nURL=https://zoo.example/a\n");
+    // Link files that are a pipe, which no one writes, and a device without end.
+    ASSERT_EQ(mkfifo(QFile::encodeName(app.NativeFile(u"pipe.desktop"_s)).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, app.NativeFile(u"zero.desktop"_s)));
     const QString files = QUrl::fromLocalFile(app.NativeFile({})).toString() + u'/';
     enum { Paste = -2, PasteOnButton = -1 }; // else dropped at half rows from the top
     const struct {
@@ -104,7 +134,8 @@ TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
         {0, u"https://a.org/\r\n"_s, u"text/x-moz-url"_s, u"https://a.org/\nA"_s,
          u"A (https://a.org/)|Link 1 (1.html) @0"_s},
         {1,
-         u"%1Fun.url\r\n%1zoo.desktop\r\n%1picture.jpg\r\n"_s.arg(files),
+         u"%1Fun.url\r\n%1zoo.desktop\r\n%1picture.jpg\r\n%1pipe.desktop\r\n%1zero.desktop"_s.arg(
+             files),
          {},
          {},
          u"|Fun (https://fun.example/)|The Zoo (https://zoo.example/a) @2"_s},
@@ -113,31 +144,75 @@ TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
         SCOPED_TRACE(c.text.toStdString());
         Open(Page(1));
         auto* list = Child<QListView>(u"lstLinks"_s);
-        auto* data = new QMimeData;
-        // Firefox gives text/x-moz-url in UTF-16.
-        data->setData(c.format, c.format == u"text/html"_s
-                                    ? c.title.toUtf8()
-                                    : QByteArray(reinterpret_cast<const char*>(c.title.utf16()),
-                                                 c.title.size() * 2));
+        QMimeData* data = Titled(c.format, c.title);
         if (c.how < 0) {
             data->setText(c.text);
             QGuiApplication::clipboard()->setMimeData(data);
             Child(c.how == PasteOnButton ? u"cmdColors"_s : u"lstLinks"_s)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
         } else {
-            data->setData(u"text/uri-list"_s, c.text.toUtf8());
-            const QRect first = list->visualRect(list->model()->index(0, 0));
-            const QPoint at = first.topLeft() + QPoint(4, 2 + first.height() * c.how / 2);
-            QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, {});
-            QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, {});
-            QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, {});
-            for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &drop})
-                QApplication::sendEvent(list->viewport(), event);
-            delete data;
+            Drop(list, data, c.text, c.how);
         }
         QApplication::processEvents();
         EXPECT_EQ(Rows(list), c.how == 0 ? c.added : u"Link 1 (1.html)"_s + c.added);
     }
+}
+
+// Links whose texts carry markup, from a bookmarks file in each form, the clipboard's titles and
+// dropped link files: the saved page holds their words and their addresses, never their markup.
+TEST_F(Editor, LinksFromOutsideBringNoMarkupOntoThePage)
+{
+    app.WriteFile(u"kids.html"_s,
+                  "<DL><DT><A HREF=\"https://kids.example.org/&quot; onmouseover=&quot;location="
+                  "'https://evil.example.com/'\">Cartoons &lt;img src=x onerror=&quot;location="
+                  "'https://evil.example.com/'&quot;&gt;</A></DL>");
+    app.WriteFile(u"kids.json"_s, R"({"roots":{"other":{"children":[{"type":"url",
+                  "name":"<b>Bold</b>\u0007 \ud800","url":"https://j.example/a b\"<c>"}]}}})");
+    app.WriteFile(u"Fun <3>.url"_s, "[InternetShortcut]\r\nURL=https://fun.example/\r\n");
+    app.WriteFile(u"zoo.desktop"_s, "[Desktop Entry]\nName=<script>alert(1)</script>\n"
+                                    "URL=https://zoo.example/\n");
+    Open(Page(0));
+    for (const QString& file : {u"kids.html"_s, u"kids.json"_s})
+        ImportLinks(window.get(), app.NativeFile(file),
+                    [](QWidget* modal) { PressKey(modal, Qt::Key_Return); });
+    Activate(window.get());
+    for (const auto& [format, address, title] :
+         {std::tuple{u"text/html"_s, u"https://p.example/"_s,
+                     u"<a href=\"https://p.example/\">&lt;script&gt;x&lt;/script&gt;</a>"_s},
+          std::tuple{u"text/x-moz-url"_s, u"https://m.example/"_s,
+                     u"https://m.example/\n<i>M</i>"_s}}) {
+        QMimeData* data = Titled(format, title);
+        data->setText(address);
+        QGuiApplication::clipboard()->setMimeData(data);
+        Child(u"lstLinks"_s)->setFocus();
+        QTest::keyClick(Child(u"lstLinks"_s), Qt::Key_V, Qt::ControlModifier);
+    }
+    Drop(Child<QListView>(u"lstLinks"_s), new QMimeData,
+         QUrl::fromLocalFile(app.NativeFile(u"Fun <3>.url"_s)).toString(QUrl::FullyEncoded) +
+             u"\r\n"_s + QUrl::fromLocalFile(app.NativeFile(u"zoo.desktop"_s)).toString(),
+         7);
+    QApplication::processEvents();
+    PressCtrlS();
+    QString rows;
+    const std::pair<QString, QString> links[] = {
+        {u"https://kids.example.org/%22%20onmouseover=%22location='https://evil.example.com/'"_s,
+         u"Cartoons ‹img src=x onerror=\"location='https://evil.example.com/'\"›"_s},
+        {u"https://j.example/a%20b%22%3Cc%3E"_s, u"‹b›Bold‹/b› &#65533;"_s},
+        {u"https://p.example/"_s, u"‹script›x‹/script›"_s},
+        {u"https://m.example/"_s, u"‹i›M‹/i›"_s},
+        {u"https://fun.example/"_s, u"Fun ‹3›"_s},
+        {u"https://zoo.example/"_s, u"‹script›alert(1)‹/script›"_s}};
+    for (std::size_t i = 0; i < std::size(links); ++i)
+        rows +=
+            (i % 2 ? u""_s : u"<tr>\r\n"_s) +
+            u"<td>\r\n<p align=\"center\">\r\n<a href=\"%1\">\r\n%2\r\n</a>\r\n</p>\r\n</td>\r\n"_s
+                .arg(links[i].first, links[i].second) +
+            (i % 2 ? u"</tr>\r\n"_s : u""_s);
+    const QByteArray page = Home(u"qzhome.html"_s);
+    const qsizetype table = page.indexOf("<tr>");
+    EXPECT_EQ(
+        QStringDecoder("windows-1252").decode(page.mid(table, page.indexOf("</table>") - table)),
+        rows);
 }
 
 // A page near its most links takes what fits, and says how many were left out.

@@ -51,6 +51,32 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
                                     data ? Qt::CopyAction : Qt::MoveAction, iRow, 0, {});
         QApplication::processEvents();
     };
+    // Exported through the menu from a page of its own, on a picture the home folder then lacks.
+    const QString zip = app.NativeFile(u"page.zip"_s);
+    Open(Page(1, u"new.gif"_s));
+    app.WriteFile(u"home/new.gif"_s, "new");
+    {
+        ModalDriver fileDialog([&](QWidget* dialog) {
+            TypeInto(dialog, u"fileNameEdit"_s, zip);
+            PressKey(dialog, Qt::Key_Return);
+        });
+        Child<QAction>(u"mnuFile_22"_s)->trigger();
+    }
+    QFile::remove(app.NativeFile(u"home/new.gif"_s));
+    const auto importPage = [&] {
+        MessageBoxSeen question;
+        std::unique_ptr<ModalDriver> answer;
+        ModalDriver fileDialog([&](QWidget* dialog) {
+            answer = std::make_unique<ModalDriver>(AnswerMessageBox(u"Yes"_s, question));
+            TypeInto(dialog, u"fileNameEdit"_s, zip);
+            PressKey(dialog, Qt::Key_Return);
+        });
+        Child<QAction>(u"mnuFile_23"_s)->trigger();
+        EXPECT_EQ(question.text,
+                  u"Import the page \"My Home Page\" with 1 links and 3 pictures? "
+                  "It replaces the page in this window; Undo brings this page back."_s);
+        EXPECT_EQ(Home(u"new.gif"_s), "new");
+    };
     QGuiApplication::clipboard()->setText(u"https://c.org/"_s);
     QMimeData uris;
     uris.setData(u"text/uri-list"_s, "https://a.org/\r\nhttps://b.org/");
@@ -82,6 +108,7 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
         {u"Drop Links"_s, -1, [&] { drop(&uris, 1); }, -1, 2},
         {u"Paste Links"_s, -1,
          [&] { QTest::keyClick(Child(u"lstLinks"_s), Qt::Key_V, Qt::ControlModifier); }, -1, 3},
+        {u"Import Page"_s, -1, importPage, -1, -1},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.step.toStdString() + " " + std::to_string(s.row));

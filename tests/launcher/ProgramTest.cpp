@@ -141,9 +141,10 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
               u"tvwBookmarks: Bookmarks, chkGetPictures: Get each link's picture from its site, "
               u"cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
     EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo"_s);
-    EXPECT_EQ(boxes, u"Mozilla Firefox|Get Help|Recent Tags|Bookmarks Toolbar|Khan Academy|Games & "
-                     u"Puzzles|PBS KIDS  Games|Cool Math 4 Kids <3|A bookmarklet|NASA Kids' Club — "
-                     u"Ünïcödé"_s);
+    EXPECT_EQ(boxes,
+              u"Mozilla Firefox|Get Help|Recent Tags|Bookmarks Toolbar|Khan Academy|Games & "
+              u"Puzzles|PBS KIDS  Games|Cool Math 4 Kids <3|A bookmarklet|Broken|NASA Kids' Club — "
+              u"Ünïcödé"_s);
     if (QGuiApplication::platformName() == u"xcb"_s) {
         EXPECT_EQ(shown, QStringList({u"Control Center centred"_s,
                                       u"Zellow's Browser Home Page Editor centred"_s,

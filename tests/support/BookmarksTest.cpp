@@ -2,6 +2,8 @@
 
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
+#include "support/Error.h"
+#include "support/NativePath.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +22,25 @@ QString Outline(const Bookmark& folder)
     return entries.join(u" | "_s);
 }
 
+// Folders nested iDepth deep, a bookmark in the innermost, another after it in each folder.
+QByteArray DeepHtml(int iDepth)
+{
+    return "<DL>" + QByteArray("<DT><H3>f</H3><DL>").repeated(iDepth) +
+           "<DT><A HREF=\"https://x/\">x</A>" +
+           QByteArray("</DL><DT><A HREF=\"https://y/\">y</A>").repeated(iDepth) + "</DL>";
+}
+
+// Chromium's file cut inside the bookmark of its innermost folder, each folder also holding one.
+QByteArray CutDeepJson(int iDepth)
+{
+    return "{\"roots\":{\"bookmark_bar\":" +
+           QByteArray("{\"children\":[{\"type\":\"url\",\"name\":\"b\",\"url\":\"x:\"},")
+               .repeated(iDepth) +
+           "{\"type\":\"url\",\"name\":\"b";
+}
+
 // Each file as a browser writes it; some also on one line with huge icons, without its character
-// set, or cut short in a bookmark.
+// set, cut short in a bookmark, or with a byte order mark. Then what hands and services write.
 TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
 {
     using Form = QByteArray (*)(QByteArray);
@@ -30,6 +49,7 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
         return b.replace('\n', ' ').replace("ICON=\"", "ICON=\"" + QByteArray(60000, 'Q'));
     };
     const Form undeclared = [](QByteArray b) { return b.replace("charset=UTF-8", ""); };
+    const Form bom = [](QByteArray b) { return "\xEF\xBB\xBF" + b; };
     const Form cut = [](QByteArray b) {
         return b.left(std::max(b.indexOf("Storyline"), b.indexOf("PBS")) + 5);
     };
@@ -37,13 +57,19 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
         u"Bookmarks bar{Khan Academy=https://www.khanacademy.org/ | Reading{Storyline Online "
         u"'Read' & more=https://www.storylineonline.net/ | 数学 Math=https://数学.example/} | "
         u"Empty{}} | NASA=https://www.nasa.gov/kids"_s;
+    const QString chromiumJson =
+        u"Bookmarks bar{Khan Academy=https://www.khanacademy.org/ | Games{PBS KIDS "
+        u"Games=https://pbskids.org/games?age=5&lang=en}} | Other bookmarks{PBS "
+        u"again=https://pbskids.org/games?age=5&lang=en | Über "
+        u"Kinder=https://www.kindernetz.de/} | Mobile bookmarks{}"_s;
     const std::tuple<QString, Form, QString> cases[] = {
         {u"firefox.html"_s, asWritten,
          u"Mozilla Firefox{Get Help=https://support.mozilla.org/products/firefox} | Recent "
          u"Tags=place:sort=8&maxResults=10 | Bookmarks Toolbar{Khan "
          u"Academy=https://www.khanacademy.org/ | Games & Puzzles{PBS KIDS  "
          u"Games=https://pbskids.org/games?age=5&lang=en | Cool Math 4 Kids "
-         u"<3=https://www.coolmath4kids.com/} | A bookmarklet=javascript:alert('hi')} | NASA "
+         u"<3=https://www.coolmath4kids.com/} | A bookmarklet=javascript:alert('hi') | "
+         u"Broken=b0rked} | NASA "
          u"Kids' Club — Ünïcödé=https://www.nasa.gov/kids"_s},
         {u"chromium.html"_s, asWritten, chromium},
         {u"chromium.html"_s, oneLine, chromium},
@@ -55,18 +81,62 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
          u"Favorites{Apple=https://www.apple.com/ | NASA=https://www.nasa.gov/kids} | Bookmarks "
          u"Menu{} | Nat Geo Kids=https://www.natgeokids.com/"_s},
         {u"windows-1252.html"_s, asWritten, u"Café “Kids”=https://www.café.example/"_s},
-        {u"chromium.json"_s, asWritten,
-         u"Bookmarks bar{Khan Academy=https://www.khanacademy.org/ | Games{PBS KIDS "
-         u"Games=https://pbskids.org/games?age=5&lang=en}} | Other bookmarks{PBS "
-         u"again=https://pbskids.org/games?age=5&lang=en | Über "
-         u"Kinder=https://www.kindernetz.de/} | Mobile bookmarks{}"_s},
+        {u"chromium.json"_s, asWritten, chromiumJson},
         {u"chromium.json"_s, cut, u"{Khan Academy=https://www.khanacademy.org/ | {}}"_s},
+        {u"chromium.json"_s, bom, chromiumJson},
+        {u"firefox.json"_s, asWritten,
+         u"Bookmarks Menu{Get Help=https://support.mozilla.org/products/firefox} | Bookmarks "
+         u"Toolbar{Games %1{} | Khan Academy=https://www.khanacademy.org/} | Other "
+         u"Bookmarks{Cartoons <img src=x onerror=\"location='https://evil.example.com/'\">\a="
+         u"https://kids.example.org/\" onmouseover=\"location='https://evil.example.com/'} | "
+         u"Mobile Bookmarks{}"_s.arg(QChar(0xD800))},
+        {{},
+         [](QByteArray) {
+             return "<DL><DT><A HREF=\"https://a/\">A</A><DD>see <a href=\"https://b/\">this</a>"
+                    "<DT><A HREF=\"https://c/\" icon=\"x\">A ICON=\"x\" icon=\"y\" B</A>\0"
+                    "<DT><A HREF=\"https://d/\">if (a<b)</A><DT><A HREF=\"e\">C<T> "
+                    "templates</A></DL>"_ba;
+         },
+         u"A=https://a/ | A ICON=\"x\" icon=\"y\" B=https://c/ | if (a<b)=https://d/ | C<T> "
+         u"templates=e"_s},
+        {{},
+         [](QByteArray) {
+             return "<meta charset=\"utf-8\"><DL><DT><A HREF=\"https://a/\">Caf\xE9</A>"
+                    "<DT><A HREF=\"https://b/\">\xC3\x9C\x62\x65r \xE2\x80\x9CKids\x94</A></DL>"_ba;
+         },
+         u"Café=https://a/ | Über “Kids”=https://b/"_s},
+        {{},
+         [](QByteArray) { return DeepHtml(100); },
+         u"f{"_s.repeated(64) + u"x=https://x/"_s + u" | y=https://y/"_s.repeated(36) + u"}"_s +
+             u" | y=https://y/}"_s.repeated(63) + u" | y=https://y/"_s},
+        {{},
+         [](QByteArray) { return CutDeepJson(40); },
+         u"{b=x: | "_s.repeated(39) + u"{b=x:}"_s + u"}"_s.repeated(39)},
     };
     for (const auto& [file, form, outline] : cases)
-        EXPECT_EQ(Outline(Bookmarks::Read(
-                      form(ReadFile(QStringLiteral(QZ_TEST_DATA "/bookmarks/") + file)))),
-                  outline)
+        EXPECT_EQ(
+            Outline(Bookmarks::Read(form(
+                file.isEmpty() ? QByteArray()
+                               : ReadFile(QStringLiteral(QZ_TEST_DATA "/bookmarks/") + file)))),
+            outline)
             << file.toStdString();
+}
+
+// A file far larger than any bookmarks file is refused before it is read.
+TEST(Bookmarks, AFileOver200MBIsRefusedUnread)
+{
+    TempAppFolder app;
+    QFile big(app.NativeFile(u"big.html"_s));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(200'000'001));
+    big.close();
+    try {
+        Bookmarks::ReadFile(app.Path() + u"\\big.html"_s);
+        ADD_FAILURE();
+    } catch (const Error& error) {
+        EXPECT_EQ(error.Description(), u"\"%1\" is larger than 200 MB, far larger than any "
+                                       u"bookmarks file, so it was not read."_s.arg(
+                                           DisplayPath(app.Path() + u"\\big.html"_s)));
+    }
 }
 
 } // namespace
