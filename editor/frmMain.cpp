@@ -266,6 +266,9 @@ void frmMain::mnuFile_Click(qint16 iIndex)
     case mnuFileImportLinks:
         ImportLinks();
         break;
+    case mnuFileCheckLinks:
+        CheckLinks();
+        break;
     case mnuFileExportPage:
         ExportPage();
         break;

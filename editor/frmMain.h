@@ -8,12 +8,14 @@
 #include "toolkit/TabOrder.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QUndoStack>
 #include <memory>
 
 class CWebPage;
 class LinkPictures;
+class frmCheckLinks;
 
 // The home page editor: the page's fields on the left, its preview on the right. An edit reaches
 // the page only when its control loses the focus, which is why the File menu moves the focus
@@ -79,6 +81,12 @@ private:
                                               int iBefore);
     void LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
 
+    // Check Links and what the parent does with its findings, in frmMainCheckLinks.cpp.
+    void CheckLinks();
+    void CheckLinks_Edit(const std::shared_ptr<CWebPage>& link);
+    void CheckLinks_Remove(const std::shared_ptr<CWebPage>& link);
+    void CheckLinks_UseNewAddress(const std::shared_ptr<CWebPage>& link, const QString& sAddress);
+
     // The page taken along in one file, in frmMainPageArchive.cpp.
     void ExportPage();
     void ImportPage();
@@ -93,6 +101,7 @@ private:
     RecoveryCopy m_recovery;
     SettingsGuard m_settingsGuard;
     LinkPictures* m_linkPictures;
+    QPointer<frmCheckLinks> m_checkLinks;
     // Whether the last Save wrote both files; a closing window stays open when it did not.
     bool m_saved = false;
 };

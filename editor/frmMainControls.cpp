@@ -201,6 +201,7 @@ void frmMainControls::SetupMenus(QMainWindow* window)
               {mnuFileImport, tr("Import Picture...")},
               {mnuFileOpenFolder, tr("Open Folder In Explorer")},
               {mnuFileImportLinks, tr("Import Links...")},
+              {mnuFileCheckLinks, tr("&Check Links...")},
               {mnuFileExportPage, tr("&Export Page...")},
               {mnuFileImportPage, tr("I&mport Page...")},
               {mnuFileExitAbove, u"-"_s},

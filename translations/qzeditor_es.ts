@@ -484,6 +484,105 @@
     </message>
 </context>
 <context>
+    <name>frmCheckLinks</name>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Does not answer</source>
+        <translation>No responde</translation>
+    </message>
+    <message>
+        <source>Now leads to %1</source>
+        <translation>Ahora lleva a %1</translation>
+    </message>
+    <message>
+        <source>Moved within the site</source>
+        <translation>Movido dentro del sitio</translation>
+    </message>
+    <message>
+        <source>The site&apos;s name may be for sale</source>
+        <translation>El nombre del sitio puede estar a la venta</translation>
+    </message>
+    <message>
+        <source>The page cannot open this address</source>
+        <translation>La página no puede abrir esta dirección</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>No comprobado</translation>
+    </message>
+    <message>
+        <source>Check Links</source>
+        <translation>Comprobar enlaces</translation>
+    </message>
+    <message>
+        <source>Links checked</source>
+        <translation>Enlaces comprobados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Links found</source>
+        <translation>Enlaces encontrados</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>New Address</source>
+        <translation>Nueva dirección</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Use &amp;New Address</source>
+        <translation>Usar la &amp;nueva dirección</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The computer seems not to be online, so the links could not be checked.</source>
+        <translation>El equipo no parece estar conectado a internet, así que no se pudieron comprobar los enlaces.</translation>
+    </message>
+    <message>
+        <source>Checked %1 of %2</source>
+        <translation>%1 de %2 comprobados</translation>
+    </message>
+    <message>
+        <source>The page has no links to check.</source>
+        <translation>La página no tiene enlaces que comprobar.</translation>
+    </message>
+    <message>
+        <source>The link answers as it should.</source>
+        <translation>El enlace responde como debe.</translation>
+    </message>
+    <message>
+        <source>All %1 links answer as they should.</source>
+        <translation>Los %1 enlaces responden todos como deben.</translation>
+    </message>
+</context>
+<context>
     <name>frmConfigure</name>
     <message>
         <source>Control Center</source>
@@ -843,6 +942,14 @@
         <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
+        <source>Remove Link</source>
+        <translation>Quitar enlace</translation>
+    </message>
+    <message>
+        <source>Use New Address</source>
+        <translation>Usar la nueva dirección</translation>
+    </message>
+    <message>
         <source>Import Page</source>
         <translation>Importar página</translation>
     </message>
@@ -877,6 +984,10 @@
     <message>
         <source>The copy has been kept as &quot;%1&quot;.</source>
         <translation>La copia se ha guardado como «%1».</translation>
+    </message>
+    <message>
+        <source>&amp;Check Links...</source>
+        <translation>&amp;Comprobar enlaces...</translation>
     </message>
 </context>
 <context>

@@ -221,8 +221,8 @@ TEST_F(Editor, TabWalksRoundThroughThePreviewsLinksAndOnlyTheWebViewResizes)
         items,
         QStringList({u"mnuFile_10 &Save"_s, u"mnuFile_15 -"_s, u"mnuFile_16 Import Picture..."_s,
                      u"mnuFile_17 Open Folder In Explorer"_s, u"mnuFile_18 Import Links..."_s,
-                     u"mnuFile_22 &Export Page..."_s, u"mnuFile_23 I&mport Page..."_s,
-                     u"mnuFile_19 -"_s, u"mnuFile_20 E&xit"_s}));
+                     u"mnuFile_21 &Check Links..."_s, u"mnuFile_22 &Export Page..."_s,
+                     u"mnuFile_23 I&mport Page..."_s, u"mnuFile_19 -"_s, u"mnuFile_20 E&xit"_s}));
 }
 
 // The preview's script opens no dialog, and a page whose script never ends, even at the start,
