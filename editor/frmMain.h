@@ -54,6 +54,7 @@ private:
     void mnuFile_Click(qint16 iIndex);
     void SaveHomePage();
     void OfferRecoveryCopy();
+    void TellOfOtherEditor();
     void mnuEdit_Click(qint16 iIndex);
     // Every change of the page goes through here, to be undone and redone; null is no change.
     void PushStep(std::unique_ptr<QUndoCommand> step);
