@@ -49,23 +49,28 @@ static QString Shown(QWidget* window, bool bFramed = true)
     return caption + (centred ? u" centred"_s : u" off centre"_s);
 }
 
-// The name each visible control that takes the focus gives a screen reader, "objectName: name":
-// its accessible name, else the Name of its accessible interface (which for a combo box on this
-// platform is its value, so its own name is read first). A web view's page speaks for the view.
-static QStringList Spoken(const QWidget* window)
+// What a screen reader meets in a window, read from its accessible tree as the accessibility bus
+// hands it on: each object shown that takes the focus, or is a picture, as "objectName: name" and
+// " = value" where it has one; nothing inside such an object.
+static QStringList Spoken(QWidget* window)
 {
     QStringList spoken;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (!control->isVisible() || control->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (auto* view = qobject_cast<QWebEngineView*>(control->parentWidget()))
-            control = view;
-        const QString name = control->accessibleName();
-        spoken << control->objectName() + u": "_s +
-                      (name.isEmpty()
-                           ? QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name)
-                           : name);
-    }
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* parent) {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QAccessibleInterface* child = parent->child(i);
+            if (!child || child->state().invisible)
+                continue;
+            if (!child->state().focusable && child->role() != QAccessible::Graphic) {
+                walk(child);
+                continue;
+            }
+            const QString value = child->text(QAccessible::Value);
+            spoken << (child->object() ? child->object()->objectName() : u"?"_s) + u": "_s +
+                          child->text(QAccessible::Name) +
+                          (value.isEmpty() ? QString() : u" = "_s + value);
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(window));
     return spoken;
 }
 
