@@ -136,15 +136,14 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
               Golden(u"afternoon.dat"_s) + Golden(u"afternoon.html"_s));
     EXPECT_EQ(spoken.join(u", "_s),
               u"cmdEditDesktop: Desktop, cmdEditBrowser: Browser, txtTitle: Page Title, "
-              u"txtName: Name On Page, cmbImages: Wallpaper, cmbImages: Mouse Trails, "
-              u"cmdColors: Set Colors, lstLinks: Links, cmdLink_0: Add..., cmdLink_1: Edit..., "
-              u"cmdLink_2: Del, cmdLink_3: Move Up, cmdLink_4: Move Down, "
-              u"cmdUpdatePreview: Update Preview, ieBrowser: Preview, cmbImages: Picture, "
-              u"txtTitle: Title, txtURL: URL, cmdGetPicture: Get Picture, cmdUpdatePreview: Update "
-              u"Preview, "
-              u"ieBrowser: Preview, cmdOK: OK, cmdCancel: Cancel, txtFind: Find, "
-              u"tvwBookmarks: Bookmarks, chkGetPictures: Get each link's picture from its site, "
-              u"cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
+              u"txtName: Name On Page, cmbImages: Wallpaper = (None), cmbImages: Mouse Trails = "
+              u"(None), cmdColors: Set Colors, lstLinks: Links = Links, cmdLink_0: Add..., "
+              u"cmdLink_1: Edit..., cmdLink_2: Del, cmdLink_3: Move Up, cmdLink_4: Move Down, "
+              u"cmdUpdatePreview: Update Preview, cmbImages: Picture = (None), txtTitle: Title = "
+              u"New Link, txtURL: URL, cmdGetPicture: Get Picture, cmdUpdatePreview: Update "
+              u"Preview, cmdOK: OK, cmdCancel: Cancel, txtFind: Find, cmdCheckAll: Check All, "
+              u"cmdClearAll: Clear All, tvwBookmarks: Bookmarks = Bookmarks, chkGetPictures: Get "
+              u"each link's picture from its site, cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
     EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo"_s);
     EXPECT_EQ(boxes, u"Mozilla Firefox|Get Help|Recent Tags|Bookmarks Toolbar|Khan Academy|Games & "
                      u"Puzzles|PBS KIDS  Games|Cool Math 4 Kids <3|A bookmarklet|NASA Kids' Club — "
