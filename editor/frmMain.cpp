@@ -33,6 +33,8 @@ namespace
 
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 6675;
+// About a title bar's height down and right, so that both windows' titles show.
+constexpr int OtherEditorOffset = 480;
 
 // Read at start, written by Save, and watched for changes by other programs in between.
 QString SettingsFile()
@@ -62,9 +64,10 @@ frmMain::frmMain(QWidget* parent)
     setWindowIcon(icon);
     resize(Twips::ToPixels(ClientWidth),
            Twips::ToPixels(ClientHeight) + menuBar()->sizeHint().height());
-    CenterOnScreen(this);
     ConnectEvents();
     Form_Load();
+    const int offset = m_recovery.HeldElsewhere() ? Twips::ToPixels(OtherEditorOffset) : 0;
+    CenterOnScreen(this, QPoint(offset, offset));
     m_tabOrder.SetControls(ui.TabControls());
 }
 
@@ -117,6 +120,20 @@ void frmMain::Form_Load()
     UpdateFields();
     if (m_recovery.TakeOver())
         QTimer::singleShot(0, this, [this] { RunCommand(this, [this] { OfferRecoveryCopy(); }); });
+    else if (m_recovery.HeldElsewhere())
+        TellOfOtherEditor();
+}
+
+// A second window on the same page stands off the first, so that the user sees both and knows
+// which one is typed into.
+void frmMain::TellOfOtherEditor()
+{
+    QTimer::singleShot(0, this, [this] {
+        MsgBox(this,
+               tr("Another editor window has this home page open. Close one of them, or the one "
+                  "saved last replaces the other's changes."),
+               MsgBoxStyle::Exclamation);
+    });
 }
 
 // The history empties itself as it goes, after the copy of unsaved changes is gone: that is no
@@ -169,8 +186,11 @@ void frmMain::LoadSettingsOrReport(const QString& sFile)
 {
     QString message;
     try {
-        m_page->LoadSettings(sFile);
-        return;
+        std::optional<Error> unread;
+        m_page->LoadSettings(sFile, &unread);
+        if (!unread)
+            return;
+        message = DamagedFile::SetAside(sFile, *unread);
     } catch (const Error& error) {
         switch (error.Number()) {
         case Error::FileNotFound:

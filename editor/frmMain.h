@@ -58,6 +58,7 @@ private:
     void OfferRecoveryCopy();
     // Puts the copy of unsaved changes among the earlier versions, out of home; returns its path.
     QString KeepRecoveryCopy();
+    void TellOfOtherEditor();
     void mnuEdit_Click(qint16 iIndex);
     // Every change of the page goes through here, to be undone and redone; null is no change.
     void PushStep(std::unique_ptr<QUndoCommand> step);

@@ -667,6 +667,22 @@
         <source>&amp;Get each link&apos;s picture from its site</source>
         <translation>&amp;Bild jedes Links von seiner Website holen</translation>
     </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>&amp;Alle wählen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>A&amp;uswahl aufheben</translation>
+    </message>
+    <message>
+        <source>1 link will be added, hidden by Find.</source>
+        <translation>1 Link wird hinzugefügt, durch die Suche ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added, %2 of them hidden by Find.</source>
+        <translation>%1 Links werden hinzugefügt, %2 davon durch die Suche ausgeblendet.</translation>
+    </message>
 </context>
 <context>
     <name>frmLink</name>
@@ -988,6 +1004,10 @@
     <message>
         <source>&amp;Check Links...</source>
         <translation>Links &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>Another editor window has this home page open. Close one of them, or the one saved last replaces the other&apos;s changes.</source>
+        <translation>Ein anderes Editorfenster hat diese Startseite geöffnet. Schließen Sie eines davon, sonst ersetzt das zuletzt gespeicherte die Änderungen des anderen.</translation>
     </message>
 </context>
 <context>

@@ -667,6 +667,22 @@
         <source>&amp;Get each link&apos;s picture from its site</source>
         <translation>&amp;Obtener la imagen de cada enlace de su sitio</translation>
     </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>M&amp;arcar todo</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>&amp;Desmarcar todo</translation>
+    </message>
+    <message>
+        <source>1 link will be added, hidden by Find.</source>
+        <translation>Se añadirá 1 enlace, oculto por la búsqueda.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added, %2 of them hidden by Find.</source>
+        <translation>Se añadirán %1 enlaces, %2 de ellos ocultos por la búsqueda.</translation>
+    </message>
 </context>
 <context>
     <name>frmLink</name>
@@ -988,6 +1004,10 @@
     <message>
         <source>&amp;Check Links...</source>
         <translation>&amp;Comprobar enlaces...</translation>
+    </message>
+    <message>
+        <source>Another editor window has this home page open. Close one of them, or the one saved last replaces the other&apos;s changes.</source>
+        <translation>Otra ventana del editor tiene abierta esta página de inicio. Cierre una de ellas, o la última guardada reemplazará los cambios de la otra.</translation>
     </message>
 </context>
 <context>

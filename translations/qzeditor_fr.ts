@@ -667,6 +667,22 @@
         <source>&amp;Get each link&apos;s picture from its site</source>
         <translation>Récupérer l&apos;&amp;image de chaque lien sur son site</translation>
     </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>Tout &amp;cocher</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>Tout &amp;décocher</translation>
+    </message>
+    <message>
+        <source>1 link will be added, hidden by Find.</source>
+        <translation>1 lien sera ajouté, masqué par la recherche.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added, %2 of them hidden by Find.</source>
+        <translation>%1 liens seront ajoutés, dont %2 masqués par la recherche.</translation>
+    </message>
 </context>
 <context>
     <name>frmLink</name>
@@ -988,6 +1004,10 @@
     <message>
         <source>&amp;Check Links...</source>
         <translation>&amp;Vérifier les liens...</translation>
+    </message>
+    <message>
+        <source>Another editor window has this home page open. Close one of them, or the one saved last replaces the other&apos;s changes.</source>
+        <translation>Une autre fenêtre de l&apos;éditeur a cette page d&apos;accueil ouverte. Fermez l&apos;une d&apos;elles, sinon la dernière enregistrée remplace les modifications de l&apos;autre.</translation>
     </message>
 </context>
 <context>
