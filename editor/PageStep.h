@@ -16,6 +16,7 @@ public:
     PageStep& operator=(const PageStep&) = delete;
 
     const QString& Name() const { return m_name; }
+    void SetName(const QString& sName) { m_name = sName; }
     // Changes the page forward (done) or back (undone) and answers the links list's row to choose
     // afterwards, -1 for none.
     virtual int Apply(CWebPage& page, bool bForward) = 0;

@@ -32,6 +32,8 @@ namespace
 
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 6675;
+// About a title bar's height down and right, so that both windows' titles show.
+constexpr int OtherEditorOffset = 480;
 
 } // namespace
 
@@ -48,9 +50,10 @@ frmMain::frmMain(QWidget* parent)
     setWindowIcon(icon);
     resize(Twips::ToPixels(ClientWidth),
            Twips::ToPixels(ClientHeight) + menuBar()->sizeHint().height());
-    CenterOnScreen(this);
     ConnectEvents();
     Form_Load();
+    const int offset = m_recovery.HeldElsewhere() ? Twips::ToPixels(OtherEditorOffset) : 0;
+    CenterOnScreen(this, QPoint(offset, offset));
     m_tabOrder.SetControls(ui.TabControls());
 }
 
@@ -94,6 +97,20 @@ void frmMain::Form_Load()
     UpdateFields();
     if (m_recovery.TakeOver())
         QTimer::singleShot(0, this, [this] { RunCommand(this, [this] { OfferRecoveryCopy(); }); });
+    else if (m_recovery.HeldElsewhere())
+        TellOfOtherEditor();
+}
+
+// A second window on the same page stands off the first, so that the user sees both and knows
+// which one is typed into.
+void frmMain::TellOfOtherEditor()
+{
+    QTimer::singleShot(0, this, [this] {
+        MsgBox(this,
+               tr("Another editor window has this home page open. Close one of them, or the one "
+                  "saved last replaces the other's changes."),
+               MsgBoxStyle::Exclamation);
+    });
 }
 
 // The copy that an editor which ended without closing left: shown unsaved, or kept among the
@@ -139,8 +156,11 @@ void frmMain::LoadSettingsOrReport(const QString& sFile)
 {
     QString message;
     try {
-        m_document.Page().LoadSettings(sFile);
-        return;
+        std::optional<Error> unread;
+        m_document.Page().LoadSettings(sFile, &unread);
+        if (!unread)
+            return;
+        message = DamagedFile::SetAside(sFile, *unread);
     } catch (const Error& error) {
         switch (error.Number()) {
         case Error::FileNotFound:
@@ -243,6 +263,9 @@ void frmMain::mnuFile_Click(qint16 iIndex)
         break;
     case mnuFileImportLinks:
         ImportLinks();
+        break;
+    case mnuFileCheckLinks:
+        CheckLinks();
         break;
     case mnuFileExportPage:
         ExportPage();

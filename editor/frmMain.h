@@ -9,11 +9,13 @@
 #include "toolkit/TabOrder.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
 class CWebPage;
 class SitePicturesBar;
+class frmCheckLinks;
 
 // The home page editor: the page's fields on the left, its preview on the right. An edit reaches
 // the page only when its control loses the focus, which is why the File menu moves the focus
@@ -55,6 +57,7 @@ private:
     void OfferRecoveryCopy();
     // Puts the copy of unsaved changes among the earlier versions, out of home; returns its path.
     QString KeepRecoveryCopy();
+    void TellOfOtherEditor();
     void mnuEdit_Click(qint16 iIndex);
     void Document_HistoryMoved();
     // What every step done, undone or done again shows: the page, and the row of its link.
@@ -87,6 +90,12 @@ private:
                                               int iBefore);
     void SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
 
+    // Check Links and what the parent does with its findings, in frmMainCheckLinks.cpp.
+    void CheckLinks();
+    void CheckLinks_Edit(const std::shared_ptr<CWebPage>& link);
+    void CheckLinks_Remove(const std::shared_ptr<CWebPage>& link);
+    void CheckLinks_UseNewAddress(const std::shared_ptr<CWebPage>& link, const QString& sAddress);
+
     // The page taken along in one file, in frmMainPageArchive.cpp.
     void ExportPage();
     void ImportPage();
@@ -97,4 +106,5 @@ private:
     SettingsGuard m_settingsGuard;
     PageDocument m_document;
     SitePicturesBar* m_sitePictures;
+    QPointer<frmCheckLinks> m_checkLinks;
 };

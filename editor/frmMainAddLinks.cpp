@@ -24,15 +24,11 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-constexpr qint32 HomeFolderId = 0x28;
-
-// Where browsers save what they export: the Downloads folder, else the home folder.
+// Where browsers save what they export.
 QString BookmarksFolder()
 {
-    const QString downloads =
-        BackslashPath(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
-    return basProcs::FolderExists(downloads) ? downloads
-                                             : basProcs::GetSpecialFolder(HomeFolderId, 0);
+    return basProcs::ExistingOrHomeFolder(
+        BackslashPath(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)));
 }
 
 QSet<QString> Addresses(const Collection& links)

@@ -27,6 +27,7 @@ enum FileMenuItem : qint16 {
     mnuFileImportLinks = 18,
     mnuFileExitAbove = 19,
     mnuFileExit = 20,
+    mnuFileCheckLinks = 21,
     mnuFileExportPage = 22,
     mnuFileImportPage = 23
 };

@@ -15,6 +15,11 @@ namespace
 
 constexpr qint32 DocumentsFolderId = 0x05;
 
+QString PagesFolder()
+{
+    return basProcs::ExistingOrHomeFolder(basProcs::GetSpecialFolder(DocumentsFolderId, 0));
+}
+
 QString ZipFilter()
 {
     return frmMain::tr("Exported Pages") + u",*.zip,"_s + frmMain::tr("All Files") + u",*.*"_s;
@@ -27,8 +32,8 @@ void frmMain::ExportPage()
 {
     const CWebPage& page = m_document.Page();
     QString file = PageArchive::FileTitle(page.Title()) + u".zip"_s;
-    if (basProcs::ShowFileDialog(file, basProcs::FileSave, this, tr("Export Page"),
-                                 basProcs::GetSpecialFolder(DocumentsFolderId, 0), ZipFilter()))
+    if (basProcs::ShowFileDialog(file, basProcs::FileSave, this, tr("Export Page"), PagesFolder(),
+                                 ZipFilter()))
         PageArchive::Export(page, HomeFolder(), file);
 }
 
@@ -37,8 +42,8 @@ void frmMain::ExportPage()
 void frmMain::ImportPage()
 {
     QString file;
-    if (!basProcs::ShowFileDialog(file, basProcs::FileOpen, this, tr("Import Page"),
-                                  basProcs::GetSpecialFolder(DocumentsFolderId, 0), ZipFilter()))
+    if (!basProcs::ShowFileDialog(file, basProcs::FileOpen, this, tr("Import Page"), PagesFolder(),
+                                  ZipFilter()))
         return;
     PageArchive::Import incoming = PageArchive::Read(file);
     QString question =

@@ -7,6 +7,7 @@
 #include "support/NativePath.h"
 #include "support/basProcs.h"
 #include "toolkit/MsgBox.h"
+#include "toolkit/ScreenReader.h"
 #include "toolkit/Twips.h"
 #include "toolkit/basProcsDialogs.h"
 
@@ -44,6 +45,7 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
 {
     m_cmbImages->setObjectName(u"cmbImages"_s);
     m_cmbImages->setEditable(false);
+    ScreenReader::NameByLabel(m_cmbImages);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFocusProxy(m_cmbImages);
     resize(Twips::ToPixels(DesignWidth), height());

@@ -472,6 +472,105 @@
     </message>
 </context>
 <context>
+    <name>frmCheckLinks</name>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Does not answer</source>
+        <translation>Antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Now leads to %1</source>
+        <translation>Führt jetzt zu %1</translation>
+    </message>
+    <message>
+        <source>Moved within the site</source>
+        <translation>Innerhalb der Website umgezogen</translation>
+    </message>
+    <message>
+        <source>The site&apos;s name may be for sale</source>
+        <translation>Der Name der Website steht vielleicht zum Verkauf</translation>
+    </message>
+    <message>
+        <source>The page cannot open this address</source>
+        <translation>Die Seite kann diese Adresse nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>Nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Check Links</source>
+        <translation>Links prüfen</translation>
+    </message>
+    <message>
+        <source>Links checked</source>
+        <translation>Geprüfte Links</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Links found</source>
+        <translation>Gefundene Links</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Befund</translation>
+    </message>
+    <message>
+        <source>New Address</source>
+        <translation>Neue Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Use &amp;New Address</source>
+        <translation>&amp;Neue Adresse verwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The computer seems not to be online, so the links could not be checked.</source>
+        <translation>Der Computer scheint nicht online zu sein, daher konnten die Links nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>Checked %1 of %2</source>
+        <translation>%1 von %2 geprüft</translation>
+    </message>
+    <message>
+        <source>The page has no links to check.</source>
+        <translation>Die Seite hat keine Links zum Prüfen.</translation>
+    </message>
+    <message>
+        <source>The link answers as it should.</source>
+        <translation>Der Link antwortet wie erwartet.</translation>
+    </message>
+    <message>
+        <source>All %1 links answer as they should.</source>
+        <translation>Alle %1 Links antworten wie erwartet.</translation>
+    </message>
+</context>
+<context>
     <name>frmConfigure</name>
     <message>
         <source>Control Center</source>
@@ -555,6 +654,22 @@
     <message>
         <source>&amp;Get each link&apos;s picture from its site</source>
         <translation>&amp;Bild jedes Links von seiner Website holen</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>&amp;Alle wählen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>A&amp;uswahl aufheben</translation>
+    </message>
+    <message>
+        <source>1 link will be added, hidden by Find.</source>
+        <translation>1 Link wird hinzugefügt, durch die Suche ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added, %2 of them hidden by Find.</source>
+        <translation>%1 Links werden hinzugefügt, %2 davon durch die Suche ausgeblendet.</translation>
     </message>
 </context>
 <context>
@@ -831,6 +946,14 @@
         <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
+        <source>Remove Link</source>
+        <translation>Link entfernen</translation>
+    </message>
+    <message>
+        <source>Use New Address</source>
+        <translation>Neue Adresse verwenden</translation>
+    </message>
+    <message>
         <source>Import Page</source>
         <translation>Seite importieren</translation>
     </message>
@@ -865,6 +988,14 @@
     <message>
         <source>The copy has been kept as &quot;%1&quot;.</source>
         <translation>Die Kopie wurde als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&amp;Check Links...</source>
+        <translation>Links &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>Another editor window has this home page open. Close one of them, or the one saved last replaces the other&apos;s changes.</source>
+        <translation>Ein anderes Editorfenster hat diese Startseite geöffnet. Schließen Sie eines davon, sonst ersetzt das zuletzt gespeicherte die Änderungen des anderen.</translation>
     </message>
     <message>
         <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>

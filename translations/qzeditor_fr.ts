@@ -472,6 +472,105 @@
     </message>
 </context>
 <context>
+    <name>frmCheckLinks</name>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Does not answer</source>
+        <translation>Ne répond pas</translation>
+    </message>
+    <message>
+        <source>Now leads to %1</source>
+        <translation>Mène maintenant à %1</translation>
+    </message>
+    <message>
+        <source>Moved within the site</source>
+        <translation>Déplacé au sein du site</translation>
+    </message>
+    <message>
+        <source>The site&apos;s name may be for sale</source>
+        <translation>Le nom du site est peut-être à vendre</translation>
+    </message>
+    <message>
+        <source>The page cannot open this address</source>
+        <translation>La page ne peut pas ouvrir cette adresse</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>Non vérifié</translation>
+    </message>
+    <message>
+        <source>Check Links</source>
+        <translation>Vérifier les liens</translation>
+    </message>
+    <message>
+        <source>Links checked</source>
+        <translation>Liens vérifiés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Links found</source>
+        <translation>Liens trouvés</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Lien</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Constat</translation>
+    </message>
+    <message>
+        <source>New Address</source>
+        <translation>Nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Use &amp;New Address</source>
+        <translation>Utiliser la &amp;nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The computer seems not to be online, so the links could not be checked.</source>
+        <translation>L&apos;ordinateur ne semble pas être en ligne, les liens n&apos;ont donc pas pu être vérifiés.</translation>
+    </message>
+    <message>
+        <source>Checked %1 of %2</source>
+        <translation>%1 sur %2 vérifiés</translation>
+    </message>
+    <message>
+        <source>The page has no links to check.</source>
+        <translation>La page n&apos;a aucun lien à vérifier.</translation>
+    </message>
+    <message>
+        <source>The link answers as it should.</source>
+        <translation>Le lien répond comme il se doit.</translation>
+    </message>
+    <message>
+        <source>All %1 links answer as they should.</source>
+        <translation>Les %1 liens répondent tous comme il se doit.</translation>
+    </message>
+</context>
+<context>
     <name>frmConfigure</name>
     <message>
         <source>Control Center</source>
@@ -555,6 +654,22 @@
     <message>
         <source>&amp;Get each link&apos;s picture from its site</source>
         <translation>Récupérer l&apos;&amp;image de chaque lien sur son site</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>Tout &amp;cocher</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>Tout &amp;décocher</translation>
+    </message>
+    <message>
+        <source>1 link will be added, hidden by Find.</source>
+        <translation>1 lien sera ajouté, masqué par la recherche.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added, %2 of them hidden by Find.</source>
+        <translation>%1 liens seront ajoutés, dont %2 masqués par la recherche.</translation>
     </message>
 </context>
 <context>
@@ -831,6 +946,14 @@
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
+        <source>Remove Link</source>
+        <translation>Retirer le lien</translation>
+    </message>
+    <message>
+        <source>Use New Address</source>
+        <translation>Utiliser la nouvelle adresse</translation>
+    </message>
+    <message>
         <source>Import Page</source>
         <translation>Importer une page</translation>
     </message>
@@ -865,6 +988,14 @@
     <message>
         <source>The copy has been kept as &quot;%1&quot;.</source>
         <translation>La copie a été conservée sous le nom «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&amp;Check Links...</source>
+        <translation>&amp;Vérifier les liens...</translation>
+    </message>
+    <message>
+        <source>Another editor window has this home page open. Close one of them, or the one saved last replaces the other&apos;s changes.</source>
+        <translation>Une autre fenêtre de l&apos;éditeur a cette page d&apos;accueil ouverte. Fermez l&apos;une d&apos;elles, sinon la dernière enregistrée remplace les modifications de l&apos;autre.</translation>
     </message>
     <message>
         <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>

@@ -58,8 +58,10 @@ protected:
         Open();
     }
 
+    // The window before is closed first: two at once are two editors on one page.
     void Open()
     {
+        window.reset();
         window = std::make_unique<frmMain>();
         window->show();
         QCoreApplication::processEvents(); // a message the window shows as it opens comes first

@@ -143,9 +143,9 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
 
 // A copy of the page, in the settings file's own form, follows a step within two seconds and goes
 // when Undo or Redo brings back the page last read or saved, or with Save. A second editor opened
-// while the first runs asks nothing and leaves the first one's copy; once the first ends without
-// closing, the next one asks. The answers, with the program killed and started again, are tried
-// in tests/launcher.
+// while the first runs says so once, stands off the first and leaves the first one's copy; once
+// the first ends without closing, the next one asks. The answers, with the program killed and
+// started again, are tried in tests/launcher.
 TEST_F(Editor, UnsavedChangesAreCopiedWhileThePageDiffersFromTheSavedOne)
 {
     const QString copy = u"home/qzhome-unsaved.dat"_s;
@@ -164,16 +164,20 @@ TEST_F(Editor, UnsavedChangesAreCopiedWhileThePageDiffersFromTheSavedOne)
     EXPECT_EQ(Home(u"qzhome.dat"_s), changed);
 
     const QByteArray unsaved = app.ReadFile(copy);
-    Answers answers({u"No"_s, u"No"_s});
+    Answers answers({u"OK"_s, u"No"_s, u"No"_s});
     frmMain second;
     second.show();
     QCoreApplication::processEvents();
+    EXPECT_GE((second.pos() - window->pos()).manhattanLength(), 40);
     second.close();
     EXPECT_EQ(app.ReadFile(copy), unsaved);
     window.reset();
     Open();
-    EXPECT_EQ(answers.said.size(), 2);
-    EXPECT_TRUE(answers.said.value(1).endsWith(
+    EXPECT_EQ(answers.said.size(), 3);
+    EXPECT_TRUE(answers.said.value(0).endsWith(
+        u"Another editor window has this home page open. Close one of them, or the one saved last "
+        u"replaces the other's changes."_s));
+    EXPECT_TRUE(answers.said.value(2).endsWith(
         u"The editor ended without closing last time, and the home page had changes that were not saved. Show those changes?"_s));
 }
 
