@@ -243,7 +243,9 @@ QString frmImportLinks::Note(const QString& sAddress) const
 {
     if (!LinkTexts::PageOpens(sAddress))
         return tr("A page cannot open this address.");
-    if (m_pageAddresses.contains(sAddress))
+    // The page holds an address from outside in the form it was taken in.
+    if (m_pageAddresses.contains(sAddress) ||
+        m_pageAddresses.contains(LinkTexts::FromOutside({}, sAddress).address))
         return tr("Already on the page.");
     if (m_fileAddresses.contains(sAddress))
         return tr("Also above in this file.");
