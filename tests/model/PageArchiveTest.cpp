@@ -1,5 +1,6 @@
 #include "model/PageArchive.h"
 
+#include "common/ErrorOf.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
 #include "support/Error.h"
@@ -74,17 +75,6 @@ QStringList Files(const QString& sNative)
         files << QDir(sNative).relativeFilePath(it.next());
     files.sort();
     return files;
-}
-
-// The description of the Error that reading the export raises, empty for none.
-QString Refusal(const QString& sFile)
-{
-    try {
-        PageArchive::Read(sFile);
-    } catch (const Error& error) {
-        return error.Description();
-    }
-    return {};
 }
 
 class Archive : public ::testing::Test
@@ -218,7 +208,7 @@ TEST_F(Archive, RefusesWhatIsNoSafeExportSayingWhy)
         else
             MakeZip(file, c.entries);
         const QStringList before = Files(app.NativeFile({}));
-        const QString why = Refusal(BackslashPath(file));
+        const QString why = ErrorOf([&] { PageArchive::Read(BackslashPath(file)); }).Description();
         EXPECT_TRUE(why.startsWith(u"The page cannot be imported from \""_s +
                                    DisplayPath(BackslashPath(file))))
             << qPrintable(why);
