@@ -30,13 +30,9 @@ protected:
     // short waits; answers once every link is checked or the time has passed.
     frmCheckLinks* Check(const QStringList& addresses, bool bCancel = false)
     {
-        CWebPage page = Page(0);
-        for (const QString& address : addresses) {
-            auto link = std::make_shared<CWebPage>();
-            link->SetName(u"Link %1"_s.arg(page.Links().Count() + 1));
-            link->SetMainLink(address);
-            page.Links().Add(link);
-        }
+        CWebPage page = Page(int(addresses.size()));
+        for (qint32 position = 1; position <= page.Links().Count(); ++position)
+            page.Links().Item(position)->SetMainLink(addresses.at(position - 1));
         Open(page);
         Child<QAction>(u"mnuFile_%1"_s.arg(mnuFileCheckLinks))->trigger();
         auto* dialog = Child<frmCheckLinks>(u"frmCheckLinks"_s);
@@ -115,17 +111,15 @@ TEST_F(CheckLinks, SaysAllIsWellOrStopsAtCancel)
     LocalSite site;
     site.Serve("/fine", LocalSite::Page({}));
     site.Hang("/hangs");
+    const QString fine = site.Url("/fine"), hangs = site.Url("/hangs");
     const struct {
         QStringList addresses;
         bool cancel;
         QString progress, result;
     } cases[] = {
-        {{site.Url("/fine"), site.Url("/fine")},
-         false,
-         u"Checked 2 of 2"_s,
-         u"All 2 links answer as they should."_s},
-        {{site.Url("/fine")}, false, u"Checked 1 of 1"_s, u"The link answers as it should."_s},
-        {{site.Url("/hangs"), site.Url("/hangs")}, true, u"Checked 0 of 2"_s, {}},
+        {{fine, fine}, false, u"Checked 2 of 2"_s, u"All 2 links answer as they should."_s},
+        {{fine}, false, u"Checked 1 of 1"_s, u"The link answers as it should."_s},
+        {{hangs, hangs}, true, u"Checked 0 of 2"_s, u""_s},
     };
     for (const auto& c : cases) {
         QPointer<frmCheckLinks> dialog = Check(c.addresses, c.cancel);
