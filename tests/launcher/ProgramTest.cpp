@@ -79,10 +79,9 @@ static QString MenuSpoken(QMenu* menu)
 {
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(menu);
     QStringList items;
-    for (int i = 0; i < spoken->childCount(); ++i) {
+    for (int i = 0; i < spoken->childCount(); ++i)
         if (!menu->actions().at(i)->isSeparator())
             items << spoken->child(i)->text(QAccessible::Name);
-    }
     return spoken->text(QAccessible::Name) + u": "_s + items.join(u", "_s);
 }
 
