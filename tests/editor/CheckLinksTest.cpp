@@ -8,11 +8,8 @@
 #include <QTreeWidget>
 #include <optional>
 
-namespace
-{
-
 // The rows shown, each "caption: found" and any new address, ";" between them.
-QString Found(const QTreeWidget* list)
+static QString Found(const QTreeWidget* list)
 {
     QStringList rows;
     for (int row = 0; row < list->topLevelItemCount(); ++row)
@@ -20,8 +17,6 @@ QString Found(const QTreeWidget* list)
             rows << (item->text(0) + u": "_s + item->text(2) + u' ' + item->text(3)).trimmed();
     return rows.join(u';');
 }
-
-} // namespace
 
 class CheckLinks : public Editor
 {

@@ -14,13 +14,10 @@
 // Run by CTest under several languages (see CMakeLists.txt): the tests named for a language under
 // that language, the others under each.
 
-namespace
-{
-
 // One text of a translation file: "context|source" and its translation, empty when unfinished.
 using Texts = QMap<QString, QString>;
 
-Texts ReadTranslations(const QString& sPath)
+static Texts ReadTranslations(const QString& sPath)
 {
     QFile file(sPath);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << sPath.toStdString();
@@ -43,7 +40,7 @@ Texts ReadTranslations(const QString& sPath)
 }
 
 // What a translation must keep of its source: the place markers, and whether it has a key letter.
-QString Kept(const QString& sText)
+static QString Kept(const QString& sText)
 {
     QStringList markers;
     for (const auto& match : QRegularExpression(u"%\\d|&(?!&)"_s).globalMatch(sText))
@@ -54,7 +51,7 @@ QString Kept(const QString& sText)
 
 // The captions of a window's labels and buttons that it shows, in the order made, "|" between; each
 // must fit its control.
-QString Captions(const QWidget* window)
+static QString Captions(const QWidget* window)
 {
     QStringList captions{window->windowTitle()};
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -79,8 +76,6 @@ QString Captions(const QWidget* window)
     }
     return captions.join(u'|');
 }
-
-} // namespace
 
 // Every text the program shows has a finished translation in each language, with the place markers
 // of its source and a key letter where the source has one; the texts are those in the sources now.
