@@ -185,29 +185,57 @@ private:
     LinkFields m_after;
 };
 
-// Shows the link's row where it stands now; none when it is no longer on the page.
-class PictureStep final : public PageStep
+// Shows the row of the last link where it stands now; none when it is no longer on the page.
+class PicturesStep final : public PageStep
 {
 public:
-    PictureStep(const StepTarget& target, std::shared_ptr<CWebPage> link, const QString& sPicture)
-        : PageStep(target, QCoreApplication::translate("PageCommands", "Link Picture")),
-          m_link(std::move(link)), m_before(m_link->MainPicture()), m_after(sPicture)
+    PicturesStep(const StepTarget& target, const QString& sStep,
+                 QList<PageCommands::LinkPicture> pictures, int iBatch)
+        : PageStep(target, sStep), m_batch(iBatch)
     {
+        for (PageCommands::LinkPicture& picture : pictures)
+            Add(std::move(picture));
+    }
+
+    int id() const override { return m_batch == 0 ? -1 : PicturesStepId; }
+
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const PicturesStep*>(other);
+        if (next->m_batch != m_batch)
+            return false;
+        m_changes.append(next->m_changes);
+        return true;
     }
 
 private:
+    static constexpr int PicturesStepId = 1;
+
+    struct Change {
+        std::shared_ptr<CWebPage> link;
+        QString before;
+        QString after;
+    };
+
+    void Add(PageCommands::LinkPicture&& picture)
+    {
+        const QString before = picture.link->MainPicture();
+        m_changes.append({std::move(picture.link), before, std::move(picture.picture)});
+    }
+
     int Apply(bool bForward) override
     {
-        m_link->SetMainPicture(bForward ? m_after : m_before);
+        for (const Change& change : std::as_const(m_changes))
+            change.link->SetMainPicture(bForward ? change.after : change.before);
+        const std::shared_ptr<CWebPage>& last = m_changes.constLast().link;
         for (qint32 position = 1; position <= Links().Count(); ++position)
-            if (Links().Item(position) == m_link)
+            if (Links().Item(position) == last)
                 return position - 1;
         return -1;
     }
 
-    std::shared_ptr<CWebPage> m_link;
-    QString m_before;
-    QString m_after;
+    int m_batch;
+    QList<Change> m_changes;
 };
 
 } // namespace
@@ -249,10 +277,12 @@ std::unique_ptr<QUndoCommand> EditLink(const StepTarget& target, qint32 iPositio
     return std::make_unique<EditStep>(target, iPosition, before);
 }
 
-std::unique_ptr<QUndoCommand>
-SetLinkPicture(const StepTarget& target, std::shared_ptr<CWebPage> link, const QString& sPicture)
+std::unique_ptr<QUndoCommand> SetLinkPictures(const StepTarget& target, const QString& sStep,
+                                              QList<LinkPicture> pictures, int iBatch)
 {
-    return std::make_unique<PictureStep>(target, std::move(link), sPicture);
+    if (pictures.isEmpty())
+        return nullptr;
+    return std::make_unique<PicturesStep>(target, sStep, std::move(pictures), iBatch);
 }
 
 } // namespace PageCommands

@@ -57,9 +57,15 @@ std::unique_ptr<QUndoCommand> MoveLink(const StepTarget& target, qint32 iFrom, q
 std::unique_ptr<QUndoCommand> EditLink(const StepTarget& target, qint32 iPosition,
                                        const LinkFields& before);
 
-// A picture found for a link after it was added, named "Link Picture". The step holds the link
-// itself, not its position: it may have been moved or deleted meanwhile.
-std::unique_ptr<QUndoCommand>
-SetLinkPicture(const StepTarget& target, std::shared_ptr<CWebPage> link, const QString& sPicture);
+// Pictures given to links already on the page, as found for them or made to match. The step holds
+// the links themselves, not their positions: they may have been moved or deleted meanwhile. A step
+// of a batch other than 0 pushed right after one of the same batch becomes part of it, so that the
+// pictures of one fetch are undone together. Null with no pictures.
+struct LinkPicture {
+    std::shared_ptr<CWebPage> link;
+    QString picture;
+};
+std::unique_ptr<QUndoCommand> SetLinkPictures(const StepTarget& target, const QString& sStep,
+                                              QList<LinkPicture> pictures, int iBatch = 0);
 
 } // namespace PageCommands

@@ -286,8 +286,10 @@ void frmMain::mnuEdit_Click(qint16 iIndex)
     ui.cmdUpdatePreview->setFocus();
     if (iIndex == mnuEditUndo)
         m_history.undo();
-    else
+    else if (iIndex == mnuEditRedo)
         m_history.redo();
+    else if (iIndex == mnuEditPicturesMatch)
+        MakeLinkPicturesMatch();
 }
 
 void frmMain::PushStep(std::unique_ptr<QUndoCommand> step)

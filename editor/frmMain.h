@@ -77,7 +77,10 @@ private:
     // Answers the links added.
     QList<std::shared_ptr<CWebPage>> AddLinks(const QString& sStep, const QList<LinkText>& links,
                                               int iBefore);
-    void LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
+    void LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture,
+                                   int iBatch);
+    // Every link's picture a tile of the page's side, in frmMainLinkTiles.cpp.
+    void MakeLinkPicturesMatch();
 
     // The page taken along in one file, in frmMainPageArchive.cpp.
     void ExportPage();

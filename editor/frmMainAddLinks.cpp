@@ -1,7 +1,9 @@
 // frmMain's handlers that bring links in from outside the page: a browser's bookmarks file, the
 // addresses on the clipboard, and links dropped on the links list.
 
+#include "editor/HomeFolder.h"
 #include "editor/LinkPictures.h"
+#include "editor/LinkTiles.h"
 #include "editor/LinksListModel.h"
 #include "editor/frmImportLinks.h"
 #include "editor/frmMain.h"
@@ -75,15 +77,18 @@ void frmMain::ImportLinks()
     const QList<std::shared_ptr<CWebPage>> added =
         AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_page->Links().Count());
     if (dialog.GetPictures())
-        m_linkPictures->Get(added);
+        m_linkPictures->Get(added, LinkTiles::PageSide(*m_page, HomeFolder()),
+                            LinkTiles::PageGround(*m_page));
 }
 
-// Each picture is a step of its own. It arrives while the user may be typing in a box: only the
-// pickers, the list and the preview are refreshed, and the list keeps its chosen row.
+// The pictures of a batch that come one after the other are one step. Each arrives while the user
+// may be typing in a box: only the pickers, the list and the preview are refreshed, and the list
+// keeps its chosen row.
 void frmMain::LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link,
-                                        const QString& sPicture)
+                                        const QString& sPicture, int iBatch)
 {
-    PushStep(PageCommands::SetLinkPicture(m_steps, link, sPicture));
+    PushStep(
+        PageCommands::SetLinkPictures(m_steps, tr("Link Pictures"), {{link, sPicture}}, iBatch));
     cmbWallpaper_NewImagesImported();
     const QModelIndex chosen = ui.lstLinks->currentIndex();
     FillLinksList();

@@ -1,5 +1,7 @@
 // frmMain's handlers that change the page's links and colours.
 
+#include "editor/HomeFolder.h"
+#include "editor/LinkTiles.h"
 #include "editor/frmLink.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
@@ -155,6 +157,7 @@ void frmMain::EditLink(const std::shared_ptr<CWebPage>& link)
     connect(&dialog, &frmLink::NewImagesImported, this,
             Command(this, &frmMain::cmbWallpaper_NewImagesImported));
     dialog.SetWebPage(link);
+    dialog.SetTile(LinkTiles::PageSide(*m_page, HomeFolder()), LinkTiles::PageGround(*m_page));
     dialog.UpdateFields();
     dialog.exec();
 }

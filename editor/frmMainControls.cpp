@@ -210,7 +210,11 @@ void frmMainControls::SetupMenus(QMainWindow* window)
     tmnuEdit = window->menuBar()->addMenu(tr("&Edit"));
     tmnuEdit->setObjectName(u"tmnuEdit"_s);
     mnuEdit = new ControlArray(u"mnuEdit"_s, window);
-    addItems(tmnuEdit, mnuEdit, {{mnuEditUndo, tr("&Undo")}, {mnuEditRedo, tr("&Redo")}});
+    addItems(tmnuEdit, mnuEdit,
+             {{mnuEditUndo, tr("&Undo")},
+              {mnuEditRedo, tr("&Redo")},
+              {mnuEditPicturesMatchAbove, u"-"_s},
+              {mnuEditPicturesMatch, tr("Make Link &Pictures Match")}});
     mnuEdit->Item<QAction>(mnuEditUndo)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuEdit->Item<QAction>(mnuEditRedo)
         ->setShortcuts(

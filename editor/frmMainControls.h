@@ -30,7 +30,12 @@ enum FileMenuItem : qint16 {
     mnuFileExportPage = 22,
     mnuFileImportPage = 23
 };
-enum EditMenuItem : qint16 { mnuEditUndo, mnuEditRedo };
+enum EditMenuItem : qint16 {
+    mnuEditUndo,
+    mnuEditRedo,
+    mnuEditPicturesMatchAbove,
+    mnuEditPicturesMatch
+};
 // Each item indexes the colour table in frmMainCommands.cpp.
 enum ColorsMenuItem : qint16 {
     mnuColorsBackground,
