@@ -3,7 +3,8 @@
 // itself and giving its picture in one of the ways sites do: from "Add Links" to the last
 // picture on the page, median of 3, each in a new editor window. And Make Link Pictures Match on
 // a page of 1,000 links with 1,000 different pictures, median of 3, with the longest the window
-// went without answering. The figures the README quotes come last, "name: value".
+// went without answering. The figures the README quotes come last, "name: value". Given a folder,
+// it leaves there the starter page with the twenty links and their pictures, saved.
 #include "bench/BenchFolder.h"
 #include "bench/BenchTools.h"
 #include "common/LocalSite.h"
@@ -33,9 +34,10 @@ constexpr int Sites = 20;
 constexpr int Links = 1000;
 
 // A site of each kind: a large touch icon, a favicon and a theme colour, a picture to share, a
-// favicon at the root only, a drawing, nothing at all.
+// favicon at the root only, a drawing, nothing at all. Each site has its own colour.
 void ServeKind(LocalSite& site, int iKind)
 {
+    const QColor color = QColor::fromHsv(iKind * 360 / Sites, 190, 230);
     const QByteArray heads[] = {
         R"(<link rel="apple-touch-icon" href="/touch.png">)",
         R"(<meta name="theme-color" content="#2080ff"><link rel="icon" href="/f16.png">)",
@@ -45,15 +47,18 @@ void ServeKind(LocalSite& site, int iKind)
         R"(<link rel="stylesheet" href="/none.css">)",
     };
     site.Serve("/", LocalSite::Page(heads[iKind % std::size(heads)]));
-    site.Serve("/touch.png", LocalSite::Png({180, 180}, Qt::darkGreen), "image/png");
-    site.Serve("/f16.png", LocalSite::Png({16, 16}, Qt::red), "image/png");
-    site.Serve("/share.png", LocalSite::Png({600, 315}, Qt::blue), "image/png");
+    site.Serve("/touch.png", LocalSite::Png({180, 180}, color), "image/png");
+    site.Serve("/f16.png", LocalSite::Png({16, 16}, color), "image/png");
+    site.Serve("/share.png", LocalSite::Png({600, 315}, color), "image/png");
     if (iKind % std::size(heads) == 3)
-        site.Serve("/favicon.ico", LocalSite::Png({48, 48}, Qt::magenta), "image/png");
+        site.Serve("/favicon.ico", LocalSite::Png({48, 48}, color), "image/png");
+    const QByteArray name = color.name().toLatin1();
     site.Serve("/v.svg",
                R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 2 2">)"
-               R"(<circle cx="1" cy="1" r="1" fill="gold"/></svg>)",
+               R"(<circle cx="1" cy="1" r="1" fill=")" +
+                   name + R"("/></svg>)",
                "image/svg+xml");
+    site.Serve("/none.css", "h1 { background: " + name + " }", "text/css");
 }
 
 // Each window of the benchmark ends without closing, which leaves a copy of unsaved changes.
@@ -85,8 +90,9 @@ bool Answered(QWidget* modal)
     return box;
 }
 
-// Milliseconds from "Add Links" to the last of the links' pictures in place.
-double ImportOnce(const QString& sBookmarks)
+// Milliseconds from "Add Links" to the last of the links' pictures in place. Given a folder, the
+// page is saved and its home copied there, to be seen in a browser.
+double ImportOnce(const QString& sBookmarks, const QString& sKeep)
 {
     CopyStarterPage();
     frmMain window;
@@ -128,6 +134,13 @@ double ImportOnce(const QString& sBookmarks)
         QApplication::processEvents();
     const double ms = Ms(clock);
     *importing = false;
+    if (!sKeep.isEmpty()) {
+        window.findChild<QAction*>(u"mnuFile_10"_s)->trigger();
+        const QDir home(NativePath(App::File(u"home"_s)));
+        QDir().mkpath(sKeep);
+        for (const QString& file : home.entryList(QDir::Files))
+            QFile::copy(home.filePath(file), sKeep + u'/' + file);
+    }
     return allIn() ? ms : -1;
 }
 
@@ -203,7 +216,8 @@ int main(int argc, char** argv)
 
     std::vector<double> imports, matches, pauses;
     for (int run = 0; run < Runs; ++run) {
-        imports.push_back(ImportOnce(file));
+        imports.push_back(
+            ImportOnce(file, run == 0 && argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString()));
         std::fprintf(stderr, "import %d: %.0f ms\n", run + 1, imports.back());
     }
     for (int run = 0; run < Runs; ++run) {

@@ -9,16 +9,10 @@ namespace
 
 QRect Square(const QImage& picture, PictureTile::Cut cut)
 {
+    if (cut == PictureTile::Cut::Whole)
+        return picture.rect();
     const int side = std::min(picture.width(), picture.height());
-    switch (cut) {
-    case PictureTile::Cut::CentreSquare:
-        return {(picture.width() - side) / 2, (picture.height() - side) / 2, side, side};
-    case PictureTile::Cut::TopLeftSquare:
-        return {0, 0, side, side};
-    case PictureTile::Cut::Whole:
-        break;
-    }
-    return picture.rect();
+    return {(picture.width() - side) / 2, (picture.height() - side) / 2, side, side};
 }
 
 } // namespace

@@ -18,8 +18,6 @@ enum class Cut {
     Whole,
     // The square at the middle: a picture made for sharing is wide, its subject in the middle.
     CentreSquare,
-    // The square at the top left: where a page shows its logo.
-    TopLeftSquare,
 };
 
 QImage Make(const QImage& picture, int iSide, const QColor& fill, Cut cut = Cut::Whole);

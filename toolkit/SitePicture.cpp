@@ -88,6 +88,14 @@ int DeclaredSide(const QString& sSizes, int iUnstated)
     return largest;
 }
 
+// The top left of the page's first screen, where its logo and name usually are: a square of half
+// the view's height, small enough that they can still be made out on the tile.
+QImage LogoCorner(const QImage& view)
+{
+    const int side = view.height() / 2;
+    return view.copy(0, 0, side, side);
+}
+
 QString Reason(const QWebEngineLoadingInfo& info)
 {
     const int code = info.errorCode();
@@ -304,7 +312,7 @@ void SitePicture::TakeViewLater(quint64 iFetch)
     m_paintWatch.stop();
     QTimer::singleShot(SettleMs, this, [this, iFetch] {
         if (Current(iFetch))
-            Succeed(m_view->grab().toImage(), PictureTile::Cut::TopLeftSquare);
+            Succeed(LogoCorner(m_view->grab().toImage()), PictureTile::Cut::Whole);
     });
 }
 
