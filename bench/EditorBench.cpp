@@ -10,6 +10,7 @@
 // The figures that the README quotes come last, one "name: value" a line.
 #include "bench/BenchFolder.h"
 #include "bench/PaintSeen.h"
+#include "bench/ProcessStatus.h"
 #include "editor/LinkRowDelegate.h"
 #include "editor/LinksListModel.h"
 #include "editor/PictureRowDelegate.h"
@@ -340,19 +341,6 @@ std::tuple<double, double, double> CompareRecoveryCopy(const CWebPage& page)
     }
     copy.Remove();
     return {Median(copies), Median(saves), *std::max_element(copies.begin(), copies.end())};
-}
-
-// A number of a process's status, such as the peak resident size "VmHWM" in kilobytes, or 0.
-qint64 Status(const QString& process, const QByteArray& key)
-{
-    QFile status(u"/proc/"_s + process + u"/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(key + ':'))
-            return line.mid(key.size() + 1).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
 }
 
 // The growth of the editor's resident megabytes over 1,000 steps, Move Down and Move Up in turns,

@@ -1,8 +1,8 @@
 #include "editor/LinkTiles.h"
 
+#include "editor/HomePictures.h"
 #include "model/CWebPage.h"
 #include "support/NativePath.h"
-#include "toolkit/PictureFile.h"
 #include "toolkit/PictureTile.h"
 
 #include <QFileInfo>
@@ -68,8 +68,9 @@ QString WriteCopy(const QString& sFolder, const QString& sName, int iSide, const
     const QImage picture = reader.read();
     if (picture.isNull())
         return {};
-    return PictureFile::WriteJpeg(PictureTile::Make(picture, iSide, ground), sFolder,
-                                  u"%1-%2"_s.arg(QFileInfo(sName).completeBaseName()).arg(iSide));
+    return HomePictures(sFolder).WriteJpeg(
+        PictureTile::Make(picture, iSide, ground),
+        u"%1-%2"_s.arg(QFileInfo(sName).completeBaseName()).arg(iSide));
 }
 
 } // namespace LinkTiles

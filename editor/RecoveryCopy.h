@@ -19,6 +19,8 @@ public:
     // Takes the lock when no running editor holds it; true when a copy is there that the editor
     // before left behind.
     bool TakeOver();
+    // After TakeOver: whether a running editor on the same folder holds the lock.
+    bool HeldElsewhere() const { return m_lock.error() == QLockFile::LockFailedError; }
     const QString& File() const { return m_file; }
     // Writes the page within two seconds, whole or not at all.
     void Keep(const CWebPage* page);

@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
+#include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -19,10 +22,93 @@ namespace
 enum Column { TitleColumn, AddressColumn, NoteColumn };
 // Whether the bookmark was counted as checked, so that the count follows each change alone.
 constexpr int CountedRole = Qt::UserRole;
+// The bookmark's title and address as the file gives them; the columns may show them marked.
+constexpr int TitleRole = Qt::UserRole + 1;
+constexpr int AddressRole = Qt::UserRole + 2;
+
+bool ReordersText(QChar c)
+{
+    switch (c.direction()) {
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirPDF:
+    case QChar::DirLRI:
+    case QChar::DirRLI:
+    case QChar::DirFSI:
+    case QChar::DirPDI:
+        return true;
+    default:
+        return c == u'\u200E' || c == u'\u200F' || c == u'\u061C';
+    }
+}
+
+// A character that turns the text around it shows as its code, "[U+202E]", so that no title
+// shows its words reversed or in another order than the file holds them.
+QString Marked(const QString& sText)
+{
+    if (std::none_of(sText.begin(), sText.end(), ReordersText))
+        return sText;
+    QString shown;
+    for (const QChar c : sText)
+        shown += ReordersText(c) ? u"[U+%1]"_s.arg(c.unicode(), 4, 16, QChar(u'0')).toUpper()
+                                 : QString(c);
+    return shown;
+}
 
 bool IsBookmark(const QTreeWidgetItem* item)
 {
-    return item->childCount() == 0 && !item->text(AddressColumn).isNull();
+    return item->data(TitleColumn, AddressRole).isValid();
+}
+
+bool IsChecked(const QTreeWidgetItem* item)
+{
+    return item->checkState(TitleColumn) == Qt::Checked;
+}
+
+// The bookmarks shown below item that a folder's box and "Check All" change: those that started
+// checked. One with a note changes only when the user checks it itself.
+void ForEachChoosable(QTreeWidgetItem* item, const std::function<void(QTreeWidgetItem*)>& act)
+{
+    for (int i = 0; i < item->childCount(); ++i) {
+        QTreeWidgetItem* child = item->child(i);
+        if (child->isHidden())
+            continue;
+        if (!IsBookmark(child))
+            ForEachChoosable(child, act);
+        else if (child->text(NoteColumn).isEmpty())
+            act(child);
+    }
+}
+
+// Shows a folder's box, and those of the folders in it, as what it holds: all checked, none, or
+// some. Returns the item's state.
+Qt::CheckState ShowFolderState(QTreeWidgetItem* item)
+{
+    if (IsBookmark(item))
+        return item->checkState(TitleColumn);
+    bool any = false, all = true;
+    for (int i = 0; i < item->childCount(); ++i) {
+        const Qt::CheckState state = ShowFolderState(item->child(i));
+        any = any || state != Qt::Unchecked;
+        all = all && state == Qt::Checked;
+    }
+    const Qt::CheckState state = all ? Qt::Checked : any ? Qt::PartiallyChecked : Qt::Unchecked;
+    item->setCheckState(TitleColumn, state);
+    return state;
+}
+
+// The checked bookmarks below item that Find hides.
+qsizetype CheckedHidden(const QTreeWidgetItem* item, bool bHidden)
+{
+    bHidden = bHidden || item->isHidden();
+    if (IsBookmark(item))
+        return bHidden && IsChecked(item) ? 1 : 0;
+    qsizetype hidden = 0;
+    for (int i = 0; i < item->childCount(); ++i)
+        hidden += CheckedHidden(item->child(i), bHidden);
+    return hidden;
 }
 
 // Shows what holds the text, and the whole of a folder whose name does; true when anything shows.
@@ -39,9 +125,9 @@ bool Narrow(QTreeWidgetItem* item, const QString& sFind, bool bShowAll)
 
 void CollectChecked(const QTreeWidgetItem* item, QList<LinkText>& links)
 {
-    if (IsBookmark(item) && item->checkState(TitleColumn) == Qt::Checked) {
-        const QString address = item->text(AddressColumn);
-        const QString title = item->text(TitleColumn);
+    if (IsBookmark(item) && IsChecked(item)) {
+        const QString address = item->data(TitleColumn, AddressRole).toString();
+        const QString title = item->data(TitleColumn, TitleRole).toString();
         links << LinkText{title.isEmpty() ? LinkTexts::HostCaption(address) : title, address};
     }
     for (int i = 0; i < item->childCount(); ++i)
@@ -60,10 +146,15 @@ frmImportLinks::frmImportLinks(const Bookmark& bookmarks, const QSet<QString>& p
     AddEntries(&all, bookmarks);
     tvwBookmarks->addTopLevelItems(all.takeChildren());
     tvwBookmarks->expandAll();
+    ShowFolderStates();
     ShowCount();
     connect(txtFind, &QLineEdit::textChanged, this, &frmImportLinks::txtFind_Change);
     connect(tvwBookmarks, &QTreeWidget::itemChanged, this,
             &frmImportLinks::tvwBookmarks_ItemChanged);
+    for (const auto& [button, state] :
+         {std::pair(cmdCheckAll, Qt::Checked), std::pair(cmdClearAll, Qt::Unchecked)})
+        connect(button, &QPushButton::clicked, this,
+                [this, state] { SetChoosable(tvwBookmarks->invisibleRootItem(), state); });
     connect(cmdAddLinks, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -75,6 +166,8 @@ void frmImportLinks::SetupUi()
     auto* lblFind = new QLabel(tr("&Find:"), this);
     txtFind = new QLineEdit(this);
     LabelFor(lblFind, txtFind);
+    cmdCheckAll = new QPushButton(tr("Check &All"), this);
+    cmdClearAll = new QPushButton(tr("C&lear All"), this);
     tvwBookmarks = new QTreeWidget(this);
     tvwBookmarks->setAccessibleName(tr("Bookmarks"));
     tvwBookmarks->setHeaderLabels({tr("Bookmark"), tr("Address"), tr("Note")});
@@ -85,10 +178,14 @@ void frmImportLinks::SetupUi()
     lblCount = new QLabel(this);
     cmdAddLinks = new QPushButton(tr("Add Links"), this);
     cmdCancel = new QPushButton(tr("Cancel"), this);
-    // Enter adds the links from anywhere in the dialog; Esc cancels it.
+    // Enter adds the links from anywhere in the dialog, a button just clicked included; Esc
+    // cancels it.
     cmdAddLinks->setDefault(true);
+    for (QPushButton* button : {cmdCheckAll, cmdClearAll, cmdCancel})
+        button->setAutoDefault(false);
     const std::pair<QWidget*, QString> names[] = {
         {lblFind, u"lblFind"_s},           {txtFind, u"txtFind"_s},
+        {cmdCheckAll, u"cmdCheckAll"_s},   {cmdClearAll, u"cmdClearAll"_s},
         {tvwBookmarks, u"tvwBookmarks"_s}, {chkGetPictures, u"chkGetPictures"_s},
         {lblCount, u"lblCount"_s},         {cmdAddLinks, u"cmdAddLinks"_s},
         {cmdCancel, u"cmdCancel"_s}};
@@ -98,6 +195,8 @@ void frmImportLinks::SetupUi()
     auto* find = new QHBoxLayout;
     find->addWidget(lblFind);
     find->addWidget(txtFind);
+    find->addWidget(cmdCheckAll);
+    find->addWidget(cmdClearAll);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblCount, 1);
     buttons->addWidget(cmdAddLinks);
@@ -116,16 +215,18 @@ void frmImportLinks::AddEntries(QTreeWidgetItem* folder, const Bookmark& bookmar
     for (const Bookmark& entry : bookmarks.entries) {
         if (entry.isFolder && Bookmarks::Count(entry) == 0)
             continue;
-        auto* item = new QTreeWidgetItem(folder, {entry.title});
+        auto* item = new QTreeWidgetItem(folder, {Marked(entry.title)});
         if (entry.isFolder) {
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+            // Not left to the tree, which would check all a folder holds, the left out included.
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             AddEntries(item, entry);
             continue;
         }
         const QString note = Note(entry.address);
         m_fileAddresses.insert(entry.address);
-        // Never a null text, even when empty: that tells a bookmark from an empty folder.
-        item->setText(AddressColumn, entry.address.isNull() ? u""_s : entry.address);
+        item->setData(TitleColumn, TitleRole, entry.title);
+        item->setData(TitleColumn, AddressRole, entry.address.isNull() ? u""_s : entry.address);
+        item->setText(AddressColumn, Marked(entry.address));
         item->setText(NoteColumn, note);
         // A screen reader names a check box by its title; one without a title, by its address.
         if (entry.title.isEmpty())
@@ -142,7 +243,9 @@ QString frmImportLinks::Note(const QString& sAddress) const
 {
     if (!LinkTexts::PageOpens(sAddress))
         return tr("A page cannot open this address.");
-    if (m_pageAddresses.contains(sAddress))
+    // The page holds an address from outside in the form it was taken in.
+    if (m_pageAddresses.contains(sAddress) ||
+        m_pageAddresses.contains(LinkTexts::FromOutside({}, sAddress).address))
         return tr("Already on the page.");
     if (m_fileAddresses.contains(sAddress))
         return tr("Also above in this file.");
@@ -167,21 +270,62 @@ void frmImportLinks::txtFind_Change()
     QTreeWidgetItem* root = tvwBookmarks->invisibleRootItem();
     for (int i = 0; i < root->childCount(); ++i)
         Narrow(root->child(i), find, find.isEmpty());
+    m_checkedHidden = CheckedHidden(root, false);
+    ShowCount();
 }
 
+// Only a user's click changes a box: a folder's checks or clears what it shows that started
+// checked, all of it checked clears it.
 void frmImportLinks::tvwBookmarks_ItemChanged(QTreeWidgetItem* item)
 {
-    const bool checked = item->checkState(TitleColumn) == Qt::Checked;
-    if (!IsBookmark(item) || item->data(TitleColumn, CountedRole).toBool() == checked)
+    if (IsBookmark(item)) {
+        Recount(item);
+        ShowFolderStates();
+        ShowCount();
         return;
-    item->setData(TitleColumn, CountedRole, checked);
-    m_checked += checked ? 1 : -1;
+    }
+    bool all = true;
+    ForEachChoosable(item, [&all](QTreeWidgetItem* bookmark) { all = all && IsChecked(bookmark); });
+    SetChoosable(item, all ? Qt::Unchecked : Qt::Checked);
+}
+
+void frmImportLinks::SetChoosable(QTreeWidgetItem* item, Qt::CheckState state)
+{
+    const QSignalBlocker quiet(tvwBookmarks);
+    ForEachChoosable(item, [this, state](QTreeWidgetItem* bookmark) {
+        bookmark->setCheckState(TitleColumn, state);
+        Recount(bookmark);
+    });
+    ShowFolderStates();
     ShowCount();
+}
+
+void frmImportLinks::ShowFolderStates()
+{
+    const QSignalBlocker quiet(tvwBookmarks);
+    QTreeWidgetItem* root = tvwBookmarks->invisibleRootItem();
+    for (int i = 0; i < root->childCount(); ++i)
+        ShowFolderState(root->child(i));
+}
+
+void frmImportLinks::Recount(QTreeWidgetItem* bookmark)
+{
+    const bool checked = IsChecked(bookmark);
+    if (bookmark->data(TitleColumn, CountedRole).toBool() == checked)
+        return;
+    bookmark->setData(TitleColumn, CountedRole, checked);
+    m_checked += checked ? 1 : -1;
 }
 
 void frmImportLinks::ShowCount()
 {
-    lblCount->setText(m_checked == 1 ? tr("1 link will be added.")
-                                     : tr("%1 links will be added.").arg(m_checked));
+    if (m_checkedHidden == 0)
+        lblCount->setText(m_checked == 1 ? tr("1 link will be added.")
+                                         : tr("%1 links will be added.").arg(m_checked));
+    else
+        lblCount->setText(m_checked == 1 ? tr("1 link will be added, hidden by Find.")
+                                         : tr("%1 links will be added, %2 of them hidden by Find.")
+                                               .arg(m_checked)
+                                               .arg(m_checkedHidden));
     cmdAddLinks->setEnabled(m_checked > 0);
 }

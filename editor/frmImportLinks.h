@@ -14,9 +14,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // The bookmarks of a file in their folders, each with a check box, to choose the ones that become
-// links. A folder's box checks all it holds. Bookmarks whose address is on the page already, or
-// stands above in the file, and addresses a page cannot open start unchecked, with a note that
-// says why. "Find:" narrows the tree to what holds the text typed.
+// links. Bookmarks whose address is on the page already, or stands above in the file, and
+// addresses a page cannot open start unchecked, with a note that says why; only the user's own
+// click checks one of them. A folder's box, "Check All" and "Clear All" change the others, of
+// those shown. "Find:" narrows the tree to what holds the text typed.
 //
 //     frmImportLinks dialog(bookmarks, addressesOnPage, this);
 //     if (dialog.exec() == QDialog::Accepted)
@@ -39,12 +40,18 @@ private:
     QString Note(const QString& sAddress) const;
     void txtFind_Change();
     void tvwBookmarks_ItemChanged(QTreeWidgetItem* item);
+    void SetChoosable(QTreeWidgetItem* item, Qt::CheckState state);
+    void ShowFolderStates();
+    void Recount(QTreeWidgetItem* bookmark);
     void ShowCount();
 
     QSet<QString> m_pageAddresses;
     QSet<QString> m_fileAddresses;
     qsizetype m_checked = 0;
+    qsizetype m_checkedHidden = 0;
     QLineEdit* txtFind = nullptr;
+    QPushButton* cmdCheckAll = nullptr;
+    QPushButton* cmdClearAll = nullptr;
     QTreeWidget* tvwBookmarks = nullptr;
     QCheckBox* chkGetPictures = nullptr;
     QLabel* lblCount = nullptr;

@@ -1,13 +1,13 @@
 #include "editor/frmLink.h"
 
 #include "editor/HomeFolder.h"
+#include "editor/HomePictures.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
 #include "support/Error.h"
 #include "support/NativePath.h"
 #include "toolkit/CenterOnScreen.h"
 #include "toolkit/MsgBox.h"
-#include "toolkit/PictureFile.h"
 #include "toolkit/RunCommand.h"
 #include "toolkit/SitePicture.h"
 #include "toolkit/TextBox.h"
@@ -48,6 +48,7 @@ frmLink::frmLink(QWidget* parent) : QDialog(parent), m_sitePicture(new SitePictu
 void frmLink::SetTile(int iSide, const QColor& ground)
 {
     m_sitePicture->SetTile(iSide, ground);
+    ui.cmbImages->SetTile(iSide, ground);
 }
 
 void frmLink::UpdateFields()
@@ -127,7 +128,7 @@ void frmLink::sitePicture_Done(const QImage& picture)
         ui.txtTitle->SetText(m_sitePicture->Title().trimmed());
     QString name;
     try {
-        name = PictureFile::WriteSitePicture(picture, HomeFolder(), m_siteAddress);
+        name = HomePictures(HomeFolder()).WriteSitePicture(picture, m_siteAddress);
     } catch (const Error& error) {
         QString why = error.Description();
         if (why.endsWith(u'.'))

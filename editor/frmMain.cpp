@@ -1,8 +1,8 @@
 #include "editor/frmMain.h"
 
 #include "editor/HomeFolder.h"
-#include "editor/LinkPictures.h"
 #include "editor/LinksListModel.h"
+#include "editor/SitePicturesBar.h"
 #include "editor/usrHomeImages.h"
 #include "model/CWebPage.h"
 #include "support/DamagedFile.h"
@@ -19,7 +19,6 @@
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QListView>
 #include <QMenuBar>
@@ -33,38 +32,28 @@ namespace
 
 constexpr int ClientWidth = 8940;
 constexpr int ClientHeight = 6675;
-
-// Read at start, written by Save, and watched for changes by other programs in between.
-QString SettingsFile()
-{
-    return HomeFolder(u"qzhome.dat"_s);
-}
-
-std::shared_ptr<CWebPage> NewHomePage()
-{
-    auto page = std::make_shared<CWebPage>();
-    page->SetMode(CWebPage::HomePage);
-    return page;
-}
+// About a title bar's height down and right, so that both windows' titles show.
+constexpr int OtherEditorOffset = 480;
 
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_recovery(HomeFolder(u"qzhome-unsaved.dat"_s)),
-      m_linkPictures(new LinkPictures(this))
+      m_sitePictures(new SitePicturesBar(this))
 {
     Q_INIT_RESOURCE(editor_art);
     ui.SetupUi(this);
-    setStatusBar(m_linkPictures);
+    setStatusBar(m_sitePictures);
     setWindowTitle(tr("Zellow's Browser Home Page Editor"));
     QIcon icon(u":/editor/qzeditor.xpm"_s);
     icon.addFile(u":/editor/qzeditor-16.xpm"_s);
     setWindowIcon(icon);
     resize(Twips::ToPixels(ClientWidth),
            Twips::ToPixels(ClientHeight) + menuBar()->sizeHint().height());
-    CenterOnScreen(this);
     ConnectEvents();
     Form_Load();
+    const int offset = m_recovery.HeldElsewhere() ? Twips::ToPixels(OtherEditorOffset) : 0;
+    CenterOnScreen(this, QPoint(offset, offset));
     m_tabOrder.SetControls(ui.TabControls());
 }
 
@@ -83,16 +72,8 @@ void frmMain::ConnectEvents()
             Command(this, &frmMain::cmdUpdatePreview_Click));
     connect(ui.mnuFile, &ControlArray::Click, this, Command(this, &frmMain::mnuFile_Click));
     connect(ui.mnuEdit, &ControlArray::Click, this, Command(this, &frmMain::mnuEdit_Click));
-    connect(&m_history, &QUndoStack::indexChanged, this, [this] {
-        ui.ShowEditStep(mnuEditUndo, m_history.undoText());
-        ui.ShowEditStep(mnuEditRedo, m_history.redoText());
-        // Undo or Redo back to the page last read or saved leaves nothing unsaved to copy.
-        if (m_history.isClean())
-            m_recovery.Remove();
-        else
-            m_recovery.Keep(m_page.get());
-        m_linkPictures->Forget(m_page->Links());
-    });
+    connect(&m_document, &PageDocument::HistoryMoved, this, &frmMain::Document_HistoryMoved);
+    connect(&m_document, &PageDocument::Changed, this, &frmMain::Document_Changed);
     connect(ui.cmdLink, &ControlArray::Click, this, Command(this, &frmMain::cmdLink_Click));
     connect(ui.lstLinks, &QListView::doubleClicked, this,
             Command(this, &frmMain::lstLinks_DblClick));
@@ -107,23 +88,29 @@ void frmMain::ConnectEvents()
 
 void frmMain::Form_Load()
 {
-    m_page = NewHomePage();
     ui.cmbWallpaper->SetImagesPath(HomeFolder());
     ui.cmbMouseTrails->SetImagesPath(HomeFolder());
-    // Taken before reading: a change made while the file is read is a change a Save asks about.
-    m_settingsGuard.Remember(SettingsFile());
-    LoadSettingsOrReport(SettingsFile());
-    m_steps = {m_page.get(), [this](int iRow) { ShowStep(iRow); }};
+    // Read at start, written by Save, and watched for changes by other programs in between. Taken
+    // before reading: a change made while the file is read is a change a Save asks about.
+    m_settingsGuard.Remember(HomeFolder(u"qzhome.dat"_s));
+    LoadSettingsOrReport(m_settingsGuard.File());
     UpdateFields();
     if (m_recovery.TakeOver())
         QTimer::singleShot(0, this, [this] { RunCommand(this, [this] { OfferRecoveryCopy(); }); });
+    else if (m_recovery.HeldElsewhere())
+        TellOfOtherEditor();
 }
 
-// The history empties itself as it goes, after the copy of unsaved changes is gone: that is no
-// step of the user's, and must reach neither the copy nor the menu.
-frmMain::~frmMain()
+// A second window on the same page stands off the first, so that the user sees both and knows
+// which one is typed into.
+void frmMain::TellOfOtherEditor()
 {
-    m_history.disconnect(this);
+    QTimer::singleShot(0, this, [this] {
+        MsgBox(this,
+               tr("Another editor window has this home page open. Close one of them, or the one "
+                  "saved last replaces the other's changes."),
+               MsgBoxStyle::Exclamation);
+    });
 }
 
 // The copy that an editor which ended without closing left: shown unsaved, or kept among the
@@ -149,9 +136,9 @@ void frmMain::OfferRecoveryCopy()
                         u"\r\n\r\n"_s + error.Description() + u"\r\n\r\n"_s +
                         tr("The copy has been kept as \"%1\".").arg(DisplayPath(kept)));
     }
-    *m_page = std::move(copy);
+    m_document.Page() = std::move(copy);
     // No step brings back the saved page now: the copy stays until Save or a close.
-    m_history.resetClean();
+    m_document.MarkUnsaved();
     UpdateFields();
 }
 
@@ -169,8 +156,11 @@ void frmMain::LoadSettingsOrReport(const QString& sFile)
 {
     QString message;
     try {
-        m_page->LoadSettings(sFile);
-        return;
+        std::optional<Error> unread;
+        m_document.Page().LoadSettings(sFile, &unread);
+        if (!unread)
+            return;
+        message = DamagedFile::SetAside(sFile, *unread);
     } catch (const Error& error) {
         switch (error.Number()) {
         case Error::FileNotFound:
@@ -179,7 +169,7 @@ void frmMain::LoadSettingsOrReport(const QString& sFile)
             return;
         case Error::PermissionDenied:
         case Error::PathFileAccessError:
-            m_page = NewHomePage();
+            m_document.StartNewPage();
             m_settingsGuard.MarkUnread();
             message = tr("The home page settings could not be read, so the editor starts on a new "
                          "page.") +
@@ -194,12 +184,13 @@ void frmMain::LoadSettingsOrReport(const QString& sFile)
 
 void frmMain::UpdateFields()
 {
+    const CWebPage& page = m_document.Page();
     IgnoringErrors([this] { ui.cmbWallpaper->SetListIndex(0); });
     IgnoringErrors([this] { ui.cmbMouseTrails->SetListIndex(0); });
-    ui.txtTitle->SetText(m_page->Title());
-    ui.txtName->SetText(m_page->Name());
-    ui.cmbWallpaper->ShowPicture(m_page->Wallpaper());
-    ui.cmbMouseTrails->ShowPicture(m_page->MouseTrails());
+    ui.txtTitle->SetText(page.Title());
+    ui.txtName->SetText(page.Name());
+    ui.cmbWallpaper->ShowPicture(page.Wallpaper());
+    ui.cmbMouseTrails->ShowPicture(page.MouseTrails());
     FillLinksList();
     IgnoringErrors([this] { cmdUpdatePreview_Click(); });
 }
@@ -207,33 +198,35 @@ void frmMain::UpdateFields()
 // The list reads its rows from the page's links as it shows them.
 void frmMain::FillLinksList()
 {
-    ui.lstLinksRows->SetLinks(&m_page->Links());
+    ui.lstLinksRows->SetLinks(&m_document.Page().Links());
 }
 
 void frmMain::txtTitle_LostFocus()
 {
-    PushStep(PageCommands::ChangeText(
-        m_steps, tr("Page Title"), {&CWebPage::Title, &CWebPage::SetTitle}, ui.txtTitle->Text()));
+    m_document.PushShown(PageSteps::ChangeText(m_document.Page(), tr("Page Title"),
+                                               {&CWebPage::Title, &CWebPage::SetTitle},
+                                               ui.txtTitle->Text()));
 }
 
 void frmMain::txtName_LostFocus()
 {
-    PushStep(PageCommands::ChangeText(m_steps, tr("Name On Page"),
-                                      {&CWebPage::Name, &CWebPage::SetName}, ui.txtName->Text()));
+    m_document.PushShown(PageSteps::ChangeText(m_document.Page(), tr("Name On Page"),
+                                               {&CWebPage::Name, &CWebPage::SetName},
+                                               ui.txtName->Text()));
 }
 
 void frmMain::cmbWallpaper_LostFocus()
 {
-    PushStep(PageCommands::ChangeText(m_steps, tr("Wallpaper"),
-                                      {&CWebPage::Wallpaper, &CWebPage::SetWallpaper},
-                                      ui.cmbWallpaper->PictureName()));
+    m_document.PushShown(PageSteps::ChangeText(m_document.Page(), tr("Wallpaper"),
+                                               {&CWebPage::Wallpaper, &CWebPage::SetWallpaper},
+                                               ui.cmbWallpaper->PictureName()));
 }
 
 void frmMain::cmbMouseTrails_LostFocus()
 {
-    PushStep(PageCommands::ChangeText(m_steps, tr("Mouse Trails"),
-                                      {&CWebPage::MouseTrails, &CWebPage::SetMouseTrails},
-                                      ui.cmbMouseTrails->PictureName()));
+    m_document.PushShown(PageSteps::ChangeText(m_document.Page(), tr("Mouse Trails"),
+                                               {&CWebPage::MouseTrails, &CWebPage::SetMouseTrails},
+                                               ui.cmbMouseTrails->PictureName()));
 }
 
 void frmMain::cmbWallpaper_NewImagesImported()
@@ -245,14 +238,19 @@ void frmMain::cmbWallpaper_NewImagesImported()
 void frmMain::cmdUpdatePreview_Click()
 {
     const QString path = HomeFolder(u"qzhometmp.html"_s);
-    m_page->GeneratePage(path);
+    m_document.Page().GeneratePage(path);
     ui.ieBrowser->Navigate(path);
+}
+
+// A menu takes no focus, so the field being edited still has it: moving it commits the edit.
+void frmMain::CommitEdit()
+{
+    ui.cmdUpdatePreview->setFocus();
 }
 
 void frmMain::mnuFile_Click(qint16 iIndex)
 {
-    // A menu takes no focus, so the field being edited still has it: moving it commits the edit.
-    ui.cmdUpdatePreview->setFocus();
+    CommitEdit();
     switch (iIndex) {
     case mnuFileSave:
         SaveHomePage();
@@ -265,6 +263,9 @@ void frmMain::mnuFile_Click(qint16 iIndex)
         break;
     case mnuFileImportLinks:
         ImportLinks();
+        break;
+    case mnuFileCheckLinks:
+        CheckLinks();
         break;
     case mnuFileExportPage:
         ExportPage();
@@ -283,69 +284,32 @@ void frmMain::mnuFile_Click(qint16 iIndex)
 // As the File menu does, the field being edited is committed first: Undo takes that back first.
 void frmMain::mnuEdit_Click(qint16 iIndex)
 {
-    ui.cmdUpdatePreview->setFocus();
+    CommitEdit();
     if (iIndex == mnuEditUndo)
-        m_history.undo();
+        m_document.Undo();
     else if (iIndex == mnuEditRedo)
-        m_history.redo();
+        m_document.Redo();
     else if (iIndex == mnuEditPicturesMatch)
         MakeLinkPicturesMatch();
 }
 
-void frmMain::PushStep(std::unique_ptr<QUndoCommand> step)
+void frmMain::Document_HistoryMoved()
 {
-    if (step)
-        m_history.push(step.release());
+    ui.ShowEditStep(mnuEditUndo, m_document.UndoName());
+    ui.ShowEditStep(mnuEditRedo, m_document.RedoName());
+    // Undo or Redo back to the page last read or saved leaves nothing unsaved to copy.
+    if (m_document.IsSaved())
+        m_recovery.Remove();
+    else
+        m_recovery.Keep(&m_document.Page());
+    m_sitePictures->Forget(m_document.Page().Links());
 }
 
-// A step undone or redone shows the page as the link commands do, with its link's row chosen.
-void frmMain::ShowStep(int iRow)
+void frmMain::Document_Changed(int iRow)
 {
     UpdateFields();
     if (iRow >= 0)
         ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(iRow));
-}
-
-// The settings first, then the page. When only the page fails, the user learns that the two
-// now differ, and that saving again will bring the page in line.
-void frmMain::SaveHomePage()
-{
-    m_saved = false;
-    m_saved = m_settingsGuard.Replace(this, [this] {
-        m_page->SaveSettings(SettingsFile());
-        try {
-            m_page->GeneratePage(HomeFolder(u"qzhome.html"_s));
-        } catch (const Error& error) {
-            throw Error(
-                error.Number(),
-                tr("The home page settings were saved, but the home page itself was not, so "
-                   "the page still shows the earlier settings.") +
-                    u"\r\n\r\n"_s + error.Description() + u"\r\n\r\n"_s +
-                    tr("Save again to write the page once the problem is solved."));
-        }
-    });
-    if (m_saved) {
-        m_history.setClean();
-        m_recovery.Remove();
-    }
-}
-
-void frmMain::closeEvent(QCloseEvent* event)
-{
-    if (MsgBox(this, tr("Save Home Page before exiting?"),
-               MsgBoxStyle::YesNo | MsgBoxStyle::Question) == MsgBoxResult::Yes) {
-        RunCommand(this, [this] { mnuFile_Click(mnuFileSave); });
-        // The user has been told why, or chose to keep what another program saved: the window
-        // stays, to try again or close without saving.
-        if (!m_saved) {
-            event->ignore();
-            return;
-        }
-    }
-    // A picture coming later would be a change of a page no longer edited.
-    m_linkPictures->Cancel();
-    m_recovery.Remove();
-    event->accept();
 }
 
 bool frmMain::focusNextPrevChild(bool bNext)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "editor/PageCommands.h"
+#include "editor/PageDocument.h"
+#include "editor/PageSteps.h"
 #include "editor/RecoveryCopy.h"
 #include "editor/SettingsGuard.h"
 #include "editor/frmMainControls.h"
@@ -8,12 +9,13 @@
 #include "toolkit/TabOrder.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
-#include <QUndoStack>
 #include <memory>
 
 class CWebPage;
-class LinkPictures;
+class SitePicturesBar;
+class frmCheckLinks;
 
 // The home page editor: the page's fields on the left, its preview on the right. An edit reaches
 // the page only when its control loses the focus, which is why the File menu moves the focus
@@ -25,13 +27,12 @@ class frmMain : public QMainWindow
 
 public:
     explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
 
-    // For when the page has changed behind the controls' back: loading, the links commands. A step
-    // that fails is passed over, so that the others still show the page.
+    // For when the page has changed behind the controls' back: loading, a step done or undone.
+    // Each control is filled on its own: one that fails leaves the others to show the page.
     void UpdateFields();
     // The page as the last committed edit left it.
-    const CWebPage& Page() const { return *m_page; }
+    const CWebPage& Page() const { return m_document.Page(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,20 +53,30 @@ private:
     void cmbWallpaper_NewImagesImported();
     void cmdUpdatePreview_Click();
     void mnuFile_Click(qint16 iIndex);
-    void SaveHomePage();
+    void CommitEdit();
     void OfferRecoveryCopy();
     // Puts the copy of unsaved changes among the earlier versions, out of home; returns its path.
     QString KeepRecoveryCopy();
+    void TellOfOtherEditor();
     void mnuEdit_Click(qint16 iIndex);
-    // Every change of the page goes through here, to be undone and redone; null is no change.
-    void PushStep(std::unique_ptr<QUndoCommand> step);
-    void ShowStep(int iRow);
+    void Document_HistoryMoved();
+    // What every step done, undone or done again shows: the page, and the row of its link.
+    void Document_Changed(int iRow);
 
-    // The links buttons and the Colors menu, in frmMainCommands.cpp.
+    // Save and the close, in frmMainSave.cpp.
+    bool SaveHomePage();
+    bool MayReplaceSettings(SettingsGuard::Found found);
+    void WriteHomePage();
+
+    // The links list's buttons, in frmMainLinkButtons.cpp.
     void cmdLink_Click(qint16 iIndex);
     void lstLinks_DblClick();
     void lstLinks_DragDrop(int iRow, int iBefore);
-    void EditLink(const std::shared_ptr<CWebPage>& link);
+    void AddLink();
+    void EditLink(qint32 iPosition);
+    void ShowLinkDialog(const std::shared_ptr<CWebPage>& link);
+
+    // The Colors menu, in frmMainColors.cpp.
     void cmdColors_Click();
     void mnuColors_Click(qint16 iIndex);
 
@@ -77,10 +88,16 @@ private:
     // Answers the links added.
     QList<std::shared_ptr<CWebPage>> AddLinks(const QString& sStep, const QList<LinkText>& links,
                                               int iBefore);
-    void LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture,
+    void SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture,
                                    int iBatch);
     // Every link's picture a tile of the page's side, in frmMainLinkTiles.cpp.
     void MakeLinkPicturesMatch();
+
+    // Check Links and what the parent does with its findings, in frmMainCheckLinks.cpp.
+    void CheckLinks();
+    void CheckLinks_Edit(const std::shared_ptr<CWebPage>& link);
+    void CheckLinks_Remove(const std::shared_ptr<CWebPage>& link);
+    void CheckLinks_UseNewAddress(const std::shared_ptr<CWebPage>& link, const QString& sAddress);
 
     // The page taken along in one file, in frmMainPageArchive.cpp.
     void ExportPage();
@@ -88,14 +105,9 @@ private:
 
     frmMainControls ui;
     TabOrder m_tabOrder;
-    std::shared_ptr<CWebPage> m_page;
-    // Lasts as long as the window: Save does not clear it, and its clean state, where the page is
-    // as last read or saved, only tells when a copy of unsaved changes is needed.
-    QUndoStack m_history;
-    StepTarget m_steps;
     RecoveryCopy m_recovery;
     SettingsGuard m_settingsGuard;
-    LinkPictures* m_linkPictures;
-    // Whether the last Save wrote both files; a closing window stays open when it did not.
-    bool m_saved = false;
+    PageDocument m_document;
+    SitePicturesBar* m_sitePictures;
+    QPointer<frmCheckLinks> m_checkLinks;
 };

@@ -2,9 +2,9 @@
 // addresses on the clipboard, and links dropped on the links list.
 
 #include "editor/HomeFolder.h"
-#include "editor/LinkPictures.h"
 #include "editor/LinkTiles.h"
 #include "editor/LinksListModel.h"
+#include "editor/SitePicturesBar.h"
 #include "editor/frmImportLinks.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
@@ -26,15 +26,11 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-constexpr qint32 HomeFolderId = 0x28;
-
-// Where browsers save what they export: the Downloads folder, else the home folder.
+// Where browsers save what they export.
 QString BookmarksFolder()
 {
-    const QString downloads =
-        BackslashPath(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
-    return basProcs::FolderExists(downloads) ? downloads
-                                             : basProcs::GetSpecialFolder(HomeFolderId, 0);
+    return basProcs::ExistingOrHomeFolder(
+        BackslashPath(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)));
 }
 
 QSet<QString> Addresses(const Collection& links)
@@ -55,8 +51,8 @@ void frmMain::ConnectLinksFromOutside()
     // Queued, as a dropped row is: the list finishes its drop before its rows are replaced.
     connect(ui.lstLinksRows, &LinksListModel::LinksDropped, this,
             Command(this, &frmMain::lstLinks_LinksDropped), Qt::QueuedConnection);
-    connect(m_linkPictures, &LinkPictures::PictureFound, this,
-            Command(this, &frmMain::LinkPictures_PictureFound));
+    connect(m_sitePictures, &SitePicturesBar::PictureFound, this,
+            Command(this, &frmMain::SitePictures_PictureFound));
 }
 
 void frmMain::ImportLinks()
@@ -71,24 +67,24 @@ void frmMain::ImportLinks()
         MsgBox(this, tr("No bookmarks were found in \"%1\".").arg(DisplayPath(file)));
         return;
     }
-    frmImportLinks dialog(bookmarks, Addresses(m_page->Links()), this);
+    frmImportLinks dialog(bookmarks, Addresses(m_document.Page().Links()), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QList<std::shared_ptr<CWebPage>> added =
-        AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_page->Links().Count());
+        AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_document.Page().Links().Count());
     if (dialog.GetPictures())
-        m_linkPictures->Get(added, LinkTiles::PageSide(*m_page, HomeFolder()),
-                            LinkTiles::PageGround(*m_page));
+        m_sitePictures->Get(added, LinkTiles::PageSide(m_document.Page(), HomeFolder()),
+                            LinkTiles::PageGround(m_document.Page()));
 }
 
 // The pictures of a batch that come one after the other are one step. Each arrives while the user
 // may be typing in a box: only the pickers, the list and the preview are refreshed, and the list
 // keeps its chosen row.
-void frmMain::LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link,
+void frmMain::SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link,
                                         const QString& sPicture, int iBatch)
 {
-    PushStep(
-        PageCommands::SetLinkPictures(m_steps, tr("Link Pictures"), {{link, sPicture}}, iBatch));
+    m_document.PushShown(
+        PageSteps::SetLinkPictures(tr("Link Pictures"), {{link, sPicture}}, iBatch));
     cmbWallpaper_NewImagesImported();
     const QModelIndex chosen = ui.lstLinks->currentIndex();
     FillLinksList();
@@ -100,7 +96,8 @@ void frmMain::LinkPictures_PictureFound(const std::shared_ptr<CWebPage>& link,
 void frmMain::lstLinks_Paste()
 {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
-        AddLinks(tr("Paste Links"), LinkTexts::FromClipboard(*data), m_page->Links().Count());
+        AddLinks(tr("Paste Links"), LinkTexts::FromClipboard(*data),
+                 m_document.Page().Links().Count());
 }
 
 void frmMain::lstLinks_LinksDropped(const QList<LinkText>& links, int iBefore)
@@ -115,7 +112,7 @@ QList<std::shared_ptr<CWebPage>> frmMain::AddLinks(const QString& sStep,
                                                    const QList<LinkText>& links, int iBefore)
 {
     const qsizetype added =
-        std::min<qsizetype>(links.size(), Collection::MaxCount - m_page->Links().Count());
+        std::min<qsizetype>(links.size(), Collection::MaxCount - m_document.Page().Links().Count());
     QList<std::shared_ptr<CWebPage>> newLinks;
     for (qsizetype i = 0; i < added; ++i) {
         auto link = std::make_shared<CWebPage>();
@@ -125,11 +122,8 @@ QList<std::shared_ptr<CWebPage>> frmMain::AddLinks(const QString& sStep,
         link->SetMainLink(safe.address);
         newLinks.append(link);
     }
-    if (added > 0) {
-        PushStep(PageCommands::InsertLinks(m_steps, sStep, newLinks, iBefore + 1));
-        UpdateFields();
-        ui.lstLinks->setCurrentIndex(ui.lstLinksRows->index(iBefore + int(added) - 1));
-    }
+    if (added > 0)
+        m_document.Push(PageSteps::InsertLinks(sStep, newLinks, iBefore + 1));
     const qsizetype left = links.size() - added;
     if (left > 0)
         MsgBox(this, (left == 1 ? tr("A page holds at most %1 links, so 1 link was left out.")

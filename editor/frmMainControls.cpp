@@ -6,6 +6,7 @@
 #include "toolkit/ControlArray.h"
 #include "toolkit/LabelFor.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/ScreenReader.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/WebBrowser.h"
@@ -129,6 +130,7 @@ void frmMainControls::SetupColors()
     picColor = Place(new QLabel(client), u"picColor"_s, 1530, 2610, 150, 105);
     picColor->setPixmap(DownTriangle(picColor->devicePixelRatioF()));
     picColor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ScreenReader::Decoration(picColor);
 }
 
 void frmMainControls::SetupLinks()
@@ -201,6 +203,7 @@ void frmMainControls::SetupMenus(QMainWindow* window)
               {mnuFileImport, tr("Import Picture...")},
               {mnuFileOpenFolder, tr("Open Folder In Explorer")},
               {mnuFileImportLinks, tr("Import Links...")},
+              {mnuFileCheckLinks, tr("&Check Links...")},
               {mnuFileExportPage, tr("&Export Page...")},
               {mnuFileImportPage, tr("I&mport Page...")},
               {mnuFileExitAbove, u"-"_s},

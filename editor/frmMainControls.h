@@ -27,6 +27,7 @@ enum FileMenuItem : qint16 {
     mnuFileImportLinks = 18,
     mnuFileExitAbove = 19,
     mnuFileExit = 20,
+    mnuFileCheckLinks = 21,
     mnuFileExportPage = 22,
     mnuFileImportPage = 23
 };
@@ -36,7 +37,7 @@ enum EditMenuItem : qint16 {
     mnuEditPicturesMatchAbove,
     mnuEditPicturesMatch
 };
-// Each item indexes the colour table in frmMainCommands.cpp.
+// Each item indexes the colour table in frmMainColors.cpp.
 enum ColorsMenuItem : qint16 {
     mnuColorsBackground,
     mnuColorsText,

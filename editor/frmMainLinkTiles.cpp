@@ -33,11 +33,11 @@ void RemoveAll(const QStringList& names)
 void frmMain::MakeLinkPicturesMatch()
 {
     const QString home = HomeFolder();
-    const int side = LinkTiles::PageSide(*m_page, home);
-    const QColor ground = LinkTiles::PageGround(*m_page);
+    const int side = LinkTiles::PageSide(m_document.Page(), home);
+    const QColor ground = LinkTiles::PageGround(m_document.Page());
     QStringList names;
     QHash<QString, QList<std::shared_ptr<CWebPage>>> shownBy;
-    for (const std::shared_ptr<CWebPage>& link : m_page->Links()) {
+    for (const std::shared_ptr<CWebPage>& link : m_document.Page().Links()) {
         const QString name = link->MainPicture();
         if (name.isEmpty())
             continue;
@@ -50,7 +50,7 @@ void frmMain::MakeLinkPicturesMatch()
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ProgressAfterMs);
     QStringList made;
-    QList<PageCommands::LinkPicture> pictures;
+    QList<PageSteps::LinkPicture> pictures;
     for (qsizetype i = 0; i < names.size(); ++i) {
         progress.setValue(int(i));
         if (progress.wasCanceled())
@@ -75,8 +75,6 @@ void frmMain::MakeLinkPicturesMatch()
         MsgBox(this, tr("The link pictures already match: each is %1 by %1 pixels.").arg(side));
         return;
     }
-    PushStep(PageCommands::SetLinkPictures(m_steps, tr("Make Link Pictures Match"),
-                                           std::move(pictures)));
     cmbWallpaper_NewImagesImported();
-    UpdateFields();
+    m_document.Push(PageSteps::SetLinkPictures(tr("Make Link Pictures Match"), pictures));
 }

@@ -2,7 +2,6 @@
 // copy kept before a big change, or to the other parent.
 
 #include "editor/HomeFolder.h"
-#include "editor/ImportPageStep.h"
 #include "editor/frmMain.h"
 #include "model/PageArchive.h"
 #include "support/basProcs.h"
@@ -16,6 +15,11 @@ namespace
 
 constexpr qint32 DocumentsFolderId = 0x05;
 
+QString PagesFolder()
+{
+    return basProcs::ExistingOrHomeFolder(basProcs::GetSpecialFolder(DocumentsFolderId, 0));
+}
+
 QString ZipFilter()
 {
     return frmMain::tr("Exported Pages") + u",*.zip,"_s + frmMain::tr("All Files") + u",*.*"_s;
@@ -26,10 +30,11 @@ QString ZipFilter()
 // The page as it stands, its last edit committed by the File menu, not as last saved.
 void frmMain::ExportPage()
 {
-    QString file = PageArchive::FileTitle(m_page->Title()) + u".zip"_s;
-    if (basProcs::ShowFileDialog(file, basProcs::FileSave, this, tr("Export Page"),
-                                 basProcs::GetSpecialFolder(DocumentsFolderId, 0), ZipFilter()))
-        PageArchive::Export(*m_page, HomeFolder(), file);
+    const CWebPage& page = m_document.Page();
+    QString file = PageArchive::FileTitle(page.Title()) + u".zip"_s;
+    if (basProcs::ShowFileDialog(file, basProcs::FileSave, this, tr("Export Page"), PagesFolder(),
+                                 ZipFilter()))
+        PageArchive::Export(page, HomeFolder(), file);
 }
 
 // Nothing changes before the parent has seen what the file holds and said Yes; then the pictures
@@ -37,8 +42,8 @@ void frmMain::ExportPage()
 void frmMain::ImportPage()
 {
     QString file;
-    if (!basProcs::ShowFileDialog(file, basProcs::FileOpen, this, tr("Import Page"),
-                                  basProcs::GetSpecialFolder(DocumentsFolderId, 0), ZipFilter()))
+    if (!basProcs::ShowFileDialog(file, basProcs::FileOpen, this, tr("Import Page"), PagesFolder(),
+                                  ZipFilter()))
         return;
     PageArchive::Import incoming = PageArchive::Read(file);
     QString question =
@@ -53,5 +58,5 @@ void frmMain::ImportPage()
         return;
     PageArchive::Place(incoming, HomeFolder());
     cmbWallpaper_NewImagesImported();
-    PushStep(std::make_unique<ImportPageStep>(m_steps, std::move(incoming.page)));
+    m_document.Push(PageSteps::ReplacePage(tr("Import Page"), std::move(incoming.page)));
 }

@@ -7,15 +7,13 @@
 #include "support/NativePath.h"
 #include "support/basProcs.h"
 #include "toolkit/MsgBox.h"
-#include "toolkit/PictureFile.h"
+#include "toolkit/ScreenReader.h"
 #include "toolkit/Twips.h"
 #include "toolkit/basProcsDialogs.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QStandardItemModel>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +45,7 @@ usrHomeImages::usrHomeImages(QWidget* parent) : QWidget(parent), m_cmbImages(new
 {
     m_cmbImages->setObjectName(u"cmbImages"_s);
     m_cmbImages->setEditable(false);
+    ScreenReader::NameByLabel(m_cmbImages);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFocusProxy(m_cmbImages);
     resize(Twips::ToPixels(DesignWidth), height());
@@ -148,14 +147,14 @@ QString usrHomeImages::ImportPicture()
         return QString();
 
     const QString name = GetPathPart(chosen, PartFileName);
-    const QString target = AddBackslash(m_imagesPath) + name;
-    if (PathExists(target)) {
+    const HomePictures home(m_imagesPath);
+    if (home.Holds(name)) {
         MsgBox(this, tr("A file with that name already exists in the folder."),
                MsgBoxStyle::OkOnly);
         return QString();
     }
     try {
-        HomePictures::Copy(chosen, target);
+        home.CopyIn(chosen, name);
     } catch (const Error& error) {
         ReportError(this, error, QString(), tr("Could not import picture."), QString(), true);
         return QString();
@@ -165,40 +164,28 @@ QString usrHomeImages::ImportPicture()
     return listed;
 }
 
-// A picture the lists do not show ("photo.png", "cat.GIF") may get a copy that they show, the very
-// bytes when only the name is wrong. The name to choose: the copy's, else sName.
+// A picture the lists do not show ("photo.png", "cat.GIF") may get a copy that they show. The
+// name to choose: the copy's, else sName.
 QString usrHomeImages::OfferListedCopy(const QString& sName)
 {
-    if (HomePictures::IsListed(sName))
+    const HomePictures home(m_imagesPath);
+    const std::optional<HomePictures::ListedCopy> copy =
+        home.ListedCopyOf(sName, m_tileSide, m_tileGround);
+    if (!copy)
         return sName;
-    const QString folder = AddBackslash(m_imagesPath);
-    QImageReader reader(NativePath(folder + sName));
-    // A photograph taken on its side is stored so, with a note to turn it: the copy is upright.
-    reader.setAutoTransform(true);
-    const QString kept = HomePictures::ListedExtension(reader.format());
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return sName;
-    const QString copy = HomePictures::FreeName(m_imagesPath, QFileInfo(sName).completeBaseName(),
-                                                kept.isEmpty() ? u".jpg"_s : kept);
     if (MsgBox(
             this,
             tr("\"%1\" is in the pictures folder now, but the lists show only .gif, .jpg and .bmp "
                "pictures. Make a copy \"%2\" that they show?")
-                .arg(sName, copy),
+                .arg(sName, copy->name),
             MsgBoxStyle::YesNo | MsgBoxStyle::Question) != MsgBoxResult::Yes)
         return sName;
     try {
-        if (!kept.isEmpty()) {
-            HomePictures::Copy(folder + sName, folder + copy);
-            return copy;
-        }
-        // The name asked about, unless another program has taken it since: then the next free.
-        return PictureFile::WriteJpeg(picture, m_imagesPath, QFileInfo(copy).completeBaseName());
+        return home.Make(*copy);
     } catch (const Error& error) {
         ReportError(this, error, QString(),
                     tr("\"%1\" is in the pictures folder, but the copy \"%2\" could not be made.")
-                        .arg(sName, copy),
+                        .arg(sName, copy->name),
                     QString(), true);
         return sName;
     }
@@ -212,31 +199,29 @@ void usrHomeImages::OfferCopyFromSubfolder(int iRow)
     if (iRow < FirstPicture)
         return;
     const QString file = m_cmbImages->itemData(iRow, PathRole).toString();
-    const QString folder = AddBackslash(m_imagesPath);
-    const QString below = file.mid(folder.size());
-    const qsizetype cut = below.lastIndexOf(u'\\');
-    if (cut < 0)
+    const HomePictures home(m_imagesPath);
+    const std::optional<HomePictures::Below> below = home.InSubfolder(file);
+    if (!below)
         return;
-    const QString name = below.mid(cut + 1);
     if (MsgBox(this,
                tr("\"%1\" lies in the folder \"%2\", but the page finds only pictures that lie in "
                   "the pictures folder itself. Copy it there?")
-                   .arg(name, DisplayPath(below.left(cut))),
+                   .arg(below->name, DisplayPath(below->subfolder)),
                MsgBoxStyle::YesNo | MsgBoxStyle::Question) != MsgBoxResult::Yes)
         return;
-    if (!PathExists(folder + name)) {
+    if (!home.Holds(below->name)) {
         try {
-            HomePictures::Copy(file, folder + name);
+            home.CopyIn(file, below->name);
         } catch (const Error& error) {
             ReportError(this, error, QString(),
-                        tr("Could not copy \"%1\" into the pictures folder.").arg(name), QString(),
-                        true);
+                        tr("Could not copy \"%1\" into the pictures folder.").arg(below->name),
+                        QString(), true);
             return;
         }
         emit NewImagesImported();
         ReloadImagesList();
     }
-    SetText(name);
+    SetText(below->name);
 }
 
 QSize usrHomeImages::sizeHint() const

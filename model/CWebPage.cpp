@@ -7,7 +7,7 @@
 
 using namespace SettingsLayout;
 
-void CWebPage::LoadSettings(const QString& sFile)
+void CWebPage::LoadSettings(const QString& sFile, std::optional<Error>* pUnread)
 {
     SettingsReader in(sFile);
     qint32 count = 0;
@@ -39,7 +39,8 @@ void CWebPage::LoadSettings(const QString& sFile)
             ((*link).*line.setText)(in.ReadText());
         links.Add(std::move(link));
     }
-    in.ReadEnd(count);
+    if (pUnread)
+        *pUnread = in.UnreadLines(count);
 }
 
 void CWebPage::SaveSettings(const QString& sFile) const

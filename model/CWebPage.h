@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/Collection.h"
+#include "support/Error.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <memory>
+#include <optional>
 
 // The home page (Mode 0), and each of its links too (Mode 1), of which only Name (the caption),
 // MainPicture and MainLink count: one class, so that the generator draws a link alike on the page
@@ -16,10 +18,12 @@ public:
     // Mode is a plain number, never checked: GeneratePage writes any other value as an empty body.
     enum PageMode : qint32 { HomePage = 0, LinkRecord = 1 };
 
-    // Reads the settings file into this page; an Error when it cannot be read whole. A wrong
-    // header changes nothing, but past the header nothing is rolled back: what a damaged file
-    // still holds stays in the page, for the editor to show and keep.
-    void LoadSettings(const QString& sFile);
+    // Reads the settings file into this page; an Error when it ends early or holds a number out of
+    // range. A wrong header changes nothing, but past the header nothing is rolled back: what a
+    // damaged file still holds stays in the page, for the editor to show and keep. Lines after the
+    // links counted are passed over; given pUnread, it is set to what to tell the user of them, or
+    // to nothing when there are none.
+    void LoadSettings(const QString& sFile, std::optional<Error>* pUnread = nullptr);
     // Writes this page into the settings file, replacing it whole or not at all.
     void SaveSettings(const QString& sFile) const;
     // Writes this page as an HTML page, replacing the file whole or not at all.

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <limits>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -155,7 +154,7 @@ void SettingsReader::Skip(qint64 lines)
         ReadLine();
 }
 
-void SettingsReader::ReadEnd(qint32 links)
+std::optional<Error> SettingsReader::UnreadLines(qint32 links)
 {
     while (const std::optional<QByteArrayView> line = m_in.ReadLine()) {
         if (line->isEmpty())
@@ -164,15 +163,16 @@ void SettingsReader::ReadEnd(qint32 links)
             links <= 0   ? QCoreApplication::translate("SettingsReader", "no links")
             : links == 1 ? QCoreApplication::translate("SettingsReader", "1 link")
                          : QCoreApplication::translate("SettingsReader", "%1 links").arg(links);
-        throw Error(Error::InvalidFileFormat,
-                    QCoreApplication::translate(
-                        "SettingsReader",
-                        "The settings file \"%1\" cannot be read whole: line %2 (%3) gives %4, but "
-                        "more lines follow from line %5 on, and they were not read.")
-                        .arg(DisplayPath(m_in.Path()), QString::number(m_linkCountLine),
-                             LineMeaning(m_linkCountLine), counted,
-                             QString::number(m_in.LineNumber())));
+        return Error(
+            Error::InvalidFileFormat,
+            QCoreApplication::translate(
+                "SettingsReader",
+                "The settings file \"%1\" cannot be read whole: line %2 (%3) gives %4, but "
+                "more lines follow from line %5 on, and they were not read.")
+                .arg(DisplayPath(m_in.Path()), QString::number(m_linkCountLine),
+                     LineMeaning(m_linkCountLine), counted, QString::number(m_in.LineNumber())));
     }
+    return std::nullopt;
 }
 
 QByteArrayView SettingsReader::ReadLine()

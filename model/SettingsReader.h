@@ -5,6 +5,7 @@
 
 #include <QAnyStringView>
 #include <QString>
+#include <optional>
 
 // Reads the values of a settings file one line at a time. It knows the file and the line it is
 // on, so every Error it raises tells the user which file, which line and what is wrong.
@@ -24,8 +25,9 @@ public:
     // The number of links, at most Collection::MaxCount; 0 or less for none. Error 6 beyond.
     qint32 ReadLinkCount();
     void Skip(qint64 lines);
-    // An Error when anything but empty lines follows the links read, which saving would drop.
-    void ReadEnd(qint32 links);
+    // What to tell the user when anything but empty lines follows the links read: reading passes
+    // over them, and saving would drop them. Nothing when the file ends with the links.
+    std::optional<Error> UnreadLines(qint32 links);
 
 private:
     QByteArrayView ReadLine();

@@ -34,4 +34,11 @@ QString GetSpecialFolder(qint32 lFolderId, qint32 /*lFlags*/)
     return QString();
 }
 
+QString ExistingOrHomeFolder(const QString& sFolder)
+{
+    return FolderExists(sFolder)
+               ? sFolder
+               : BackslashPath(QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
+}
+
 } // namespace basProcs

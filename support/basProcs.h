@@ -50,5 +50,7 @@ void ScanFolder(QStringList& results, const QString& sFolder, bool bIncludeFolde
 
 // The path of a special folder by its shell id (0: the desktop), or empty text for an unknown id.
 QString GetSpecialFolder(qint32 lFolderId, qint32 lFlags);
+// Where a file dialog opens on sFolder: the folder when it exists, else the user's home folder.
+QString ExistingOrHomeFolder(const QString& sFolder);
 
 } // namespace basProcs

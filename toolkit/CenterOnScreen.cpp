@@ -31,11 +31,11 @@ QMargins Frame(const QWidget* window)
     return {};
 }
 
-void Center(QWidget* window)
+void Center(QWidget* window, QPoint offset)
 {
     const QMargins frame = Frame(window);
     QRect outer(QPoint(), window->size().grownBy(frame));
-    outer.moveCenter(window->screen()->availableGeometry().center());
+    outer.moveCenter(window->screen()->availableGeometry().center() + offset);
     // Placed by its inner area, which means the same before and after the window is framed.
     window->setGeometry(outer.marginsRemoved(frame));
 }
@@ -45,7 +45,7 @@ void Center(QWidget* window)
 class Centering : public QObject
 {
 public:
-    explicit Centering(QWidget* window) : QObject(window), m_window(window)
+    Centering(QWidget* window, QPoint offset) : QObject(window), m_window(window), m_offset(offset)
     {
         window->installEventFilter(this);
     }
@@ -55,7 +55,7 @@ protected:
     {
         if (!m_shown && watched == m_window && event->type() == QEvent::Show) {
             m_shown = true;
-            Center(m_window);
+            Center(m_window, m_offset);
             if (QWindow* handle = m_window->windowHandle())
                 handle->installEventFilter(this);
         }
@@ -63,7 +63,7 @@ protected:
         // one event or another, in no fixed order, so the first event after it will do.
         if (m_shown && !m_framed && !FrameOf(m_window).isNull()) {
             m_framed = true;
-            Center(m_window);
+            Center(m_window, m_offset);
             deleteLater();
         }
         return false;
@@ -71,13 +71,14 @@ protected:
 
 private:
     QWidget* m_window;
+    QPoint m_offset;
     bool m_shown = false;
     bool m_framed = false;
 };
 
 } // namespace
 
-void CenterOnScreen(QWidget* window)
+void CenterOnScreen(QWidget* window, QPoint offset)
 {
-    new Centering(window);
+    new Centering(window, offset);
 }

@@ -35,6 +35,8 @@ QMessageBox::Icon IconOf(MsgBoxStyle::Styles iStyle)
         return QMessageBox::Critical;
     case MsgBoxStyle::Question:
         return QMessageBox::Question;
+    case MsgBoxStyle::Exclamation:
+        return QMessageBox::Warning;
     default:
         return QMessageBox::NoIcon;
     }

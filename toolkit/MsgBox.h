@@ -9,7 +9,14 @@ class QWidget;
 // (Critical | OkCancel is OK and Cancel with the critical icon).
 namespace MsgBoxStyle
 {
-enum class Style { OkOnly = 0x00, OkCancel = 0x01, YesNo = 0x04, Critical = 0x10, Question = 0x20 };
+enum class Style {
+    OkOnly = 0x00,
+    OkCancel = 0x01,
+    YesNo = 0x04,
+    Critical = 0x10,
+    Question = 0x20,
+    Exclamation = 0x30
+};
 using enum Style;
 Q_DECLARE_FLAGS(Styles, Style)
 } // namespace MsgBoxStyle

@@ -5,7 +5,10 @@
 #include "toolkit/PreviewPage.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 
 using namespace Qt::StringLiterals;
 
@@ -38,7 +41,26 @@ void WebBrowser::Navigate(const QString& sPath)
     m_page->SetFolder(QFileInfo(file).absolutePath());
     m_url = QUrl::fromLocalFile(file);
     m_loads = 0;
+    NameDocument();
     Load();
+}
+
+// A screen reader names the page's document by its title: the view's own name says what the
+// document is to the user, where the page's title would say what the child's browser shows.
+void WebBrowser::NameDocument()
+{
+    QWebEngineScriptCollection& scripts = m_page->scripts();
+    for (const QWebEngineScript& named : scripts.find(u"name"_s))
+        scripts.remove(named);
+    if (accessibleName().isEmpty())
+        return;
+    QWebEngineScript name;
+    name.setName(u"name"_s);
+    name.setWorldId(QWebEngineScript::ApplicationWorld);
+    name.setInjectionPoint(QWebEngineScript::DocumentReady);
+    name.setSourceCode(u"document.title = %1[0];"_s.arg(QString::fromUtf8(
+        QJsonDocument(QJsonArray{accessibleName()}).toJson(QJsonDocument::Compact))));
+    scripts.insert(name);
 }
 
 void WebBrowser::Load()

@@ -22,6 +22,7 @@ public:
     void Navigate(const QString& sPath);
 
 private:
+    void NameDocument();
     void Load();
     void Watch();
     void Reload();

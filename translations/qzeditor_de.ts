@@ -188,26 +188,10 @@
     </message>
 </context>
 <context>
-    <name>LinkPictures</name>
+    <name>HomePictures</name>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Getting pictures: %1 of %2</source>
-        <translation>Bilder werden geholt: %1 von %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2 links got their site&apos;s picture.</source>
-        <translation>%1 von %2 Links haben das Bild ihrer Website bekommen.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 more</source>
-        <translation>%1 und %2 weitere</translation>
-    </message>
-    <message>
-        <source>None came from: %1.</source>
-        <translation>Keines kam von: %1.</translation>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>Aus dem Bild konnte keine JPEG-Datei gemacht werden.</translation>
     </message>
 </context>
 <context>
@@ -258,7 +242,7 @@
     </message>
 </context>
 <context>
-    <name>PageCommands</name>
+    <name>PageSteps</name>
     <message>
         <source>Delete Link</source>
         <translation>Link löschen</translation>
@@ -270,13 +254,6 @@
     <message>
         <source>Edit Link</source>
         <translation>Link ändern</translation>
-    </message>
-</context>
-<context>
-    <name>PictureFile</name>
-    <message>
-        <source>The picture could not be made into a JPEG file.</source>
-        <translation>Aus dem Bild konnte keine JPEG-Datei gemacht werden.</translation>
     </message>
 </context>
 <context>
@@ -314,18 +291,6 @@
     <message>
         <source>Nothing was saved. Move it away or give it another name, then save again.</source>
         <translation>Es wurde nichts gespeichert. Verschieben Sie es an einen anderen Ort oder benennen Sie es um und speichern Sie dann erneut.</translation>
-    </message>
-    <message>
-        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
-        <translation>Die Startseite wurde gespeichert, aber die bisherigen Einstellungen konnten nicht als frühere Version aufbewahrt werden.</translation>
-    </message>
-    <message>
-        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
-        <translation>Die Einstellungen der Startseite in „%1“ konnten beim Start des Editors nicht gelesen werden, deshalb zeigt dieses Fenster sie nicht. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
-    </message>
-    <message>
-        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
-        <translation>Die Einstellungen der Startseite wurden von einem anderen Programm geändert, nachdem dieses Fenster sie gelesen hat. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
     </message>
 </context>
 <context>
@@ -485,10 +450,132 @@
     </message>
 </context>
 <context>
+    <name>SitePicturesBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Bilder werden geholt: %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 links got their site&apos;s picture.</source>
+        <translation>%1 von %2 Links haben das Bild ihrer Website bekommen.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>None came from: %1.</source>
+        <translation>Keines kam von: %1.</translation>
+    </message>
+</context>
+<context>
     <name>basConversions</name>
     <message>
         <source>The colour &quot;%1&quot; does not have three parts.</source>
         <translation>Die Farbe „%1“ besteht nicht aus drei Teilen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCheckLinks</name>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Does not answer</source>
+        <translation>Antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Now leads to %1</source>
+        <translation>Führt jetzt zu %1</translation>
+    </message>
+    <message>
+        <source>Moved within the site</source>
+        <translation>Innerhalb der Website umgezogen</translation>
+    </message>
+    <message>
+        <source>The site&apos;s name may be for sale</source>
+        <translation>Der Name der Website steht vielleicht zum Verkauf</translation>
+    </message>
+    <message>
+        <source>The page cannot open this address</source>
+        <translation>Die Seite kann diese Adresse nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>Nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Check Links</source>
+        <translation>Links prüfen</translation>
+    </message>
+    <message>
+        <source>Links checked</source>
+        <translation>Geprüfte Links</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Links found</source>
+        <translation>Gefundene Links</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Befund</translation>
+    </message>
+    <message>
+        <source>New Address</source>
+        <translation>Neue Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Use &amp;New Address</source>
+        <translation>&amp;Neue Adresse verwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The computer seems not to be online, so the links could not be checked.</source>
+        <translation>Der Computer scheint nicht online zu sein, daher konnten die Links nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>Checked %1 of %2</source>
+        <translation>%1 von %2 geprüft</translation>
+    </message>
+    <message>
+        <source>The page has no links to check.</source>
+        <translation>Die Seite hat keine Links zum Prüfen.</translation>
+    </message>
+    <message>
+        <source>The link answers as it should.</source>
+        <translation>Der Link antwortet wie erwartet.</translation>
+    </message>
+    <message>
+        <source>All %1 links answer as they should.</source>
+        <translation>Alle %1 Links antworten wie erwartet.</translation>
     </message>
 </context>
 <context>
@@ -575,6 +662,22 @@
     <message>
         <source>&amp;Get each link&apos;s picture from its site</source>
         <translation>&amp;Bild jedes Links von seiner Website holen</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>&amp;Alle wählen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>A&amp;uswahl aufheben</translation>
+    </message>
+    <message>
+        <source>1 link will be added, hidden by Find.</source>
+        <translation>1 Link wird hinzugefügt, durch die Suche ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added, %2 of them hidden by Find.</source>
+        <translation>%1 Links werden hinzugefügt, %2 davon durch die Suche ausgeblendet.</translation>
     </message>
 </context>
 <context>
@@ -851,6 +954,14 @@
         <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
+        <source>Remove Link</source>
+        <translation>Link entfernen</translation>
+    </message>
+    <message>
+        <source>Use New Address</source>
+        <translation>Neue Adresse verwenden</translation>
+    </message>
+    <message>
         <source>Import Page</source>
         <translation>Seite importieren</translation>
     </message>
@@ -885,6 +996,26 @@
     <message>
         <source>The copy has been kept as &quot;%1&quot;.</source>
         <translation>Die Kopie wurde als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&amp;Check Links...</source>
+        <translation>Links &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>Another editor window has this home page open. Close one of them, or the one saved last replaces the other&apos;s changes.</source>
+        <translation>Ein anderes Editorfenster hat diese Startseite geöffnet. Schließen Sie eines davon, sonst ersetzt das zuletzt gespeicherte die Änderungen des anderen.</translation>
+    </message>
+    <message>
+        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
+        <translation>Die Startseite wurde gespeichert, aber die bisherigen Einstellungen konnten nicht als frühere Version aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
+        <translation>Die Einstellungen der Startseite in „%1“ konnten beim Start des Editors nicht gelesen werden, deshalb zeigt dieses Fenster sie nicht. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
+        <translation>Die Einstellungen der Startseite wurden von einem anderen Programm geändert, nachdem dieses Fenster sie gelesen hat. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
     </message>
     <message>
         <source>Link Pictures</source>

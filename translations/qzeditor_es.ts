@@ -188,26 +188,10 @@
     </message>
 </context>
 <context>
-    <name>LinkPictures</name>
+    <name>HomePictures</name>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Getting pictures: %1 of %2</source>
-        <translation>Obteniendo imágenes: %1 de %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2 links got their site&apos;s picture.</source>
-        <translation>%1 de %2 enlaces recibieron la imagen de su sitio.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 more</source>
-        <translation>%1 y %2 más</translation>
-    </message>
-    <message>
-        <source>None came from: %1.</source>
-        <translation>No llegó ninguna de: %1.</translation>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>No se pudo convertir la imagen en un archivo JPEG.</translation>
     </message>
 </context>
 <context>
@@ -258,7 +242,7 @@
     </message>
 </context>
 <context>
-    <name>PageCommands</name>
+    <name>PageSteps</name>
     <message>
         <source>Delete Link</source>
         <translation>Eliminar enlace</translation>
@@ -270,13 +254,6 @@
     <message>
         <source>Edit Link</source>
         <translation>Editar enlace</translation>
-    </message>
-</context>
-<context>
-    <name>PictureFile</name>
-    <message>
-        <source>The picture could not be made into a JPEG file.</source>
-        <translation>No se pudo convertir la imagen en un archivo JPEG.</translation>
     </message>
 </context>
 <context>
@@ -314,18 +291,6 @@
     <message>
         <source>Nothing was saved. Move it away or give it another name, then save again.</source>
         <translation>No se ha guardado nada. Muévalo a otro sitio o cámbiele el nombre y vuelva a guardar.</translation>
-    </message>
-    <message>
-        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
-        <translation>La página de inicio se ha guardado, pero la configuración que reemplazó no se pudo conservar como versión anterior.</translation>
-    </message>
-    <message>
-        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
-        <translation>La configuración de la página de inicio de «%1» no se pudo leer al iniciar el editor, por eso esta ventana no la muestra. ¿Reemplazarla por la configuración de esta ventana?</translation>
-    </message>
-    <message>
-        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
-        <translation>Otro programa ha cambiado la configuración de la página de inicio después de que esta ventana la leyera. ¿Reemplazarla por la configuración de esta ventana?</translation>
     </message>
 </context>
 <context>
@@ -485,10 +450,132 @@
     </message>
 </context>
 <context>
+    <name>SitePicturesBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Obteniendo imágenes: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 links got their site&apos;s picture.</source>
+        <translation>%1 de %2 enlaces recibieron la imagen de su sitio.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>None came from: %1.</source>
+        <translation>No llegó ninguna de: %1.</translation>
+    </message>
+</context>
+<context>
     <name>basConversions</name>
     <message>
         <source>The colour &quot;%1&quot; does not have three parts.</source>
         <translation>El color «%1» no tiene tres partes.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCheckLinks</name>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Does not answer</source>
+        <translation>No responde</translation>
+    </message>
+    <message>
+        <source>Now leads to %1</source>
+        <translation>Ahora lleva a %1</translation>
+    </message>
+    <message>
+        <source>Moved within the site</source>
+        <translation>Movido dentro del sitio</translation>
+    </message>
+    <message>
+        <source>The site&apos;s name may be for sale</source>
+        <translation>El nombre del sitio puede estar a la venta</translation>
+    </message>
+    <message>
+        <source>The page cannot open this address</source>
+        <translation>La página no puede abrir esta dirección</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>No comprobado</translation>
+    </message>
+    <message>
+        <source>Check Links</source>
+        <translation>Comprobar enlaces</translation>
+    </message>
+    <message>
+        <source>Links checked</source>
+        <translation>Enlaces comprobados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Links found</source>
+        <translation>Enlaces encontrados</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>New Address</source>
+        <translation>Nueva dirección</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Use &amp;New Address</source>
+        <translation>Usar la &amp;nueva dirección</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The computer seems not to be online, so the links could not be checked.</source>
+        <translation>El equipo no parece estar conectado a internet, así que no se pudieron comprobar los enlaces.</translation>
+    </message>
+    <message>
+        <source>Checked %1 of %2</source>
+        <translation>%1 de %2 comprobados</translation>
+    </message>
+    <message>
+        <source>The page has no links to check.</source>
+        <translation>La página no tiene enlaces que comprobar.</translation>
+    </message>
+    <message>
+        <source>The link answers as it should.</source>
+        <translation>El enlace responde como debe.</translation>
+    </message>
+    <message>
+        <source>All %1 links answer as they should.</source>
+        <translation>Los %1 enlaces responden todos como deben.</translation>
     </message>
 </context>
 <context>
@@ -575,6 +662,22 @@
     <message>
         <source>&amp;Get each link&apos;s picture from its site</source>
         <translation>&amp;Obtener la imagen de cada enlace de su sitio</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>M&amp;arcar todo</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>&amp;Desmarcar todo</translation>
+    </message>
+    <message>
+        <source>1 link will be added, hidden by Find.</source>
+        <translation>Se añadirá 1 enlace, oculto por la búsqueda.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added, %2 of them hidden by Find.</source>
+        <translation>Se añadirán %1 enlaces, %2 de ellos ocultos por la búsqueda.</translation>
     </message>
 </context>
 <context>
@@ -851,6 +954,14 @@
         <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
+        <source>Remove Link</source>
+        <translation>Quitar enlace</translation>
+    </message>
+    <message>
+        <source>Use New Address</source>
+        <translation>Usar la nueva dirección</translation>
+    </message>
+    <message>
         <source>Import Page</source>
         <translation>Importar página</translation>
     </message>
@@ -885,6 +996,26 @@
     <message>
         <source>The copy has been kept as &quot;%1&quot;.</source>
         <translation>La copia se ha guardado como «%1».</translation>
+    </message>
+    <message>
+        <source>&amp;Check Links...</source>
+        <translation>&amp;Comprobar enlaces...</translation>
+    </message>
+    <message>
+        <source>Another editor window has this home page open. Close one of them, or the one saved last replaces the other&apos;s changes.</source>
+        <translation>Otra ventana del editor tiene abierta esta página de inicio. Cierre una de ellas, o la última guardada reemplazará los cambios de la otra.</translation>
+    </message>
+    <message>
+        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
+        <translation>La página de inicio se ha guardado, pero la configuración que reemplazó no se pudo conservar como versión anterior.</translation>
+    </message>
+    <message>
+        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
+        <translation>La configuración de la página de inicio de «%1» no se pudo leer al iniciar el editor, por eso esta ventana no la muestra. ¿Reemplazarla por la configuración de esta ventana?</translation>
+    </message>
+    <message>
+        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
+        <translation>Otro programa ha cambiado la configuración de la página de inicio después de que esta ventana la leyera. ¿Reemplazarla por la configuración de esta ventana?</translation>
     </message>
     <message>
         <source>Link Pictures</source>

@@ -188,26 +188,10 @@
     </message>
 </context>
 <context>
-    <name>LinkPictures</name>
+    <name>HomePictures</name>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Getting pictures: %1 of %2</source>
-        <translation>Récupération des images&#xa0;: %1 sur %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2 links got their site&apos;s picture.</source>
-        <translation>%1 liens sur %2 ont reçu l’image de leur site.</translation>
-    </message>
-    <message>
-        <source>%1 and %2 more</source>
-        <translation>%1 et %2 autres</translation>
-    </message>
-    <message>
-        <source>None came from: %1.</source>
-        <translation>Aucune n’est venue de : %1.</translation>
+        <source>The picture could not be made into a JPEG file.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée au format JPEG.</translation>
     </message>
 </context>
 <context>
@@ -258,7 +242,7 @@
     </message>
 </context>
 <context>
-    <name>PageCommands</name>
+    <name>PageSteps</name>
     <message>
         <source>Delete Link</source>
         <translation>Supprimer le lien</translation>
@@ -270,13 +254,6 @@
     <message>
         <source>Edit Link</source>
         <translation>Modifier le lien</translation>
-    </message>
-</context>
-<context>
-    <name>PictureFile</name>
-    <message>
-        <source>The picture could not be made into a JPEG file.</source>
-        <translation>L&apos;image n&apos;a pas pu être enregistrée au format JPEG.</translation>
     </message>
 </context>
 <context>
@@ -314,18 +291,6 @@
     <message>
         <source>Nothing was saved. Move it away or give it another name, then save again.</source>
         <translation>Rien n&apos;a été enregistré. Déplacez-le ou renommez-le, puis enregistrez de nouveau.</translation>
-    </message>
-    <message>
-        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
-        <translation>La page d&apos;accueil a été enregistrée, mais les réglages qu&apos;elle remplace n&apos;ont pas pu être conservés comme version précédente.</translation>
-    </message>
-    <message>
-        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
-        <translation>Les réglages de la page d&apos;accueil dans «&#xa0;%1&#xa0;» n&apos;ont pas pu être lus au démarrage de l&apos;éditeur&#xa0;; cette fenêtre ne les affiche donc pas. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
-    </message>
-    <message>
-        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
-        <translation>Les réglages de la page d&apos;accueil ont été modifiés par un autre programme depuis que cette fenêtre les a lus. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -485,10 +450,132 @@
     </message>
 </context>
 <context>
+    <name>SitePicturesBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Getting pictures: %1 of %2</source>
+        <translation>Récupération des images&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 links got their site&apos;s picture.</source>
+        <translation>%1 liens sur %2 ont reçu l’image de leur site.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+        <source>None came from: %1.</source>
+        <translation>Aucune n’est venue de : %1.</translation>
+    </message>
+</context>
+<context>
     <name>basConversions</name>
     <message>
         <source>The colour &quot;%1&quot; does not have three parts.</source>
         <translation>La couleur «&#xa0;%1&#xa0;» n&apos;a pas trois composantes.</translation>
+    </message>
+</context>
+<context>
+    <name>frmCheckLinks</name>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Does not answer</source>
+        <translation>Ne répond pas</translation>
+    </message>
+    <message>
+        <source>Now leads to %1</source>
+        <translation>Mène maintenant à %1</translation>
+    </message>
+    <message>
+        <source>Moved within the site</source>
+        <translation>Déplacé au sein du site</translation>
+    </message>
+    <message>
+        <source>The site&apos;s name may be for sale</source>
+        <translation>Le nom du site est peut-être à vendre</translation>
+    </message>
+    <message>
+        <source>The page cannot open this address</source>
+        <translation>La page ne peut pas ouvrir cette adresse</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>Non vérifié</translation>
+    </message>
+    <message>
+        <source>Check Links</source>
+        <translation>Vérifier les liens</translation>
+    </message>
+    <message>
+        <source>Links checked</source>
+        <translation>Liens vérifiés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Links found</source>
+        <translation>Liens trouvés</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Lien</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Constat</translation>
+    </message>
+    <message>
+        <source>New Address</source>
+        <translation>Nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Use &amp;New Address</source>
+        <translation>Utiliser la &amp;nouvelle adresse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The computer seems not to be online, so the links could not be checked.</source>
+        <translation>L&apos;ordinateur ne semble pas être en ligne, les liens n&apos;ont donc pas pu être vérifiés.</translation>
+    </message>
+    <message>
+        <source>Checked %1 of %2</source>
+        <translation>%1 sur %2 vérifiés</translation>
+    </message>
+    <message>
+        <source>The page has no links to check.</source>
+        <translation>La page n&apos;a aucun lien à vérifier.</translation>
+    </message>
+    <message>
+        <source>The link answers as it should.</source>
+        <translation>Le lien répond comme il se doit.</translation>
+    </message>
+    <message>
+        <source>All %1 links answer as they should.</source>
+        <translation>Les %1 liens répondent tous comme il se doit.</translation>
     </message>
 </context>
 <context>
@@ -575,6 +662,22 @@
     <message>
         <source>&amp;Get each link&apos;s picture from its site</source>
         <translation>Récupérer l&apos;&amp;image de chaque lien sur son site</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>Tout &amp;cocher</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>Tout &amp;décocher</translation>
+    </message>
+    <message>
+        <source>1 link will be added, hidden by Find.</source>
+        <translation>1 lien sera ajouté, masqué par la recherche.</translation>
+    </message>
+    <message>
+        <source>%1 links will be added, %2 of them hidden by Find.</source>
+        <translation>%1 liens seront ajoutés, dont %2 masqués par la recherche.</translation>
     </message>
 </context>
 <context>
@@ -851,6 +954,14 @@
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
+        <source>Remove Link</source>
+        <translation>Retirer le lien</translation>
+    </message>
+    <message>
+        <source>Use New Address</source>
+        <translation>Utiliser la nouvelle adresse</translation>
+    </message>
+    <message>
         <source>Import Page</source>
         <translation>Importer une page</translation>
     </message>
@@ -885,6 +996,26 @@
     <message>
         <source>The copy has been kept as &quot;%1&quot;.</source>
         <translation>La copie a été conservée sous le nom «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&amp;Check Links...</source>
+        <translation>&amp;Vérifier les liens...</translation>
+    </message>
+    <message>
+        <source>Another editor window has this home page open. Close one of them, or the one saved last replaces the other&apos;s changes.</source>
+        <translation>Une autre fenêtre de l&apos;éditeur a cette page d&apos;accueil ouverte. Fermez l&apos;une d&apos;elles, sinon la dernière enregistrée remplace les modifications de l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>The home page was saved, but the settings it replaced could not be kept as an earlier version.</source>
+        <translation>La page d&apos;accueil a été enregistrée, mais les réglages qu&apos;elle remplace n&apos;ont pas pu être conservés comme version précédente.</translation>
+    </message>
+    <message>
+        <source>The home page settings in &quot;%1&quot; could not be read when the editor started, so this window does not show them. Replace them with the settings in this window?</source>
+        <translation>Les réglages de la page d&apos;accueil dans «&#xa0;%1&#xa0;» n&apos;ont pas pu être lus au démarrage de l&apos;éditeur&#xa0;; cette fenêtre ne les affiche donc pas. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
+        <translation>Les réglages de la page d&apos;accueil ont été modifiés par un autre programme depuis que cette fenêtre les a lus. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
     </message>
     <message>
         <source>Link Pictures</source>

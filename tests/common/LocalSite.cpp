@@ -26,6 +26,7 @@ LocalSite::LocalSite()
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = m_server.nextPendingConnection()) {
             socket->setParent(this);
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Answer(socket); });
         }
     });
@@ -47,7 +48,9 @@ void LocalSite::Answer(QTcpSocket* socket)
     socket->readAll();
     if (m_hanging.contains(path))
         return;
-    const Reply reply = m_replies.value(path, {"Not here", "text/plain", 404, {}});
+    Reply reply = m_replies.value(path, {"Not here", "text/plain", 404, {}});
+    if (auto failing = m_failing.find(path); failing != m_failing.end() && failing->second-- > 0)
+        reply = {"Failed", "text/plain", failing->first, {}};
     QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) +
                       " Reply\r\nContent-Type: " + reply.type +
                       "\r\nContent-Length: " + QByteArray::number(reply.body.size()) +

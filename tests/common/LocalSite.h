@@ -33,6 +33,11 @@ public:
         m_replies.insert(path, {{}, "text/html", 302, location});
     }
     void Hang(const QByteArray& path) { m_hanging.insert(path, true); }
+    // The first iTimes requests of the path get the status (410, 503), the rest what it serves.
+    void Fail(const QByteArray& path, int iStatus, int iTimes = 1000)
+    {
+        m_failing.insert(path, {iStatus, iTimes});
+    }
     // "http://127.0.0.1:<port><path>"
     QString Url(const QByteArray& path) const;
 
@@ -47,4 +52,5 @@ private:
     QTcpServer m_server;
     QHash<QByteArray, Reply> m_replies;
     QHash<QByteArray, bool> m_hanging;
+    QHash<QByteArray, std::pair<int, int>> m_failing;
 };

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStringDecoder>
 #include <QTreeWidget>
 #include <sys/stat.h>
@@ -35,8 +36,8 @@ static void Drop(QListView* list, QMimeData* data, const QString& sUriList, int 
 static const QString Samples =
     BackslashPath(QDir::cleanPath(QStringLiteral(QZ_TEST_DATA "/../support/bookmarks"))) + u'\\';
 
-// File, Import Links...: the file chosen, the bookmarks checked and found as a user does, then
-// Enter or Esc. The page holds the Khan Academy bookmark already.
+// File, Import Links...: the file chosen, the bookmarks found and the boxes or buttons clicked as a
+// user does, then Enter or Esc. The page holds the Khan Academy bookmark already.
 TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
 {
     const QString page = u"Link 1 (https://www.khanacademy.org/)"_s;
@@ -44,7 +45,7 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
                                  u"Already on the page.|A bookmarklet: A page cannot open this "
                                  u"address.|Broken: A page cannot open this address."_s;
     const struct {
-        QString file, find, toggle;
+        QString file, find, toggle; // toggle: titles and button names, "|" between
         Qt::Key key;
         QString seen, added; // seen: the count and the notes, or the message
     } cases[] = {
@@ -57,7 +58,7 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
          u"(https://pbskids.org/games?age=5&lang=en)|Cool Math 4 Kids ‹3 "
          u"(https://www.coolmath4kids.com/)|NASA Kids' Club — Ünïcödé (https://www.nasa.gov/kids) @4"_s},
         {u"firefox.html"_s, u"KIDS"_s, u"Games & Puzzles"_s, Qt::Key_Return,
-         u"2 links will be added."_s + firefoxNotes,
+         u"2 links will be added, 1 of them hidden by Find."_s + firefoxNotes,
          u"|Get Help (https://support.mozilla.org/products/firefox)|NASA Kids' Club — Ünïcödé "
          u"(https://www.nasa.gov/kids) @2"_s},
         {u"firefox.html"_s,
@@ -66,8 +67,39 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
          Qt::Key_Escape,
          u"5 links will be added."_s + firefoxNotes,
          {}},
+        // a folder's box leaves what has a note as it is; the buttons act on what Find shows
+        {u"firefox.html"_s,
+         {},
+         u"Bookmarks Toolbar"_s,
+         Qt::Key_Return,
+         u"2 links will be added."_s + firefoxNotes,
+         u"|Get Help (https://support.mozilla.org/products/firefox)|NASA Kids' Club — Ünïcödé "
+         u"(https://www.nasa.gov/kids) @2"_s},
+        {u"firefox.html"_s, u"KIDS"_s, u"cmdClearAll"_s, Qt::Key_Return,
+         u"1 link will be added, hidden by Find."_s + firefoxNotes,
+         u"|Get Help (https://support.mozilla.org/products/firefox) @1"_s},
+        {u"firefox.html"_s,
+         {},
+         u"Bookmarks Toolbar|Recent Tags|cmdCheckAll"_s,
+         Qt::Key_Escape,
+         u"5 links will be added."_s + firefoxNotes,
+         {}},
+        {u"firefox.html"_s,
+         {},
+         u"cmdClearAll|Games & Puzzles"_s,
+         Qt::Key_Escape,
+         u"2 links will be added."_s + firefoxNotes,
+         {}},
+        // a title that would show reversed shows its turning character as a mark instead
+        {u"bidi.html"_s,
+         {},
+         u"Safe [U+202E]gpj.exe"_s,
+         Qt::Key_Return,
+         u"2 links will be added.|Safe [U+202E]gpj.exe: Also above in this file."_s,
+         u"|Plain (https://a.example/)|Safe \u202Egpj.exe (https://a.example/) @2"_s},
         {u"chromium.json"_s, u"OTHER"_s, u"Über Kinder"_s, Qt::Key_Return,
-         u"1 link will be added.|Khan Academy: Already on the page.|PBS again: Also above in "
+         u"1 link will be added, hidden by Find.|Khan Academy: Already on the page.|PBS again: "
+         u"Also above in "
          u"this file."_s,
          u"|PBS KIDS Games (https://pbskids.org/games?age=5&lang=en) @1"_s},
         {u"notes.txt"_s, {}, {}, Qt::Key_Return, u"No bookmarks were found in \"%1\"."_s, {}},
@@ -84,12 +116,16 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
                 return AnswerMessageBox(u"OK"_s, message)(modal);
             auto* tree = modal->findChild<QTreeWidget*>(u"tvwBookmarks"_s);
             TypeInto(modal, u"txtFind"_s, c.find);
-            for (QTreeWidgetItem* item :
-                 tree->findItems(c.toggle, Qt::MatchExactly | Qt::MatchRecursive)) {
-                const QPoint title(tree->columnWidth(0) - 20,
-                                   tree->visualItemRect(item).center().y());
-                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, title);
-                QTest::keyClick(tree, Qt::Key_Space);
+            for (const QString& toggle : c.toggle.split(u'|')) {
+                if (auto* button = modal->findChild<QPushButton*>(toggle))
+                    QTest::mouseClick(button, Qt::LeftButton);
+                for (QTreeWidgetItem* item :
+                     tree->findItems(toggle, Qt::MatchExactly | Qt::MatchRecursive)) {
+                    const QPoint title(tree->columnWidth(0) - 20,
+                                       tree->visualItemRect(item).center().y());
+                    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, title);
+                    QTest::keyClick(tree, Qt::Key_Space);
+                }
             }
             seen = modal->findChild<QLabel*>(u"lblCount"_s)->text();
             for (QTreeWidgetItemIterator it(tree); *it; ++it)

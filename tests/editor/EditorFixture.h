@@ -58,8 +58,10 @@ protected:
         Open();
     }
 
+    // The window before is closed first: two at once are two editors on one page.
     void Open()
     {
+        window.reset();
         window = std::make_unique<frmMain>();
         window->show();
         QCoreApplication::processEvents(); // a message the window shows as it opens comes first
@@ -77,6 +79,11 @@ protected:
         return window->findChild<T*>(sName);
     }
 
+    QAction* EditMenu(EditMenuItem iItem) const
+    {
+        return Child<QAction>(u"mnuEdit_%1"_s.arg(iItem));
+    }
+
     void WritePicture(const QString& sFile, QSize size, Qt::GlobalColor color) const
     {
         QImage picture(size, QImage::Format_RGB32);
@@ -86,6 +93,13 @@ protected:
     }
 
     QByteArray Home(const QString& sFile) const { return app.ReadFile(u"home/"_s + sFile); }
+
+    // The page as its settings file holds it.
+    QByteArray SettingsOf(const CWebPage& page) const
+    {
+        page.SaveSettings(app.Path() + u"\\page.dat"_s);
+        return app.ReadFile(u"page.dat"_s);
+    }
 
     TempAppFolder app;
     std::unique_ptr<frmMain> window;
@@ -124,7 +138,7 @@ inline void ImportLinks(QWidget* window, const QString& sPath, const ModalDriver
         TypeInto(dialog, u"fileNameEdit"_s, sPath);
         PressKey(dialog, Qt::Key_Return);
     });
-    window->findChild<QAction*>(u"mnuFile_18"_s)->trigger();
+    window->findChild<QAction*>(u"mnuFile_%1"_s.arg(mnuFileImportLinks))->trigger();
 }
 
 // Opens the Colors menu and clicks its item; returns where the menu stood.

@@ -1,5 +1,6 @@
 #include "common/LocalSite.h"
 #include "editor/EditorFixture.h"
+#include "editor/HomePictures.h"
 #include "toolkit/SitePicture.h"
 
 #include <QBuffer>
@@ -162,7 +163,7 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
     EXPECT_EQ(pictures, QStringList({{}, u"127.0.0.1-2.jpg"_s, u"127.0.0.1.jpg"_s}));
     EXPECT_TRUE(slow->MainPicture().isEmpty());
     // Undone back to the import: two pictures and the delete, in the order they came.
-    auto* undo = Child<QAction>(u"mnuEdit_0"_s);
+    auto* undo = EditMenu(mnuEditUndo);
     QStringList steps;
     while (undo->text() != u"&Undo Import Links"_s && steps.size() < 5) {
         steps << undo->text();
@@ -274,9 +275,58 @@ TEST_F(Editor, AnImportUndoneGetsNoPictures)
                       site.Url("/icons.html").toUtf8() + "\">Icons</A>\n</DL>\n");
     Open(Page(1));
     ImportGettingPictures(window.get(), app.NativeFile(u"bookmarks.html"_s));
-    Child<QAction>(u"mnuEdit_0"_s)->trigger();
+    EditMenu(mnuEditUndo)->trigger();
     WaitUntil([] { return false; }, 2000);
-    EXPECT_EQ(Child<QAction>(u"mnuEdit_1"_s)->text(), u"&Redo Import Links"_s);
+    EXPECT_EQ(EditMenu(mnuEditRedo)->text(), u"&Redo Import Links"_s);
     EXPECT_TRUE(QDir(app.NativeFile(u"home"_s)).entryList({u"127*"_s}).isEmpty());
     EXPECT_FALSE(window->statusBar()->isVisible());
+}
+
+// Named after the host, never over a file that is there; at most 256 pixels, on white.
+TEST(HomePictures, WritesASitesPictureAsAJpegOnWhiteUnderAFreeName)
+{
+    TempAppFolder app;
+    app.WriteFile(u"home/kids.org-2.jpg"_s, "mine");
+    QImage picture(512, 300, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    const HomePictures home(app.Path() + u"\\home"_s);
+    QStringList names;
+    for (const QString& address : {u"https://www.kids.org/a"_s, u"http://kids.org:8080/"_s,
+                                   u"http://[::1]/"_s, u"https://kids.org"_s})
+        names << home.WriteSitePicture(picture, address);
+    EXPECT_EQ(names, QStringList({u"kids.org.jpg"_s, u"kids.org-3.jpg"_s, u"--1.jpg"_s,
+                                  u"kids.org-4.jpg"_s}));
+    EXPECT_EQ(app.ReadFile(u"home/kids.org-2.jpg"_s), "mine");
+    const QByteArray bytes = app.ReadFile(u"home/kids.org.jpg"_s);
+    EXPECT_TRUE(bytes.startsWith("\xFF\xD8\xFF"));
+    const QImage written = QImage::fromData(bytes);
+    EXPECT_EQ(written.size(), QSize(256, 150));
+    EXPECT_EQ(qGray(written.pixel(128, 75)), 255);
+}
+
+// The copy that the lists show of a picture they do not: the very bytes under a listed name, or,
+// for the link dialog's picker, a JPEG tile of the page's side.
+TEST(HomePictures, OffersAListedCopyAsATileWhenGivenTheSide)
+{
+    TempAppFolder app;
+    app.WriteFile(u"home/cat.BMP"_s, PictureOf({40, 30}, Qt::red, u"bmp"_s));
+    app.WriteFile(u"home/photo.png"_s, PictureOf({40, 30}, Qt::red, u"png"_s));
+    const HomePictures home(app.Path() + u"\\home"_s);
+    const struct {
+        QString file;
+        int side;
+        QString copy;
+        QSize size;
+        bool sameBytes;
+    } cases[] = {
+        {u"cat.BMP"_s, 0, u"cat.bmp"_s, {40, 30}, true},
+        {u"cat.BMP"_s, 64, u"cat.jpg"_s, {64, 64}, false},
+        {u"photo.png"_s, 64, u"photo.jpg"_s, {64, 64}, false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<HomePictures::ListedCopy> copy = home.ListedCopyOf(c.file, c.side);
+        ASSERT_TRUE(copy) << qPrintable(c.file);
+        EXPECT_EQ(std::tuple(copy->name, copy->picture.size(), copy->sameBytes),
+                  std::tuple(c.copy, c.size, c.sameBytes));
+    }
 }

@@ -127,7 +127,8 @@ TEST_F(Editor, OffersACopyThatThePageShowsOfAPictureImportedOrInASubfolder)
     app.WriteFile(u"home/animals/wild/lion.gif"_s, gif); // the last entry of every list
     const QString yes = u"Yes"_s, no = u"No"_s, png = u"outside/photo.png"_s, jpg = u"photo.jpg"_s,
                   lion = u"animals/wild/lion.gif"_s, trails = u"cmbMouseTrails"_s,
-                  menu = u"mnuFile_16"_s, dialog = u"cmbImages"_s, wallpaper = u"cmbWallpaper"_s;
+                  menu = u"mnuFile_%1"_s.arg(mnuFileImport), dialog = u"cmbImages"_s,
+                  wallpaper = u"cmbWallpaper"_s;
     const struct {
         QString picker, file, answer; // no answer: no question
         bool readOnly;
@@ -211,8 +212,8 @@ TEST_F(Editor, OffersACopyThatThePageShowsOfAPictureImportedOrInASubfolder)
                                           : page.MouseTrails(),
                   c.chosen == None ? QString() : c.chosen);
         SetWritable(home, true);
-        for (const QString& item : {u"mnuEdit_0"_s, u"mnuEdit_1"_s})
-            Child<QAction>(item)->trigger();
+        for (const EditMenuItem item : {mnuEditUndo, mnuEditRedo})
+            EditMenu(item)->trigger();
         Open(window->Page());
         EXPECT_EQ(answers.said.size(), !c.answer.isEmpty() + c.readOnly);
     }

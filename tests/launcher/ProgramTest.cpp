@@ -49,23 +49,28 @@ static QString Shown(QWidget* window, bool bFramed = true)
     return caption + (centred ? u" centred"_s : u" off centre"_s);
 }
 
-// The name each visible control that takes the focus gives a screen reader, "objectName: name":
-// its accessible name, else the Name of its accessible interface (which for a combo box on this
-// platform is its value, so its own name is read first). A web view's page speaks for the view.
-static QStringList Spoken(const QWidget* window)
+// What a screen reader meets in a window, read from its accessible tree as the accessibility bus
+// hands it on: each object shown that takes the focus, or is a picture, as "objectName: name" and
+// " = value" where it has one; nothing inside such an object.
+static QStringList Spoken(QWidget* window)
 {
     QStringList spoken;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (!control->isVisible() || control->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (auto* view = qobject_cast<QWebEngineView*>(control->parentWidget()))
-            control = view;
-        const QString name = control->accessibleName();
-        spoken << control->objectName() + u": "_s +
-                      (name.isEmpty()
-                           ? QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name)
-                           : name);
-    }
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* parent) {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QAccessibleInterface* child = parent->child(i);
+            if (!child || child->state().invisible)
+                continue;
+            if (!child->state().focusable && child->role() != QAccessible::Graphic) {
+                walk(child);
+                continue;
+            }
+            const QString value = child->text(QAccessible::Value);
+            spoken << (child->object() ? child->object()->objectName() : u"?"_s) + u": "_s +
+                          child->text(QAccessible::Name) +
+                          (value.isEmpty() ? QString() : u" = "_s + value);
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(window));
     return spoken;
 }
 
@@ -131,15 +136,14 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
               Golden(u"afternoon.dat"_s) + Golden(u"afternoon.html"_s));
     EXPECT_EQ(spoken.join(u", "_s),
               u"cmdEditDesktop: Desktop, cmdEditBrowser: Browser, txtTitle: Page Title, "
-              u"txtName: Name On Page, cmbImages: Wallpaper, cmbImages: Mouse Trails, "
-              u"cmdColors: Set Colors, lstLinks: Links, cmdLink_0: Add..., cmdLink_1: Edit..., "
-              u"cmdLink_2: Del, cmdLink_3: Move Up, cmdLink_4: Move Down, "
-              u"cmdUpdatePreview: Update Preview, ieBrowser: Preview, cmbImages: Picture, "
-              u"txtTitle: Title, txtURL: URL, cmdGetPicture: Get Picture, cmdUpdatePreview: Update "
-              u"Preview, "
-              u"ieBrowser: Preview, cmdOK: OK, cmdCancel: Cancel, txtFind: Find, "
-              u"tvwBookmarks: Bookmarks, chkGetPictures: Get each link's picture from its site, "
-              u"cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
+              u"txtName: Name On Page, cmbImages: Wallpaper = (None), cmbImages: Mouse Trails = "
+              u"(None), cmdColors: Set Colors, lstLinks: Links = Links, cmdLink_0: Add..., "
+              u"cmdLink_1: Edit..., cmdLink_2: Del, cmdLink_3: Move Up, cmdLink_4: Move Down, "
+              u"cmdUpdatePreview: Update Preview, cmbImages: Picture = (None), txtTitle: Title = "
+              u"New Link, txtURL: URL, cmdGetPicture: Get Picture, cmdUpdatePreview: Update "
+              u"Preview, cmdOK: OK, cmdCancel: Cancel, txtFind: Find, cmdCheckAll: Check All, "
+              u"cmdClearAll: Clear All, tvwBookmarks: Bookmarks = Bookmarks, chkGetPictures: Get "
+              u"each link's picture from its site, cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
     EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo"_s);
     EXPECT_EQ(boxes,
               u"Mozilla Firefox|Get Help|Recent Tags|Bookmarks Toolbar|Khan Academy|Games & "

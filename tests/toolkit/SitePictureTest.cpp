@@ -3,7 +3,6 @@
 #include "common/LocalSite.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
-#include "toolkit/PictureFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -143,28 +142,6 @@ TEST(SitePicture, MakesATileOfTheLargestIconElseTheSharedPictureElseTheViewOfThe
     const qint64 ticks = HelpersTicks();
     WaitUntil([] { return false; }, 2000);
     EXPECT_LT(HelpersTicks() - ticks, 30);
-}
-
-// Named after the host, never over a file that is there; at most 256 pixels, on white.
-TEST(PictureFile, WritesAJpegOnWhiteUnderAFreeName)
-{
-    TempAppFolder app;
-    app.WriteFile(u"home/kids.org-2.jpg"_s, "mine");
-    QImage picture(512, 300, QImage::Format_ARGB32);
-    picture.fill(Qt::transparent);
-    const QString home = app.Path() + u"\\home"_s;
-    QStringList names;
-    for (const QString& address : {u"https://www.kids.org/a"_s, u"http://kids.org:8080/"_s,
-                                   u"http://[::1]/"_s, u"https://kids.org"_s})
-        names << PictureFile::WriteSitePicture(picture, home, address);
-    EXPECT_EQ(names, QStringList({u"kids.org.jpg"_s, u"kids.org-3.jpg"_s, u"--1.jpg"_s,
-                                  u"kids.org-4.jpg"_s}));
-    EXPECT_EQ(app.ReadFile(u"home/kids.org-2.jpg"_s), "mine");
-    const QByteArray bytes = app.ReadFile(u"home/kids.org.jpg"_s);
-    EXPECT_TRUE(bytes.startsWith("\xFF\xD8\xFF"));
-    const QImage written = QImage::fromData(bytes);
-    EXPECT_EQ(written.size(), QSize(256, 150));
-    EXPECT_EQ(qGray(written.pixel(128, 75)), 255);
 }
 
 } // namespace

@@ -1,13 +1,17 @@
 // Takes the README's pictures of the real program: the Control Center, the editor on the
 // starter page, its wallpaper list open, the link dialog, the link dialog after Get Picture on a
-// site served here, and the Import Links dialog on a browser's bookmarks; in the system's language,
+// site served here, the Import Links dialog on a browser's bookmarks, and Check Links on links to
+// sites served here; in the system's language,
 // as the program shows them. Run it through
 // tools/take-screenshots, which gives it a display with a window manager, so that the pictures
 // show the windows' frames.
 #include "common/LocalSite.h"
+#include "editor/frmCheckLinks.h"
 #include "editor/frmImportLinks.h"
 #include "launcher/Program.h"
 #include "launcher/frmConfigure.h"
+#include "model/CWebPage.h"
+#include "model/Collection.h"
 #include "support/App.h"
 #include "support/Bookmarks.h"
 #include "support/NativePath.h"
@@ -187,6 +191,43 @@ void ShootImportLinks(QMainWindow* editor)
     Save(&dialog, u"import-links.png"_s);
 }
 
+// Check Links over the editor, on links whose sites are served here: one fine, one gone, one
+// moved, one now on another site, one for sale, one that never answers and one not a web address.
+void ShootCheckLinks(QMainWindow* editor)
+{
+    LocalSite site;
+    site.Serve("/games", LocalSite::Page({}));
+    site.Redirect("/stories", "/read/stories");
+    site.Serve("/read/stories", LocalSite::Page({}));
+    const QString away = QString(site.Url("/games")).replace(u"127.0.0.1"_s, u"localhost"_s);
+    site.Redirect("/cartoons", away.toLatin1());
+    site.Serve("/animals", LocalSite::Page("<title>This domain may be for sale</title>"));
+    site.Hang("/music");
+    const std::pair<QString, QString> links[] = {
+        {u"Games"_s, site.Url("/games")},
+        {u"Puzzles"_s, site.Url("/puzzles")},
+        {u"Stories"_s, site.Url("/stories")},
+        {u"Cartoons"_s, site.Url("/cartoons")},
+        {u"Animals"_s, site.Url("/animals")},
+        {u"Music"_s, site.Url("/music")},
+        {u"Write to Grandma"_s, u"mailto:grandma@example.org"_s}};
+    Collection page;
+    for (const auto& [caption, address] : links) {
+        auto link = std::make_shared<CWebPage>();
+        link->SetName(caption);
+        link->SetMainLink(address);
+        page.Add(link);
+    }
+    auto* dialog = new frmCheckLinks(page, App::File(u"home"_s), editor);
+    dialog->SetTimeLimit(500);
+    dialog->SetRetryDelay(200);
+    dialog->resize(820, 300);
+    dialog->show();
+    Settle(3000);
+    Save(dialog, u"check-links.png"_s);
+    dialog->close();
+}
+
 // Opens the wallpaper list, whose pictures show as thumbnails, and takes the window with it.
 void ShootWallpaperList(QMainWindow* editor)
 {
@@ -248,6 +289,7 @@ int main(int argc, char** argv)
     ShootLinkDialog(editor);
     ShootGetPicture(editor);
     ShootImportLinks(editor);
+    ShootCheckLinks(editor);
     CloseWithoutSaving(editor);
     return 0;
 }

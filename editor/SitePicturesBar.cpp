@@ -1,10 +1,10 @@
-#include "editor/LinkPictures.h"
+#include "editor/SitePicturesBar.h"
 
 #include "editor/HomeFolder.h"
+#include "editor/HomePictures.h"
 #include "model/CWebPage.h"
 #include "support/Error.h"
 #include "toolkit/MsgBox.h"
-#include "toolkit/PictureFile.h"
 #include "toolkit/SitePicture.h"
 
 #include <QLabel>
@@ -14,25 +14,25 @@
 
 using namespace Qt::StringLiterals;
 
-LinkPictures::LinkPictures(QWidget* parent)
+SitePicturesBar::SitePicturesBar(QWidget* parent)
     : QStatusBar(parent), lblProgress(new QLabel(this)),
       cmdCancel(new QPushButton(tr("Cancel"), this))
 {
-    setObjectName(u"LinkPictures"_s);
+    setObjectName(u"SitePicturesBar"_s);
     lblProgress->setObjectName(u"lblPictures"_s);
     cmdCancel->setObjectName(u"cmdCancelPictures"_s);
     lblProgress->setContentsMargins(4, 0, 0, 0);
     addWidget(lblProgress, 1);
     addPermanentWidget(cmdCancel);
     setSizeGripEnabled(false);
-    connect(cmdCancel, &QPushButton::clicked, this, &LinkPictures::Cancel);
+    connect(cmdCancel, &QPushButton::clicked, this, &SitePicturesBar::Cancel);
     m_reportShown.setSingleShot(true);
     connect(&m_reportShown, &QTimer::timeout, this, &QWidget::hide);
     hide();
 }
 
-void LinkPictures::Get(const QList<std::shared_ptr<CWebPage>>& links, int iSide,
-                       const QColor& ground)
+void SitePicturesBar::Get(const QList<std::shared_ptr<CWebPage>>& links, int iSide,
+                          const QColor& ground)
 {
     if (m_fetching.isEmpty()) {
         ++m_batch;
@@ -55,7 +55,7 @@ void LinkPictures::Get(const QList<std::shared_ptr<CWebPage>>& links, int iSide,
     }
 }
 
-void LinkPictures::Cancel()
+void SitePicturesBar::Cancel()
 {
     m_cancelled = true;
     m_waiting.clear();
@@ -63,7 +63,7 @@ void LinkPictures::Cancel()
         Next(site);
 }
 
-void LinkPictures::Forget(const Collection& onPage)
+void SitePicturesBar::Forget(const Collection& onPage)
 {
     if (m_fetching.isEmpty())
         return;
@@ -84,19 +84,19 @@ void LinkPictures::Forget(const Collection& onPage)
 }
 
 // A picture that cannot be saved is as if the site had none: the link keeps its own.
-void LinkPictures::SitePicture_Done(SitePicture* site, const QImage& picture)
+void SitePicturesBar::SitePicture_Done(SitePicture* site, const QImage& picture)
 {
     const std::shared_ptr<CWebPage> link = m_fetching.value(site);
     try {
         emit PictureFound(
-            link, PictureFile::WriteSitePicture(picture, HomeFolder(), link->MainLink()), m_batch);
+            link, HomePictures(HomeFolder()).WriteSitePicture(picture, link->MainLink()), m_batch);
     } catch (const Error&) {
         return SitePicture_Failed(site);
     }
     Next(site);
 }
 
-void LinkPictures::SitePicture_Failed(SitePicture* site)
+void SitePicturesBar::SitePicture_Failed(SitePicture* site)
 {
     const std::shared_ptr<CWebPage> link = m_fetching.value(site);
     m_missed.append(link->Name().trimmed().isEmpty() ? link->MainLink() : link->Name());
@@ -104,7 +104,7 @@ void LinkPictures::SitePicture_Failed(SitePicture* site)
 }
 
 // The site takes the next link waiting, or goes when none is; the bar goes with the last site.
-void LinkPictures::Next(SitePicture* site)
+void SitePicturesBar::Next(SitePicture* site)
 {
     if (m_fetching.remove(site))
         ++m_done;
@@ -127,7 +127,7 @@ void LinkPictures::Next(SitePicture* site)
         Report(count, missed);
 }
 
-void LinkPictures::ShowProgress()
+void SitePicturesBar::ShowProgress()
 {
     m_reportShown.stop();
     cmdCancel->show();
@@ -136,7 +136,7 @@ void LinkPictures::ShowProgress()
 }
 
 // The message waits for the user, so it comes only when the bar is done with the batch.
-void LinkPictures::Report(qsizetype iCount, const QStringList& missed)
+void SitePicturesBar::Report(qsizetype iCount, const QStringList& missed)
 {
     const QString got =
         tr("%1 of %2 links got their site's picture.").arg(iCount - missed.size()).arg(iCount);

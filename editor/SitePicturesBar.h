@@ -20,14 +20,14 @@ class SitePicture;
 // The links are held themselves, so that one moved or deleted meanwhile is no matter. The links
 // added while others are still fetched join their batch. When the last picture of a batch is in,
 // the bar tells for some seconds, or a message tells which links got none.
-class LinkPictures : public QStatusBar
+class SitePicturesBar : public QStatusBar
 {
     Q_OBJECT
 
 public:
     static constexpr int AtOnce = 4;
 
-    explicit LinkPictures(QWidget* parent);
+    explicit SitePicturesBar(QWidget* parent);
 
     static constexpr int ReportMs = 5000;
     static constexpr int MostNamed = 5;

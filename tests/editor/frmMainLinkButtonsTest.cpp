@@ -30,6 +30,7 @@ TEST_F(Editor, SavesEveryEditOfASession)
         {1, Qt::red, u"Cancel"_s, Qt::white},
         {2, Qt::darkRed, u"OK"_s, Qt::blue},
         {4, Qt::darkGreen, u"OK"_s, Qt::yellow}};
+    const QByteArray preview = Home(u"qzhometmp.html"_s);
     for (const auto& [item, colour, button, start] : colours) {
         ModalDriver dialog([&](QWidget* box) {
             EXPECT_EQ(qobject_cast<QColorDialog*>(box)->currentColor(), start) << item;
@@ -39,6 +40,8 @@ TEST_F(Editor, SavesEveryEditOfASession)
         EXPECT_EQ(ChooseColorsItem(window.get(), item),
                   window->centralWidget()->mapToGlobal(QPoint(6, 187)));
     }
+    // A field committed and a colour chosen show at the next preview: neither writes it.
+    EXPECT_EQ(Home(u"qzhometmp.html"_s), preview);
 
     // A double click edits the link; a missing picture is stored as none; the preview shows fields.
     ModalDriver edit([&](QWidget* link) {
