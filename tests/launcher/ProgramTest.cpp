@@ -144,7 +144,7 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
               u"Preview, cmdOK: OK, cmdCancel: Cancel, txtFind: Find, cmdCheckAll: Check All, "
               u"cmdClearAll: Clear All, tvwBookmarks: Bookmarks = Bookmarks, chkGetPictures: Get "
               u"each link's picture from its site, cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
-    EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo"_s);
+    EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo, Make Link Pictures Match"_s);
     EXPECT_EQ(boxes,
               u"Mozilla Firefox|Get Help|Recent Tags|Bookmarks Toolbar|Khan Academy|Games & "
               u"Puzzles|PBS KIDS  Games|Cool Math 4 Kids <3|A bookmarklet|Broken|NASA Kids' Club — "
