@@ -1,3 +1,4 @@
+#include "common/ErrorOf.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
 #include "model/CWebPage.h"
@@ -21,17 +22,6 @@ std::shared_ptr<CWebPage> Link(const QString& name)
     auto link = std::make_shared<CWebPage>();
     link->SetName(name);
     return link;
-}
-
-// The number and description of the Error that the step raises; 0 and nothing for none.
-Error FailureOf(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const Error& error) {
-        return error;
-    }
-    return Error(0, {});
 }
 
 // Each link's caption followed by ";".
@@ -69,7 +59,7 @@ TEST(Collection, KeepsOrderAndRefusesPositionsOutsideItsLinks)
         Collection links;
         for (const QString& name : {u"A"_s, u"B"_s, u"C"_s})
             links.Add(Link(name));
-        const qint32 error = FailureOf([&] { operation(links); }).Number();
+        const qint32 error = ErrorOf([&] { operation(links); }).Number();
         EXPECT_EQ(Captions(links), expectedNames);
         EXPECT_EQ(error, expectedError) << Captions(links).toStdString();
     }
@@ -233,7 +223,7 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
         page.Links().Add(std::make_shared<CWebPage>());
         const QString path = app.Path() + u'\\' + c.path;
         std::optional<Error> unread;
-        const Error error = FailureOf([&] { page.LoadSettings(path, &unread); });
+        const Error error = ErrorOf([&] { page.LoadSettings(path, &unread); });
         EXPECT_EQ(error.Number(), c.error);
         const Error told = c.error ? error : unread.value_or(Error(0, {}));
         EXPECT_EQ(told.Description().isEmpty(), c.says.isEmpty()) << told.what();
@@ -260,7 +250,7 @@ TEST(PageFiles, AWriteThatFailsNamesTheFileAndLeavesThePreviousOneWhole)
         TempAppFolder app;
         app.WriteFile(u"home/old.txt"_s, "the old file");
         const QString path = app.Path() + u"\\home\\old.txt"_s;
-        const Error error = FailureOf([&] {
+        const Error error = ErrorOf([&] {
             setrlimit(RLIMIT_FSIZE, &small);
             settings ? page.SaveSettings(path) : page.GeneratePage(path);
         });

@@ -1,8 +1,8 @@
 #include "support/Bookmarks.h"
 
+#include "common/ErrorOf.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
-#include "support/Error.h"
 #include "support/LinkText.h"
 #include "support/NativePath.h"
 
@@ -21,23 +21,6 @@ QString Outline(const Bookmark& folder)
         entries << (entry.isFolder ? entry.title + u'{' + Outline(entry) + u'}'
                                    : entry.title + u'=' + entry.address);
     return entries.join(u" | "_s);
-}
-
-// Folders nested iDepth deep, a bookmark in the innermost, another after it in each folder.
-QByteArray DeepHtml(int iDepth)
-{
-    return "<DL>" + QByteArray("<DT><H3>f</H3><DL>").repeated(iDepth) +
-           "<DT><A HREF=\"https://x/\">x</A>" +
-           QByteArray("</DL><DT><A HREF=\"https://y/\">y</A>").repeated(iDepth) + "</DL>";
-}
-
-// Chromium's file cut inside the bookmark of its innermost folder, each folder also holding one.
-QByteArray CutDeepJson(int iDepth)
-{
-    return "{\"roots\":{\"bookmark_bar\":" +
-           QByteArray("{\"children\":[{\"type\":\"url\",\"name\":\"b\",\"url\":\"x:\"},")
-               .repeated(iDepth) +
-           "{\"type\":\"url\",\"name\":\"b";
 }
 
 // Each file as a browser writes it; some also on one line with huge icons, without its character
@@ -107,11 +90,20 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
          },
          u"Café=https://a/ | Über “Kids”=https://b/"_s},
         {{},
-         [](QByteArray) { return DeepHtml(100); },
+         [](QByteArray) { // 100 folders deep, a bookmark in the innermost and after each folder
+             return "<DL>" + QByteArray("<DT><H3>f</H3><DL>").repeated(100) +
+                    "<DT><A HREF=\"https://x/\">x</A>" +
+                    QByteArray("</DL><DT><A HREF=\"https://y/\">y</A>").repeated(100) + "</DL>";
+         },
          u"f{"_s.repeated(64) + u"x=https://x/"_s + u" | y=https://y/"_s.repeated(36) + u"}"_s +
              u" | y=https://y/}"_s.repeated(63) + u" | y=https://y/"_s},
         {{},
-         [](QByteArray) { return CutDeepJson(40); },
+         [](QByteArray) { // cut inside the bookmark of the innermost of 40 folders, each with one
+             return "{\"roots\":{\"bookmark_bar\":" +
+                    QByteArray("{\"children\":[{\"type\":\"url\",\"name\":\"b\",\"url\":\"x:\"},")
+                        .repeated(40) +
+                    "{\"type\":\"url\",\"name\":\"b";
+         },
          u"{b=x: | "_s.repeated(39) + u"{b=x:}"_s + u"}"_s.repeated(39)},
     };
     for (const auto& [file, form, outline] : cases)
@@ -129,15 +121,10 @@ TEST(Bookmarks, AFileOver200MBIsRefusedUnread)
     TempAppFolder app;
     QFile big(app.NativeFile(u"big.html"_s));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(200'000'001));
-    big.close();
-    try {
-        Bookmarks::ReadFile(app.Path() + u"\\big.html"_s);
-        ADD_FAILURE();
-    } catch (const Error& error) {
-        EXPECT_EQ(error.Description(), u"\"%1\" is larger than 200 MB, far larger than any "
-                                       u"bookmarks file, so it was not read."_s.arg(
-                                           DisplayPath(app.Path() + u"\\big.html"_s)));
-    }
+    const QString file = app.Path() + u"\\big.html"_s;
+    EXPECT_EQ(ErrorOf([&] { Bookmarks::ReadFile(file); }).Description(),
+              u"\"%1\" is larger than 200 MB, far larger than any bookmarks file, so it was not "
+              u"read."_s.arg(DisplayPath(file)));
 }
 
 } // namespace
@@ -146,9 +133,7 @@ TEST(Bookmarks, AFileOver200MBIsRefusedUnread)
 // page, never script.
 TEST(LinksFromOutside, BringNoScriptAddress)
 {
-    const struct {
-        QString address, stored;
-    } cases[] = {
+    const std::pair<QString, QString> cases[] = {
         {u"javascript:location='https://evil.example/'"_s, {}},
         {u" JavaScript:alert(1)"_s, {}},
         {u"vbscript:msgbox(1)"_s, {}},
@@ -158,7 +143,7 @@ TEST(LinksFromOutside, BringNoScriptAddress)
         {u"https://kids.example.org/a b"_s, u"https://kids.example.org/a%20b"_s},
         {u"games.html"_s, u"games.html"_s},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(LinkTexts::FromOutside(u"Fun"_s, c.address).address, c.stored)
-            << c.address.toStdString();
+    for (const auto& [address, stored] : cases)
+        EXPECT_EQ(LinkTexts::FromOutside(u"Fun"_s, address).address, stored)
+            << address.toStdString();
 }
