@@ -54,7 +54,7 @@ frmMain::frmMain(QWidget* parent)
     Form_Load();
     const int offset = m_recovery.HeldElsewhere() ? Twips::ToPixels(OtherEditorOffset) : 0;
     CenterOnScreen(this, QPoint(offset, offset));
-    m_tabOrder.SetControls(ui.TabControls());
+    m_tabOrder.SetControls(ui.tabControls);
 }
 
 // Every handler runs as a command: a failure it does not handle is shown to the user.

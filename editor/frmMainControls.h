@@ -56,8 +56,6 @@ class frmMainControls
 
 public:
     void SetupUi(QMainWindow* window);
-    // The controls in the order that Tab walks them.
-    QList<QWidget*> TabControls() const;
     // Undo or Redo named for its step ("Undo Delete Link"), and disabled when there is none.
     void ShowEditStep(EditMenuItem iItem, const QString& sStep) const;
 
@@ -89,9 +87,13 @@ public:
     QMenu* tmnuColors = nullptr;
     ControlArray* mnuColors = nullptr;
 
+    // The controls in the order that Tab walks them.
+    QList<QWidget*> tabControls;
+
 private:
     void SetupFields();
     void SetupColors();
     void SetupLinks();
+    void PlaceControls();
     void SetupMenus(QMainWindow* window);
 };
