@@ -4,6 +4,7 @@
 // "Add Links" with all 10,000 checked, on a page of 100 links, to the links list painted. Medians
 // of 5, each in a new editor window; the figures the README quotes come last, "name: value".
 #include "bench/BenchFolder.h"
+#include "bench/BenchTools.h"
 #include "bench/PaintSeen.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
@@ -21,9 +22,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -66,29 +65,6 @@ void WritePage(int iLinks)
         page.Links().Add(link);
     }
     page.SaveSettings(App::Path() + u"\\home\\qzhome.dat"_s);
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Ms(const QElapsedTimer& clock)
-{
-    return double(clock.nsecsElapsed()) / 1e6;
-}
-
-// Runs action on each modal window that comes up until it returns false.
-void OnModals(const std::function<bool(QWidget*)>& action)
-{
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && !action(modal))
-            timer->deleteLater();
-    });
-    timer->start(1);
 }
 
 // One Import Links in a new window: the file chosen, the dialog timed until shown, then Add Links

@@ -7,6 +7,7 @@
 #include "support/NewFile.h"
 #include "support/Wildcard.h"
 #include "support/basProcs.h"
+#include "toolkit/PictureTile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -79,17 +80,20 @@ void HomePictures::CopyIn(const QString& sSource, const QString& sName) const
     throw FileError::OpenFailed(source, target, FileError::Access::Write);
 }
 
-std::optional<HomePictures::ListedCopy> HomePictures::ListedCopyOf(const QString& sName) const
+std::optional<HomePictures::ListedCopy>
+HomePictures::ListedCopyOf(const QString& sName, int iTileSide, const QColor& ground) const
 {
     if (IsListed(sName))
         return std::nullopt;
     QImageReader reader(NativePath(m_folder + sName));
     // A photograph taken on its side is stored so, with a note to turn it: the copy is upright.
     reader.setAutoTransform(true);
-    const QString kept = ListedExtension(reader.format());
+    const QString kept = iTileSide > 0 ? QString() : ListedExtension(reader.format());
     QImage picture = reader.read();
     if (picture.isNull())
         return std::nullopt;
+    if (iTileSide > 0)
+        picture = PictureTile::Make(picture, iTileSide, ground);
     const QString stem = QFileInfo(sName).completeBaseName();
     const QString extension = kept.isEmpty() ? u".jpg"_s : kept;
     int number = 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -40,8 +41,10 @@ public:
         QImage picture;
         bool sameBytes;
     };
-    // None when the lists show sName already, or it is no picture.
-    std::optional<ListedCopy> ListedCopyOf(const QString& sName) const;
+    // None when the lists show sName already, or it is no picture. With a tile side, the copy is a
+    // JPEG tile of that side on the ground given (PictureTile), as a link's picture is.
+    std::optional<ListedCopy> ListedCopyOf(const QString& sName, int iTileSide = 0,
+                                           const QColor& ground = Qt::white) const;
     // Returns the copy's name: the one proposed, unless another program has taken it since.
     QString Make(const ListedCopy& copy) const;
 

@@ -29,6 +29,12 @@ public:
 
     void redo() override { m_document.Apply(*m_step, true); }
     void undo() override { m_document.Apply(*m_step, false); }
+    // Every entry may take in the next: its step decides.
+    int id() const override { return 0; }
+    bool mergeWith(const QUndoCommand* next) override
+    {
+        return m_step->Absorb(*static_cast<const DocumentEntry*>(next)->m_step);
+    }
 
 private:
     PageDocument& m_document;

@@ -23,6 +23,8 @@ public:
     // A step that leaves the page as it found it, such as an edit cancelled: it is done, so that
     // the window shows the page, but not kept.
     virtual bool ChangesNothing() const { return false; }
+    // Whether the step takes in next, done right after it, so that Undo takes back both at once.
+    virtual bool Absorb(const PageStep& /*next*/) { return false; }
 
 private:
     QString m_name;

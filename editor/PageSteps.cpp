@@ -152,30 +152,46 @@ private:
     LinkFields m_after;
 };
 
-// Shows the link's row where it stands now; none when it is no longer on the page.
-class PictureStep final : public PageStep
+// Shows the row of the last link where it stands now; none when it is no longer on the page.
+class PicturesStep final : public PageStep
 {
 public:
-    PictureStep(std::shared_ptr<CWebPage> link, const QString& sPicture)
-        : PageStep(QCoreApplication::translate("PageSteps", "Link Picture")),
-          m_link(std::move(link)), m_before(m_link->MainPicture()), m_after(sPicture)
+    PicturesStep(const QString& sStep, const QList<PageSteps::LinkPicture>& pictures, int iBatch)
+        : PageStep(sStep), m_batch(iBatch)
     {
+        for (const PageSteps::LinkPicture& picture : pictures)
+            m_changes.append({picture.link, picture.link->MainPicture(), picture.picture});
     }
 
     int Apply(CWebPage& page, bool bForward) override
     {
-        m_link->SetMainPicture(bForward ? m_after : m_before);
+        for (const Change& change : std::as_const(m_changes))
+            change.link->SetMainPicture(bForward ? change.after : change.before);
         const Collection& links = page.Links();
         for (qint32 position = 1; position <= links.Count(); ++position)
-            if (links.Item(position) == m_link)
+            if (links.Item(position) == m_changes.constLast().link)
                 return position - 1;
         return -1;
     }
 
+    bool Absorb(const PageStep& next) override
+    {
+        const auto* pictures = dynamic_cast<const PicturesStep*>(&next);
+        if (m_batch == 0 || !pictures || pictures->m_batch != m_batch)
+            return false;
+        m_changes.append(pictures->m_changes);
+        return true;
+    }
+
 private:
-    std::shared_ptr<CWebPage> m_link;
-    QString m_before;
-    QString m_after;
+    struct Change {
+        std::shared_ptr<CWebPage> link;
+        QString before;
+        QString after;
+    };
+
+    int m_batch;
+    QList<Change> m_changes;
 };
 
 class ReplaceStep final : public PageStep
@@ -231,9 +247,10 @@ std::unique_ptr<PageStep> EditLink(const CWebPage& page, qint32 iPosition, const
     return std::make_unique<EditStep>(page, iPosition, before);
 }
 
-std::unique_ptr<PageStep> SetLinkPicture(std::shared_ptr<CWebPage> link, const QString& sPicture)
+std::unique_ptr<PageStep> SetLinkPictures(const QString& sStep, const QList<LinkPicture>& pictures,
+                                          int iBatch)
 {
-    return std::make_unique<PictureStep>(std::move(link), sPicture);
+    return std::make_unique<PicturesStep>(sStep, pictures, iBatch);
 }
 
 std::unique_ptr<PageStep> ReplacePage(const QString& sStep, CWebPage page)

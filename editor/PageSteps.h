@@ -48,9 +48,16 @@ std::unique_ptr<PageStep> MoveLink(qint32 iFrom, qint32 iTo);
 // before is what it held when the dialog opened. Changes nothing when the two are the same.
 std::unique_ptr<PageStep> EditLink(const CWebPage& page, qint32 iPosition,
                                    const LinkFields& before);
-// A picture found for a link after it was added, named "Link Picture". The step holds the link
-// itself, not its position: it may have been moved or deleted meanwhile.
-std::unique_ptr<PageStep> SetLinkPicture(std::shared_ptr<CWebPage> link, const QString& sPicture);
+// Pictures given to links already on the page, as found for them or made to match; pictures
+// must not be empty. The step holds the links themselves, not their positions: they may have been
+// moved or deleted meanwhile. The pictures of one batch other than 0 that come one after the
+// other are one step, so that those of one fetch are undone together.
+struct LinkPicture {
+    std::shared_ptr<CWebPage> link;
+    QString picture;
+};
+std::unique_ptr<PageStep> SetLinkPictures(const QString& sStep, const QList<LinkPicture>& pictures,
+                                          int iBatch = 0);
 // The page becomes another page whole, its fields and its links, and undone it is the page before
 // again. The page object stays the window's own; what is swapped is what it holds.
 std::unique_ptr<PageStep> ReplacePage(const QString& sStep, CWebPage page);

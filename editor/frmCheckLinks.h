@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/frmCheckLinksControls.h"
+
 #include <QDialog>
 #include <QSet>
 #include <memory>
@@ -8,10 +10,6 @@
 class CWebPage;
 class Collection;
 class LinkChecks;
-class QLabel;
-class QProgressBar;
-class QPushButton;
-class QTreeWidget;
 class QTreeWidgetItem;
 struct LinkFinding;
 
@@ -47,7 +45,6 @@ private:
         QString address;
     };
 
-    void SetupUi();
     void Start();
     void LinkChecks_Found(qsizetype iLink, const LinkFinding& finding);
     void LinkChecks_Offline();
@@ -64,13 +61,5 @@ private:
     // The links on the page now.
     QSet<const CWebPage*> m_present;
     LinkChecks* m_checks;
-    QLabel* lblProgress = nullptr;
-    QProgressBar* barProgress = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QTreeWidget* lstFound = nullptr;
-    QLabel* lblResult = nullptr;
-    QPushButton* cmdEdit = nullptr;
-    QPushButton* cmdRemove = nullptr;
-    QPushButton* cmdNewAddress = nullptr;
-    QPushButton* cmdClose = nullptr;
+    frmCheckLinksControls ui;
 };

@@ -1,11 +1,8 @@
 #include "editor/frmImportLinks.h"
 
 #include "support/Bookmarks.h"
-#include "toolkit/LabelFor.h"
 
-#include <QBoxLayout>
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-enum Column { TitleColumn, AddressColumn, NoteColumn };
+using enum frmImportLinksControls::Column;
 // Whether the bookmark was counted as checked, so that the count follows each change alone.
 constexpr int CountedRole = Qt::UserRole;
 // The bookmark's title and address as the file gives them; the columns may show them marked.
@@ -140,73 +137,26 @@ frmImportLinks::frmImportLinks(const Bookmark& bookmarks, const QSet<QString>& p
                                QWidget* parent)
     : QDialog(parent), m_pageAddresses(pageAddresses)
 {
-    SetupUi();
+    setObjectName(u"frmImportLinks"_s);
+    setWindowTitle(tr("Import Links"));
+    ui.SetupUi(this);
+    resize(760, 480);
     // Built apart and then put in at once: the tree takes thousands of items in one step.
     QTreeWidgetItem all;
     AddEntries(&all, bookmarks);
-    tvwBookmarks->addTopLevelItems(all.takeChildren());
-    tvwBookmarks->expandAll();
+    ui.tvwBookmarks->addTopLevelItems(all.takeChildren());
+    ui.tvwBookmarks->expandAll();
     ShowFolderStates();
     ShowCount();
-    connect(txtFind, &QLineEdit::textChanged, this, &frmImportLinks::txtFind_Change);
-    connect(tvwBookmarks, &QTreeWidget::itemChanged, this,
+    connect(ui.txtFind, &QLineEdit::textChanged, this, &frmImportLinks::txtFind_Change);
+    connect(ui.tvwBookmarks, &QTreeWidget::itemChanged, this,
             &frmImportLinks::tvwBookmarks_ItemChanged);
     for (const auto& [button, state] :
-         {std::pair(cmdCheckAll, Qt::Checked), std::pair(cmdClearAll, Qt::Unchecked)})
+         {std::pair(ui.cmdCheckAll, Qt::Checked), std::pair(ui.cmdClearAll, Qt::Unchecked)})
         connect(button, &QPushButton::clicked, this,
-                [this, state] { SetChoosable(tvwBookmarks->invisibleRootItem(), state); });
-    connect(cmdAddLinks, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void frmImportLinks::SetupUi()
-{
-    setObjectName(u"frmImportLinks"_s);
-    setWindowTitle(tr("Import Links"));
-    auto* lblFind = new QLabel(tr("&Find:"), this);
-    txtFind = new QLineEdit(this);
-    LabelFor(lblFind, txtFind);
-    cmdCheckAll = new QPushButton(tr("Check &All"), this);
-    cmdClearAll = new QPushButton(tr("C&lear All"), this);
-    tvwBookmarks = new QTreeWidget(this);
-    tvwBookmarks->setAccessibleName(tr("Bookmarks"));
-    tvwBookmarks->setHeaderLabels({tr("Bookmark"), tr("Address"), tr("Note")});
-    tvwBookmarks->setUniformRowHeights(true);
-    tvwBookmarks->header()->resizeSection(TitleColumn, 240);
-    tvwBookmarks->header()->resizeSection(AddressColumn, 250);
-    chkGetPictures = new QCheckBox(tr("&Get each link's picture from its site"), this);
-    lblCount = new QLabel(this);
-    cmdAddLinks = new QPushButton(tr("Add Links"), this);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    // Enter adds the links from anywhere in the dialog, a button just clicked included; Esc
-    // cancels it.
-    cmdAddLinks->setDefault(true);
-    for (QPushButton* button : {cmdCheckAll, cmdClearAll, cmdCancel})
-        button->setAutoDefault(false);
-    const std::pair<QWidget*, QString> names[] = {
-        {lblFind, u"lblFind"_s},           {txtFind, u"txtFind"_s},
-        {cmdCheckAll, u"cmdCheckAll"_s},   {cmdClearAll, u"cmdClearAll"_s},
-        {tvwBookmarks, u"tvwBookmarks"_s}, {chkGetPictures, u"chkGetPictures"_s},
-        {lblCount, u"lblCount"_s},         {cmdAddLinks, u"cmdAddLinks"_s},
-        {cmdCancel, u"cmdCancel"_s}};
-    for (const auto& [control, name] : names)
-        control->setObjectName(name);
-
-    auto* find = new QHBoxLayout;
-    find->addWidget(lblFind);
-    find->addWidget(txtFind);
-    find->addWidget(cmdCheckAll);
-    find->addWidget(cmdClearAll);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(lblCount, 1);
-    buttons->addWidget(cmdAddLinks);
-    buttons->addWidget(cmdCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(find);
-    layout->addWidget(tvwBookmarks, 1);
-    layout->addWidget(chkGetPictures);
-    layout->addLayout(buttons);
-    resize(760, 480);
+                [this, state] { SetChoosable(ui.tvwBookmarks->invisibleRootItem(), state); });
+    connect(ui.cmdAddLinks, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui.cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // Folders that hold no bookmark are left out: there is nothing in them to choose.
@@ -255,19 +205,19 @@ QString frmImportLinks::Note(const QString& sAddress) const
 QList<LinkText> frmImportLinks::CheckedLinks() const
 {
     QList<LinkText> links;
-    CollectChecked(tvwBookmarks->invisibleRootItem(), links);
+    CollectChecked(ui.tvwBookmarks->invisibleRootItem(), links);
     return links;
 }
 
 bool frmImportLinks::GetPictures() const
 {
-    return chkGetPictures->isChecked();
+    return ui.chkGetPictures->isChecked();
 }
 
 void frmImportLinks::txtFind_Change()
 {
-    const QString find = txtFind->text().trimmed();
-    QTreeWidgetItem* root = tvwBookmarks->invisibleRootItem();
+    const QString find = ui.txtFind->text().trimmed();
+    QTreeWidgetItem* root = ui.tvwBookmarks->invisibleRootItem();
     for (int i = 0; i < root->childCount(); ++i)
         Narrow(root->child(i), find, find.isEmpty());
     m_checkedHidden = CheckedHidden(root, false);
@@ -291,7 +241,7 @@ void frmImportLinks::tvwBookmarks_ItemChanged(QTreeWidgetItem* item)
 
 void frmImportLinks::SetChoosable(QTreeWidgetItem* item, Qt::CheckState state)
 {
-    const QSignalBlocker quiet(tvwBookmarks);
+    const QSignalBlocker quiet(ui.tvwBookmarks);
     ForEachChoosable(item, [this, state](QTreeWidgetItem* bookmark) {
         bookmark->setCheckState(TitleColumn, state);
         Recount(bookmark);
@@ -302,8 +252,8 @@ void frmImportLinks::SetChoosable(QTreeWidgetItem* item, Qt::CheckState state)
 
 void frmImportLinks::ShowFolderStates()
 {
-    const QSignalBlocker quiet(tvwBookmarks);
-    QTreeWidgetItem* root = tvwBookmarks->invisibleRootItem();
+    const QSignalBlocker quiet(ui.tvwBookmarks);
+    QTreeWidgetItem* root = ui.tvwBookmarks->invisibleRootItem();
     for (int i = 0; i < root->childCount(); ++i)
         ShowFolderState(root->child(i));
 }
@@ -320,12 +270,13 @@ void frmImportLinks::Recount(QTreeWidgetItem* bookmark)
 void frmImportLinks::ShowCount()
 {
     if (m_checkedHidden == 0)
-        lblCount->setText(m_checked == 1 ? tr("1 link will be added.")
-                                         : tr("%1 links will be added.").arg(m_checked));
+        ui.lblCount->setText(m_checked == 1 ? tr("1 link will be added.")
+                                            : tr("%1 links will be added.").arg(m_checked));
     else
-        lblCount->setText(m_checked == 1 ? tr("1 link will be added, hidden by Find.")
-                                         : tr("%1 links will be added, %2 of them hidden by Find.")
-                                               .arg(m_checked)
-                                               .arg(m_checkedHidden));
-    cmdAddLinks->setEnabled(m_checked > 0);
+        ui.lblCount->setText(m_checked == 1
+                                 ? tr("1 link will be added, hidden by Find.")
+                                 : tr("%1 links will be added, %2 of them hidden by Find.")
+                                       .arg(m_checked)
+                                       .arg(m_checkedHidden));
+    ui.cmdAddLinks->setEnabled(m_checked > 0);
 }

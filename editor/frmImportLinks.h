@@ -1,16 +1,12 @@
 #pragma once
 
+#include "editor/frmImportLinksControls.h"
 #include "support/LinkText.h"
 
 #include <QDialog>
 #include <QSet>
 
 struct Bookmark;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 // The bookmarks of a file in their folders, each with a check box, to choose the ones that become
@@ -35,7 +31,6 @@ public:
     bool GetPictures() const;
 
 private:
-    void SetupUi();
     void AddEntries(QTreeWidgetItem* folder, const Bookmark& bookmarks);
     QString Note(const QString& sAddress) const;
     void txtFind_Change();
@@ -49,12 +44,5 @@ private:
     QSet<QString> m_fileAddresses;
     qsizetype m_checked = 0;
     qsizetype m_checkedHidden = 0;
-    QLineEdit* txtFind = nullptr;
-    QPushButton* cmdCheckAll = nullptr;
-    QPushButton* cmdClearAll = nullptr;
-    QTreeWidget* tvwBookmarks = nullptr;
-    QCheckBox* chkGetPictures = nullptr;
-    QLabel* lblCount = nullptr;
-    QPushButton* cmdAddLinks = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    frmImportLinksControls ui;
 };

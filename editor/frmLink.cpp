@@ -45,6 +45,12 @@ frmLink::frmLink(QWidget* parent) : QDialog(parent), m_sitePicture(new SitePictu
     Form_Load();
 }
 
+void frmLink::SetTile(int iSide, const QColor& ground)
+{
+    m_sitePicture->SetTile(iSide, ground);
+    ui.cmbImages->SetTile(iSide, ground);
+}
+
 void frmLink::UpdateFields()
 {
     if (m_webPage) {
@@ -112,10 +118,14 @@ void frmLink::cmdGetPicture_Click()
     m_sitePicture->Fetch(url);
 }
 
-// The picture is listed by every picker and chosen here; the link takes it with OK.
+// The picture is listed by every picker and chosen here; the link takes it with OK. A caption not
+// yet typed becomes the page's title.
 void frmLink::sitePicture_Done(const QImage& picture)
 {
     ShowFetching(false);
+    const QString caption = ui.txtTitle->Text().trimmed();
+    if ((caption.isEmpty() || caption == u"New Link"_s) && !m_sitePicture->Title().isEmpty())
+        ui.txtTitle->SetText(m_sitePicture->Title().trimmed());
     QString name;
     try {
         name = HomePictures(HomeFolder()).WriteSitePicture(picture, m_siteAddress);

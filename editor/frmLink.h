@@ -29,6 +29,9 @@ public:
     std::shared_ptr<CWebPage> WebPage() const { return m_webPage; }
     void SetWebPage(std::shared_ptr<CWebPage> vNewValue) { m_webPage = std::move(vNewValue); }
 
+    // The tiles that Get Picture and an imported picture's copy are made as: those of the page.
+    void SetTile(int iSide, const QColor& ground);
+
     // Fills the controls from the link and shows the preview. A step that fails is passed over: a
     // preview that cannot be written must not keep the dialog from opening.
     void UpdateFields();

@@ -54,7 +54,7 @@ frmMain::frmMain(QWidget* parent)
     Form_Load();
     const int offset = m_recovery.HeldElsewhere() ? Twips::ToPixels(OtherEditorOffset) : 0;
     CenterOnScreen(this, QPoint(offset, offset));
-    m_tabOrder.SetControls(ui.TabControls());
+    m_tabOrder.SetControls(ui.tabControls);
 }
 
 // Every handler runs as a command: a failure it does not handle is shown to the user.
@@ -287,8 +287,10 @@ void frmMain::mnuEdit_Click(qint16 iIndex)
     CommitEdit();
     if (iIndex == mnuEditUndo)
         m_document.Undo();
-    else
+    else if (iIndex == mnuEditRedo)
         m_document.Redo();
+    else if (iIndex == mnuEditPicturesMatch)
+        MakeLinkPicturesMatch();
 }
 
 void frmMain::Document_HistoryMoved()

@@ -88,7 +88,10 @@ private:
     // Answers the links added.
     QList<std::shared_ptr<CWebPage>> AddLinks(const QString& sStep, const QList<LinkText>& links,
                                               int iBefore);
-    void SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture);
+    void SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link, const QString& sPicture,
+                                   int iBatch);
+    // Every link's picture a tile of the page's side, in frmMainLinkTiles.cpp.
+    void MakeLinkPicturesMatch();
 
     // Check Links and what the parent does with its findings, in frmMainCheckLinks.cpp.
     void CheckLinks();

@@ -1,6 +1,8 @@
 // frmMain's handlers that bring links in from outside the page: a browser's bookmarks file, the
 // addresses on the clipboard, and links dropped on the links list.
 
+#include "editor/HomeFolder.h"
+#include "editor/LinkTiles.h"
 #include "editor/LinksListModel.h"
 #include "editor/SitePicturesBar.h"
 #include "editor/frmImportLinks.h"
@@ -71,15 +73,18 @@ void frmMain::ImportLinks()
     const QList<std::shared_ptr<CWebPage>> added =
         AddLinks(tr("Import Links"), dialog.CheckedLinks(), m_document.Page().Links().Count());
     if (dialog.GetPictures())
-        m_sitePictures->Get(added);
+        m_sitePictures->Get(added, LinkTiles::PageSide(m_document.Page(), HomeFolder()),
+                            LinkTiles::PageGround(m_document.Page()));
 }
 
-// Each picture is a step of its own. It arrives while the user may be typing in a box: only the
-// pickers, the list and the preview are refreshed, and the list keeps its chosen row.
+// The pictures of a batch that come one after the other are one step. Each arrives while the user
+// may be typing in a box: only the pickers, the list and the preview are refreshed, and the list
+// keeps its chosen row.
 void frmMain::SitePictures_PictureFound(const std::shared_ptr<CWebPage>& link,
-                                        const QString& sPicture)
+                                        const QString& sPicture, int iBatch)
 {
-    m_document.PushShown(PageSteps::SetLinkPicture(link, sPicture));
+    m_document.PushShown(
+        PageSteps::SetLinkPictures(tr("Link Pictures"), {{link, sPicture}}, iBatch));
     cmbWallpaper_NewImagesImported();
     const QModelIndex chosen = ui.lstLinks->currentIndex();
     FillLinksList();

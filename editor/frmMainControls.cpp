@@ -4,6 +4,7 @@
 #include "editor/LinksListModel.h"
 #include "editor/usrHomeImages.h"
 #include "toolkit/ControlArray.h"
+#include "toolkit/ControlTable.h"
 #include "toolkit/LabelFor.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/ScreenReader.h"
@@ -25,24 +26,6 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
-
-template <class T>
-T* Place(T* control, const QString& sName, int iLeft, int iTop, int iWidth, int iHeight)
-{
-    control->setObjectName(sName);
-    Twips::Place(control, iLeft, iTop, iWidth, iHeight);
-    return control;
-}
-
-// A caption longer than the design's, as a translation may be, widens its label over the empty
-// room to its right rather than lose its end.
-QLabel* Label(QWidget* client, const QString& sName, const QString& sCaption, int iLeft, int iTop,
-              int iWidth, int iHeight)
-{
-    auto* label = Place(new QLabel(sCaption, client), sName, iLeft, iTop, iWidth, iHeight);
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-    return label;
-}
 
 QFont Font(const QString& sFamily, qreal pointSize)
 {
@@ -91,29 +74,26 @@ void frmMainControls::SetupUi(QMainWindow* window)
     SetupFields();
     SetupColors();
     SetupLinks();
-    // Three pixels high with the line in the middle: a frame of one pixel falls between the
-    // screen's pixels at scales such as 1.5, and nothing is drawn.
-    Line1 = Place(new QFrame(client), u"Line1"_s, 135, 5085 - Twips::PerPixel, 2115,
-                  3 * Twips::PerPixel);
+    Line1 = new QFrame(client);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
-    cmdUpdatePreview = Place(new QPushButton(tr("Update Preview"), client), u"cmdUpdatePreview"_s,
-                             90, 5310, 2220, 420);
-    ieBrowser = Place(new WebBrowser(client), u"ieBrowser"_s, 2430, 0, 5550, 6225);
+    cmdUpdatePreview = new QPushButton(tr("Update Preview"), client);
+    ieBrowser = new WebBrowser(client);
     ieBrowser->setAccessibleName(tr("Preview"));
+    PlaceControls();
     SetupMenus(window);
 }
 
 void frmMainControls::SetupFields()
 {
-    lblTitle = Label(client, u"lblTitle_0"_s, tr("Page Title:"), 90, 90, 1410, 240);
-    txtTitle = Place(new TextBox(client), u"txtTitle"_s, 90, 315, 2220, 285);
-    lblName = Label(client, u"lblName"_s, tr("Name On Page:"), 90, 675, 1410, 240);
-    txtName = Place(new TextBox(client), u"txtName"_s, 90, 900, 2220, 285);
-    lblWallpaper = Label(client, u"lblWallpaper"_s, tr("Wallpaper:"), 90, 1260, 1410, 240);
-    cmbWallpaper = Place(new usrHomeImages(client), u"cmbWallpaper"_s, 90, 1485, 2220, 315);
-    Label1 = Label(client, u"Label1"_s, tr("Mouse Trails:"), 90, 1845, 1410, 240);
-    cmbMouseTrails = Place(new usrHomeImages(client), u"cmbMouseTrails"_s, 90, 2070, 2220, 315);
+    lblTitle = new QLabel(tr("Page Title:"), client);
+    txtTitle = new TextBox(client);
+    lblName = new QLabel(tr("Name On Page:"), client);
+    txtName = new TextBox(client);
+    lblWallpaper = new QLabel(tr("Wallpaper:"), client);
+    cmbWallpaper = new usrHomeImages(client);
+    Label1 = new QLabel(tr("Mouse Trails:"), client);
+    cmbMouseTrails = new usrHomeImages(client);
     LabelFor(lblTitle, txtTitle);
     LabelFor(lblName, txtName);
     LabelFor(lblWallpaper, cmbWallpaper);
@@ -122,12 +102,11 @@ void frmMainControls::SetupFields()
 
 void frmMainControls::SetupColors()
 {
-    cmdColors = Place(new QPushButton(tr("Set Colors") + u"    "_s, client), u"cmdColors"_s, 90,
-                      2475, 2220, 330);
+    cmdColors = new QPushButton(tr("Set Colors") + u"    "_s, client);
     // The blanks only make room for the triangle; a screen reader speaks the words alone.
     cmdColors->setAccessibleName(cmdColors->text().trimmed());
     // Made after the button, so it lies on top of it; clicks on it reach no button.
-    picColor = Place(new QLabel(client), u"picColor"_s, 1530, 2610, 150, 105);
+    picColor = new QLabel(client);
     picColor->setPixmap(DownTriangle(picColor->devicePixelRatioF()));
     picColor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScreenReader::Decoration(picColor);
@@ -135,8 +114,8 @@ void frmMainControls::SetupColors()
 
 void frmMainControls::SetupLinks()
 {
-    lblLinks = Label(client, u"lblLinks"_s, tr("Links:"), 90, 2925, 825, 195);
-    lstLinks = Place(new ListBox(client), u"lstLinks"_s, 90, 3150, 2220, 1230);
+    lblLinks = new QLabel(tr("Links:"), client);
+    lstLinks = new ListBox(client);
     LabelFor(lblLinks, lstLinks);
     lstLinksRows = new LinksListModel(lstLinks);
     lstLinks->setModel(lstLinksRows);
@@ -156,18 +135,15 @@ void frmMainControls::SetupLinks()
     const struct {
         LinkButton index;
         QString caption;
-        int left;
-        int width;
         char16_t symbol, arrow;
         QString toolTip;
-    } buttons[] = {{cmdLinkAdd, tr("Add..."), 90, 540, 0, 0, {}},
-                   {cmdLinkEdit, tr("Edit..."), 630, 540, 0, 0, {}},
-                   {cmdLinkDel, tr("Del"), 1170, 540, 0, 0, {}},
-                   {cmdLinkUp, {}, 1710, 315, 0xE1, u'\u2191', tr("Move Up")},
-                   {cmdLinkDown, {}, 2025, 315, 0xE2, u'\u2193', tr("Move Down")}};
+    } buttons[] = {{cmdLinkAdd, tr("Add..."), 0, 0, {}},
+                   {cmdLinkEdit, tr("Edit..."), 0, 0, {}},
+                   {cmdLinkDel, tr("Del"), 0, 0, {}},
+                   {cmdLinkUp, {}, 0xE1, u'\u2191', tr("Move Up")},
+                   {cmdLinkDown, {}, 0xE2, u'\u2193', tr("Move Down")}};
     for (const auto& b : buttons) {
         auto* button = cmdLink->Add(b.index, new QPushButton(b.caption, client));
-        Twips::Place(button, b.left, 4410, b.width, 330);
         button->setToolTip(b.toolTip);
         // An arrow's symbol means nothing spoken: a screen reader says its tool tip instead.
         if (b.caption.isEmpty()) {
@@ -177,6 +153,40 @@ void frmMainControls::SetupLinks()
             button->setFont(smallFont);
         }
     }
+}
+
+void frmMainControls::PlaceControls()
+{
+    const auto link = [this](LinkButton iIndex) { return cmdLink->Item<QPushButton>(iIndex); };
+    // In tab order, "Mouse Trails" last. The link buttons are named by their array.
+    tabControls = ControlTable::Setup({
+        {lblTitle, u"lblTitle_0"_s, {90, 90, 1410, 240}},
+        {txtTitle, u"txtTitle"_s, {90, 315, 2220, 285}},
+        {lblName, u"lblName"_s, {90, 675, 1410, 240}},
+        {txtName, u"txtName"_s, {90, 900, 2220, 285}},
+        {lblWallpaper, u"lblWallpaper"_s, {90, 1260, 1410, 240}},
+        {cmbWallpaper, u"cmbWallpaper"_s, {90, 1485, 2220, 315}},
+        {cmdColors, u"cmdColors"_s, {90, 2475, 2220, 330}},
+        {picColor, u"picColor"_s, {1530, 2610, 150, 105}},
+        {lblLinks, u"lblLinks"_s, {90, 2925, 825, 195}},
+        {lstLinks, u"lstLinks"_s, {90, 3150, 2220, 1230}},
+        {link(cmdLinkAdd), {}, {90, 4410, 540, 330}},
+        {link(cmdLinkEdit), {}, {630, 4410, 540, 330}},
+        {link(cmdLinkDel), {}, {1170, 4410, 540, 330}},
+        {link(cmdLinkUp), {}, {1710, 4410, 315, 330}},
+        {link(cmdLinkDown), {}, {2025, 4410, 315, 330}},
+        // Three pixels high with the line in the middle: a frame of one pixel falls between the
+        // screen's pixels at scales such as 1.5, and nothing is drawn.
+        {Line1, u"Line1"_s, {135, 5085 - Twips::PerPixel, 2115, 3 * Twips::PerPixel}},
+        {cmdUpdatePreview, u"cmdUpdatePreview"_s, {90, 5310, 2220, 420}},
+        {ieBrowser, u"ieBrowser"_s, {2430, 0, 5550, 6225}},
+        {Label1, u"Label1"_s, {90, 1845, 1410, 240}},
+        {cmbMouseTrails, u"cmbMouseTrails"_s, {90, 2070, 2220, 315}},
+    });
+    // A caption longer than the design's, as a translation may be, widens its label over the
+    // empty room to its right rather than lose its end.
+    for (QLabel* label : {lblTitle, lblName, lblWallpaper, Label1, lblLinks})
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
 }
 
 void frmMainControls::SetupMenus(QMainWindow* window)
@@ -213,7 +223,11 @@ void frmMainControls::SetupMenus(QMainWindow* window)
     tmnuEdit = window->menuBar()->addMenu(tr("&Edit"));
     tmnuEdit->setObjectName(u"tmnuEdit"_s);
     mnuEdit = new ControlArray(u"mnuEdit"_s, window);
-    addItems(tmnuEdit, mnuEdit, {{mnuEditUndo, tr("&Undo")}, {mnuEditRedo, tr("&Redo")}});
+    addItems(tmnuEdit, mnuEdit,
+             {{mnuEditUndo, tr("&Undo")},
+              {mnuEditRedo, tr("&Redo")},
+              {mnuEditPicturesMatchAbove, u"-"_s},
+              {mnuEditPicturesMatch, tr("Make Link &Pictures Match")}});
     mnuEdit->Item<QAction>(mnuEditUndo)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuEdit->Item<QAction>(mnuEditRedo)
         ->setShortcuts(
@@ -241,21 +255,4 @@ void frmMainControls::ShowEditStep(EditMenuItem iItem, const QString& sStep) con
     else
         item->setText((undo ? tr("&Undo %1") : tr("&Redo %1")).arg(sStep));
     item->setEnabled(!sStep.isEmpty());
-}
-
-QList<QWidget*> frmMainControls::TabControls() const
-{
-    return {txtTitle,
-            txtName,
-            cmbWallpaper,
-            cmdColors,
-            lstLinks,
-            cmdLink->Item<QPushButton>(cmdLinkAdd),
-            cmdLink->Item<QPushButton>(cmdLinkEdit),
-            cmdLink->Item<QPushButton>(cmdLinkDel),
-            cmdLink->Item<QPushButton>(cmdLinkUp),
-            cmdLink->Item<QPushButton>(cmdLinkDown),
-            cmdUpdatePreview,
-            ieBrowser,
-            cmbMouseTrails};
 }

@@ -31,7 +31,12 @@ enum FileMenuItem : qint16 {
     mnuFileExportPage = 22,
     mnuFileImportPage = 23
 };
-enum EditMenuItem : qint16 { mnuEditUndo, mnuEditRedo };
+enum EditMenuItem : qint16 {
+    mnuEditUndo,
+    mnuEditRedo,
+    mnuEditPicturesMatchAbove,
+    mnuEditPicturesMatch
+};
 // Each item indexes the colour table in frmMainColors.cpp.
 enum ColorsMenuItem : qint16 {
     mnuColorsBackground,
@@ -51,8 +56,6 @@ class frmMainControls
 
 public:
     void SetupUi(QMainWindow* window);
-    // The controls in the order that Tab walks them.
-    QList<QWidget*> TabControls() const;
     // Undo or Redo named for its step ("Undo Delete Link"), and disabled when there is none.
     void ShowEditStep(EditMenuItem iItem, const QString& sStep) const;
 
@@ -84,9 +87,13 @@ public:
     QMenu* tmnuColors = nullptr;
     ControlArray* mnuColors = nullptr;
 
+    // The controls in the order that Tab walks them.
+    QList<QWidget*> tabControls;
+
 private:
     void SetupFields();
     void SetupColors();
     void SetupLinks();
+    void PlaceControls();
     void SetupMenus(QMainWindow* window);
 };

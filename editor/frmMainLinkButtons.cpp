@@ -1,6 +1,8 @@
 // frmMain's handlers of the links list's buttons: Add, Edit, Delete, Move Up and Move Down, and
 // the list's own double-click and drag.
 
+#include "editor/HomeFolder.h"
+#include "editor/LinkTiles.h"
 #include "editor/frmLink.h"
 #include "editor/frmMain.h"
 #include "model/CWebPage.h"
@@ -129,6 +131,8 @@ void frmMain::ShowLinkDialog(const std::shared_ptr<CWebPage>& link)
     connect(&dialog, &frmLink::NewImagesImported, this,
             Command(this, &frmMain::cmbWallpaper_NewImagesImported));
     dialog.SetWebPage(link);
+    dialog.SetTile(LinkTiles::PageSide(m_document.Page(), HomeFolder()),
+                   LinkTiles::PageGround(m_document.Page()));
     dialog.UpdateFields();
     dialog.exec();
 }

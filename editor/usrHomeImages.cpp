@@ -169,7 +169,8 @@ QString usrHomeImages::ImportPicture()
 QString usrHomeImages::OfferListedCopy(const QString& sName)
 {
     const HomePictures home(m_imagesPath);
-    const std::optional<HomePictures::ListedCopy> copy = home.ListedCopyOf(sName);
+    const std::optional<HomePictures::ListedCopy> copy =
+        home.ListedCopyOf(sName, m_tileSide, m_tileGround);
     if (!copy)
         return sName;
     if (MsgBox(

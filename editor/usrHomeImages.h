@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAnyStringView>
+#include <QColor>
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -56,6 +57,14 @@ public:
     // name is returned when made.
     QString ImportPicture();
 
+    // The copy that the lists show of an imported picture they do not is a tile of this side, as a
+    // link's picture; 0 keeps its size.
+    void SetTile(int iSide, const QColor& ground)
+    {
+        m_tileSide = iSide;
+        m_tileGround = ground;
+    }
+
     QSize sizeHint() const override;
 
 signals:
@@ -76,6 +85,8 @@ private:
     void ShowThumbnail(int iRow);
 
     QString m_imagesPath;
+    int m_tileSide = 0;
+    QColor m_tileGround;
     QComboBox* m_cmbImages;
     // The entry of each listed picture file, by its full path.
     QHash<QString, int> m_rowOfFile;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "launcher/frmConfigureControls.h"
 
-class QLabel;
-class QToolButton;
+#include <QWidget>
 
 // The Control Center, where the program starts: the user picks what to set up, the browser's
 // home page or the desktop's programs, or opens the text about the parents' keys. It keeps no
@@ -23,11 +22,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateControls();
-    void SetTabOrder();
-
-    QLabel* Label1 = nullptr;
-    QToolButton* cmdEditDesktop = nullptr;
-    QToolButton* cmdEditBrowser = nullptr;
-    QLabel* lblInfo = nullptr;
+    frmConfigureControls ui;
 };

@@ -16,6 +16,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -48,7 +49,16 @@ const QString ReadPageScript = uR"js(
         image = shared ? new URL(shared.content, document.baseURI).href : '';
     } catch (e) {
     }
-    return {links: links, image: image};
+    // A canvas reads any colour that CSS knows and gives it back as "#rrggbb" when opaque.
+    var theme = document.querySelector('meta[name="theme-color"]');
+    var color = '';
+    if (theme) {
+        var canvas = document.createElement('canvas').getContext('2d');
+        canvas.fillStyle = '#010203';
+        canvas.fillStyle = theme.content;
+        color = canvas.fillStyle;
+    }
+    return {links: links, image: image, theme: color, title: document.title};
 })()
 )js"_s;
 
@@ -58,16 +68,32 @@ const QString WatchPaintScript =
     u"window.qzPainted = true; }); });"_s;
 const QString PaintedScript = u"window.qzPainted === true"_s;
 
-// The largest of sizes such as "32x32 192x192"; iUnstated when none is given, 0 for "any".
+// A drawing, which is as large as it is drawn: tried before any icon of pixels.
+constexpr int AnySide = std::numeric_limits<int>::max();
+// The placeholder that the canvas of ReadPageScript keeps for a colour it cannot read.
+constexpr QColor Unreadable(1, 2, 3);
+
+// The largest of sizes such as "32x32 192x192"; iUnstated when none is given.
 int DeclaredSide(const QString& sSizes, int iUnstated)
 {
     if (sSizes.trimmed().isEmpty())
         return iUnstated;
     int largest = 0;
     for (const QString& size : sSizes.split(u' ', Qt::SkipEmptyParts))
-        largest = std::max(largest,
+        largest =
+            size.compare(u"any"_s, Qt::CaseInsensitive) == 0
+                ? AnySide
+                : std::max(largest,
                            size.section(u'x', 0, 0, QString::SectionCaseInsensitiveSeps).toInt());
     return largest;
+}
+
+// The top left of the page's first screen, where its logo and name usually are: a square of half
+// the view's height, small enough that they can still be made out on the tile.
+QImage LogoCorner(const QImage& view)
+{
+    const int side = view.height() / 2;
+    return view.copy(0, 0, side, side);
 }
 
 QString Reason(const QWebEngineLoadingInfo& info)
@@ -157,6 +183,9 @@ void SitePicture::Fetch(const QUrl& url)
     ++m_fetch;
     m_busy = true;
     m_loaded = false;
+    m_triedRoot = false;
+    m_theme = QColor();
+    m_title.clear();
     auto page = std::make_unique<QuietPage>(m_profile.get(), nullptr);
     page->setAudioMuted(true);
     page->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
@@ -199,24 +228,22 @@ void SitePicture::Page_LoadingChanged(const QWebEngineLoadingInfo& info)
 void SitePicture::ReadPage(const QVariant& page)
 {
     const QVariantMap found = page.toMap();
+    m_title = found.value(u"title"_s).toString();
+    const QColor theme = QColor::fromString(found.value(u"theme"_s).toString());
+    m_theme = theme == Unreadable ? QColor() : theme;
     QUrl manifest;
     for (const QVariant& entry : found.value(u"links"_s).toList()) {
         const QStringList link = entry.toStringList(); // relation, address, sizes
         const QStringList relation = link.value(0).split(u' ', Qt::SkipEmptyParts);
-        int side = 0;
         if (relation.contains(u"apple-touch-icon"_s) ||
             relation.contains(u"apple-touch-icon-precomposed"_s))
-            side = DeclaredSide(link.value(2), TouchIconSide);
+            m_icons.append({QUrl(link.value(1)), DeclaredSide(link.value(2), TouchIconSide)});
         else if (relation.contains(u"icon"_s))
-            side = DeclaredSide(link.value(2), 0);
+            m_icons.append({QUrl(link.value(1)), DeclaredSide(link.value(2), 0)});
         else if (relation.contains(u"manifest"_s))
             manifest = QUrl(link.value(1));
-        if (side >= SmallestIcon)
-            m_candidates.append({QUrl(link.value(1)), side});
     }
-    const QUrl shared(found.value(u"image"_s).toString());
-    if (shared.isValid() && !shared.isEmpty())
-        m_candidates.append({shared, 0});
+    m_shared = QUrl(found.value(u"image"_s).toString());
     if (manifest.isEmpty())
         return TryNext();
     Download(manifest, [this, manifest](const QByteArray& bytes) {
@@ -227,25 +254,49 @@ void SitePicture::ReadPage(const QVariant& page)
 
 void SitePicture::AddManifestIcons(const QUrl& manifest, const QByteArray& bytes)
 {
-    for (const QJsonValue& icon : QJsonDocument::fromJson(bytes)[u"icons"_s].toArray()) {
-        const int side = DeclaredSide(icon[u"sizes"_s].toString(), 0);
-        if (side >= SmallestIcon)
-            m_candidates.append({manifest.resolved(QUrl(icon[u"src"_s].toString())), side});
-    }
+    for (const QJsonValue& icon : QJsonDocument::fromJson(bytes)[u"icons"_s].toArray())
+        m_icons.append({manifest.resolved(QUrl(icon[u"src"_s].toString())),
+                        DeclaredSide(icon[u"sizes"_s].toString(), 0)});
 }
 
+// Run first once every icon the page names is known. A site whose page names none may still
+// keep them where browsers have always looked.
 void SitePicture::TryNext()
 {
-    std::stable_sort(m_candidates.begin(), m_candidates.end(),
+    if (!std::exchange(m_triedRoot, true) && m_icons.isEmpty()) {
+        const QUrl site = m_page->url();
+        m_icons = {{site.resolved(QUrl(u"/apple-touch-icon.png"_s)), TouchIconSide},
+                   {site.resolved(QUrl(u"/favicon.ico"_s)), 0}};
+    }
+    std::stable_sort(m_icons.begin(), m_icons.end(),
                      [](const Candidate& a, const Candidate& b) { return a.side > b.side; });
-    if (m_candidates.isEmpty())
-        return TakeView();
-    const Candidate next = m_candidates.takeFirst();
-    Download(next.url, [this, next](const QByteArray& bytes) {
-        const QImage picture = QImage::fromData(bytes);
-        const int smallest = next.side > 0 ? SmallestIcon : 1;
-        if (std::min(picture.width(), picture.height()) >= smallest)
-            return Succeed(picture);
+    if (!m_icons.isEmpty())
+        return TryIcon(m_icons.takeFirst());
+    if (m_shared.isValid() && !m_shared.isEmpty())
+        return TryShared();
+    if (!m_smallIcon.isNull())
+        return Succeed(std::exchange(m_smallIcon, {}), PictureTile::Cut::Whole);
+    TakeView();
+}
+
+void SitePicture::TryIcon(const Candidate& icon)
+{
+    Download(icon.url, [this](const QByteArray& bytes) {
+        const QImage picture = PictureTile::Read(bytes, m_tileSide);
+        if (2 * std::min(picture.width(), picture.height()) >= m_tileSide)
+            return Succeed(picture, PictureTile::Cut::Whole);
+        if (picture.width() * picture.height() > m_smallIcon.width() * m_smallIcon.height())
+            m_smallIcon = picture;
+        TryNext();
+    });
+}
+
+void SitePicture::TryShared()
+{
+    Download(std::exchange(m_shared, QUrl()), [this](const QByteArray& bytes) {
+        const QImage picture = PictureTile::Read(bytes, m_tileSide);
+        if (!picture.isNull())
+            return Succeed(picture, PictureTile::Cut::CentreSquare);
         TryNext();
     });
 }
@@ -261,7 +312,7 @@ void SitePicture::TakeViewLater(quint64 iFetch)
     m_paintWatch.stop();
     QTimer::singleShot(SettleMs, this, [this, iFetch] {
         if (Current(iFetch))
-            Succeed(m_view->grab().toImage());
+            Succeed(LogoCorner(m_view->grab().toImage()), PictureTile::Cut::Whole);
     });
 }
 
@@ -293,7 +344,9 @@ void SitePicture::Finish()
     m_busy = false;
     m_timeLimit.stop();
     m_paintWatch.stop();
-    m_candidates.clear();
+    m_icons.clear();
+    m_shared.clear();
+    m_smallIcon = QImage();
     if (QNetworkReply* reply = std::exchange(m_reply, nullptr))
         reply->abort();
     // Done with or given up, the page goes with its process: its script may never end.
@@ -301,13 +354,14 @@ void SitePicture::Finish()
         EndPageProcess(*m_page);
 }
 
-void SitePicture::Succeed(const QImage& picture)
+void SitePicture::Succeed(const QImage& picture, PictureTile::Cut cut)
 {
     Finish();
     if (picture.isNull())
         emit Failed(tr("the page showed nothing to take a picture of"));
     else
-        emit Done(picture);
+        emit Done(
+            PictureTile::Make(picture, m_tileSide, m_theme.isValid() ? m_theme : m_ground, cut));
 }
 
 void SitePicture::Fail(const QString& sReason)

@@ -255,10 +255,6 @@
         <source>Edit Link</source>
         <translation>Link ändern</translation>
     </message>
-    <message>
-        <source>Link Picture</source>
-        <translation>Bild des Links</translation>
-    </message>
 </context>
 <context>
     <name>ReportError</name>
@@ -462,6 +458,18 @@
     <message>
         <source>Getting pictures: %1 of %2</source>
         <translation>Bilder werden geholt: %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 links got their site&apos;s picture.</source>
+        <translation>%1 von %2 Links haben das Bild ihrer Website bekommen.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>None came from: %1.</source>
+        <translation>Keines kam von: %1.</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +1016,30 @@
     <message>
         <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
         <translation>Die Einstellungen der Startseite wurden von einem anderen Programm geändert, nachdem dieses Fenster sie gelesen hat. Sollen sie durch die Einstellungen in diesem Fenster ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Link Pictures</source>
+        <translation>Bilder der Links</translation>
+    </message>
+    <message>
+        <source>Make Link &amp;Pictures Match</source>
+        <translation>Link&amp;bilder angleichen</translation>
+    </message>
+    <message>
+        <source>Making link pictures match...</source>
+        <translation>Die Bilder der Links werden angeglichen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The link pictures already match: each is %1 by %1 pixels.</source>
+        <translation>Die Bilder der Links passen schon zueinander: jedes ist %1 mal %1 Pixel groß.</translation>
+    </message>
+    <message>
+        <source>Make Link Pictures Match</source>
+        <translation>Linkbilder angleichen</translation>
     </message>
 </context>
 <context>

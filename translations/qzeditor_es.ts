@@ -255,10 +255,6 @@
         <source>Edit Link</source>
         <translation>Editar enlace</translation>
     </message>
-    <message>
-        <source>Link Picture</source>
-        <translation>Imagen del enlace</translation>
-    </message>
 </context>
 <context>
     <name>ReportError</name>
@@ -462,6 +458,18 @@
     <message>
         <source>Getting pictures: %1 of %2</source>
         <translation>Obteniendo imágenes: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 links got their site&apos;s picture.</source>
+        <translation>%1 de %2 enlaces recibieron la imagen de su sitio.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>None came from: %1.</source>
+        <translation>No llegó ninguna de: %1.</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +1016,30 @@
     <message>
         <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
         <translation>Otro programa ha cambiado la configuración de la página de inicio después de que esta ventana la leyera. ¿Reemplazarla por la configuración de esta ventana?</translation>
+    </message>
+    <message>
+        <source>Link Pictures</source>
+        <translation>Imágenes de los enlaces</translation>
+    </message>
+    <message>
+        <source>Make Link &amp;Pictures Match</source>
+        <translation>&amp;Igualar las imágenes de los enlaces</translation>
+    </message>
+    <message>
+        <source>Making link pictures match...</source>
+        <translation>Igualando las imágenes de los enlaces...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The link pictures already match: each is %1 by %1 pixels.</source>
+        <translation>Las imágenes de los enlaces ya son iguales: cada una mide %1 por %1 píxeles.</translation>
+    </message>
+    <message>
+        <source>Make Link Pictures Match</source>
+        <translation>Igualar las imágenes de los enlaces</translation>
     </message>
 </context>
 <context>

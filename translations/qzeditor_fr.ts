@@ -255,10 +255,6 @@
         <source>Edit Link</source>
         <translation>Modifier le lien</translation>
     </message>
-    <message>
-        <source>Link Picture</source>
-        <translation>Image du lien</translation>
-    </message>
 </context>
 <context>
     <name>ReportError</name>
@@ -462,6 +458,18 @@
     <message>
         <source>Getting pictures: %1 of %2</source>
         <translation>Récupération des images&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 links got their site&apos;s picture.</source>
+        <translation>%1 liens sur %2 ont reçu l’image de leur site.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+        <source>None came from: %1.</source>
+        <translation>Aucune n’est venue de : %1.</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +1016,30 @@
     <message>
         <source>The home page settings were changed by another program after this window read them. Replace them with the settings in this window?</source>
         <translation>Les réglages de la page d&apos;accueil ont été modifiés par un autre programme depuis que cette fenêtre les a lus. Les remplacer par les réglages de cette fenêtre&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Link Pictures</source>
+        <translation>Images des liens</translation>
+    </message>
+    <message>
+        <source>Make Link &amp;Pictures Match</source>
+        <translation>&amp;Harmoniser les images des liens</translation>
+    </message>
+    <message>
+        <source>Making link pictures match...</source>
+        <translation>Harmonisation des images des liens...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The link pictures already match: each is %1 by %1 pixels.</source>
+        <translation>Les images des liens vont déjà ensemble : chacune fait %1 sur %1 pixels.</translation>
+    </message>
+    <message>
+        <source>Make Link Pictures Match</source>
+        <translation>Harmoniser les images des liens</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "editor/HomePictures.h"
 #include "toolkit/SitePicture.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +20,18 @@ void ServeSite(LocalSite& site)
                LocalSite::Page(R"(<link rel="icon" sizes="192x192" href="/big.png">)"));
     site.Serve("/big.png", LocalSite::Png({192, 192}, Qt::green), "image/png");
     site.Hang("/slow.html");
+}
+
+// A picture file of one colour, of the format its extension names.
+QByteArray PictureOf(QSize size, QColor color, const QString& sFormat = u"jpg"_s)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, sFormat.toLatin1());
+    return bytes;
 }
 
 // Import Links of the file with "Get each link's picture from its site" checked.
@@ -58,6 +71,7 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
         auto* button = dialog->findChild<QPushButton*>(u"cmdGetPicture"_s);
         auto* picker = dialog->findChild<usrHomeImages*>(u"cmbImages"_s);
         picker->ShowPicture(u"ball.jpg"_s);
+        TypeInto(dialog, u"txtTitle"_s, u" "_s); // a caption not yet typed takes the page's title
         for (const auto& c : cases) {
             SCOPED_TRACE(c.typed.toStdString());
             Answers answers({u"OK"_s});
@@ -86,6 +100,9 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
     ASSERT_TRUE(driver.Ran());
 
     EXPECT_EQ(window->Page().Links().Item(1)->MainPicture(), u"127.0.0.1-2.jpg"_s);
+    EXPECT_EQ(window->Page().Links().Item(1)->Name(), u"A site"_s);
+    // A tile of the page's side: its pictures are none that can be read.
+    EXPECT_EQ(QImage(app.NativeFile(u"home/127.0.0.1-2.jpg"_s)).size(), QSize(96, 96));
     EXPECT_EQ(QDir(app.NativeFile(u"home"_s)).entryList(QDir::Files).filter(u"127"_s).size(), 2);
     EXPECT_GE(Child<usrHomeImages>(u"cmbWallpaper"_s)
                   ->findChild<QComboBox*>()
@@ -123,6 +140,7 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
         bookmarks += "<DT><A HREF=\"" + site.Url(page).toUtf8() + "\">" + page.mid(1) + "</A>\n";
     app.WriteFile(u"bookmarks.html"_s, bookmarks + "</DL>\n");
     Open(Page(1));
+    Answers answers({u"OK"_s}); // the end told, unless Cancel comes first
     ImportGettingPictures(window.get(), app.NativeFile(u"bookmarks.html"_s));
     const Collection& links = window->Page().Links();
     ASSERT_EQ(links.Count(), 5);
@@ -152,9 +170,98 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
         undo->trigger();
     }
     steps.sort();
-    EXPECT_EQ(steps, QStringList({u"&Undo Delete Link"_s, u"&Undo Link Picture"_s,
-                                  u"&Undo Link Picture"_s}));
+    steps.removeDuplicates(); // the pictures before the delete and those after
+    EXPECT_EQ(steps, QStringList({u"&Undo Delete Link"_s, u"&Undo Link Pictures"_s}));
     EXPECT_EQ(links.Item(2)->MainPicture() + links.Item(3)->MainPicture(), QString());
+}
+
+// The pictures of one import are tiles of the page's side and one step; when the last is in, a
+// message names the links whose sites gave none.
+TEST_F(Editor, AnImportsPicturesAreOneStepAndItsEndIsTold)
+{
+    LocalSite site;
+    ServeSite(site);
+    site.Serve("/icons2.html", LocalSite::Page(R"(<link rel="icon" href="/big.png">)"));
+    QByteArray bookmarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
+    for (const QByteArray page : {"/icons.html", "/missing.html", "/icons2.html"})
+        bookmarks += "<DT><A HREF=\"" + site.Url(page).toUtf8() + "\">Kid" + page + "</A>\n";
+    app.WriteFile(u"bookmarks.html"_s, bookmarks + "</DL>\n");
+    app.WriteFile(u"home/ball.jpg"_s, PictureOf({64, 64}, Qt::red));
+    Open(Page(1));
+    Answers answers({u"OK"_s});
+    ImportGettingPictures(window.get(), app.NativeFile(u"bookmarks.html"_s));
+    EXPECT_TRUE(WaitUntil([&] { return !answers.said.isEmpty(); }));
+    EXPECT_EQ(answers.said, QStringList({u"2 of 3 links got their site's picture. None came "
+                                         u"from: Kid/missing.html."_s}));
+    const Collection& links = window->Page().Links();
+    for (const qint32 position : {2, 4})
+        EXPECT_EQ(QImage(app.NativeFile(u"home/"_s + links.Item(position)->MainPicture())).size(),
+                  QSize(64, 64));
+    auto* undo = Child<QAction>(u"mnuEdit_0"_s);
+    EXPECT_EQ(undo->text(), u"&Undo Link Pictures"_s);
+    undo->trigger();
+    EXPECT_EQ(undo->text(), u"&Undo Import Links"_s);
+    EXPECT_EQ(links.Item(2)->MainPicture() + links.Item(4)->MainPicture(), QString());
+}
+
+// Make Link Pictures Match: each picture that is not a square of the side most common on the page
+// gets a tile copy beside it, never over a file, on the page's background colour; a picture that
+// cannot be read is left alone. One step, undone at once; once all match, it says so.
+TEST_F(Editor, MakeLinkPicturesMatchGivesEveryLinkATileOfThePagesSide)
+{
+    const struct {
+        QString file;
+        QSize size;
+        QString before, after; // "" when the file is not there
+    } pictures[] = {
+        {u"a.gif"_s, {64, 64}, u"a.gif"_s, u"a.gif"_s},
+        {u"b.jpg"_s, {64, 64}, u"b.jpg"_s, u"b.jpg"_s},
+        {u"c.bmp"_s, {16, 16}, u"c.bmp"_s, u"c-64.jpg"_s},
+        {u"d.jpg"_s, {128, 100}, u"d.jpg"_s, u"d-64-2.jpg"_s},
+        {{}, {}, u"missing.gif"_s, u"missing.gif"_s},
+        {{}, {}, u"ball.jpg"_s, u"ball.jpg"_s}, // not a picture
+        {{}, {}, u"c.bmp"_s, u"c-64.jpg"_s},
+    };
+    app.WriteFile(u"home/d-64.jpg"_s, "mine");
+    CWebPage page = Page(0);
+    page.SetBackcolor(0x000080); // dark red
+    for (const auto& p : pictures) {
+        if (!p.file.isEmpty())
+            app.WriteFile(u"home/"_s + p.file,
+                          PictureOf(p.size, Qt::blue, p.file.section(u'.', 1)));
+        page.Links().Add(std::make_shared<CWebPage>());
+        page.Links().Item(page.Links().Count())->SetMainPicture(p.before);
+    }
+    Open(page);
+    auto* match = Child<QAction>(u"mnuEdit_3"_s);
+    auto* undo = Child<QAction>(u"mnuEdit_0"_s);
+    EXPECT_EQ(match->text(), u"Make Link &Pictures Match"_s);
+    const auto shown = [this] {
+        QStringList names;
+        for (const std::shared_ptr<CWebPage>& link : window->Page().Links())
+            names << link->MainPicture();
+        return names;
+    };
+    QStringList before, after;
+    for (const auto& p : pictures)
+        before << p.before, after << p.after;
+    match->trigger();
+    EXPECT_EQ(shown(), after);
+    EXPECT_EQ(app.ReadFile(u"home/d-64.jpg"_s), "mine");
+    const QImage tile(app.NativeFile(u"home/c-64.jpg"_s));
+    ASSERT_EQ(tile.size(), QSize(64, 64));
+    EXPECT_LT(qRed(tile.pixel(32, 32)), 40); // enlarged twice, not to the whole tile
+    EXPECT_GT(qRed(tile.pixel(10, 32)), 100);
+    EXPECT_EQ(QImage(app.NativeFile(u"home/d-64-2.jpg"_s)).size(), QSize(64, 64));
+    EXPECT_EQ(undo->text(), u"&Undo Make Link Pictures Match"_s);
+    undo->trigger();
+    EXPECT_EQ(shown(), before);
+    Child<QAction>(u"mnuEdit_1"_s)->trigger();
+    Answers answers({u"OK"_s});
+    match->trigger();
+    EXPECT_EQ(answers.said,
+              QStringList({u"The link pictures already match: each is 64 by 64 pixels."_s}));
+    EXPECT_EQ(undo->text(), u"&Undo Make Link Pictures Match"_s);
 }
 
 // Undone at once, an import gets no more pictures: no step takes the place of its Redo, and no
@@ -195,4 +302,31 @@ TEST(HomePictures, WritesASitesPictureAsAJpegOnWhiteUnderAFreeName)
     const QImage written = QImage::fromData(bytes);
     EXPECT_EQ(written.size(), QSize(256, 150));
     EXPECT_EQ(qGray(written.pixel(128, 75)), 255);
+}
+
+// The copy that the lists show of a picture they do not: the very bytes under a listed name, or,
+// for the link dialog's picker, a JPEG tile of the page's side.
+TEST(HomePictures, OffersAListedCopyAsATileWhenGivenTheSide)
+{
+    TempAppFolder app;
+    app.WriteFile(u"home/cat.BMP"_s, PictureOf({40, 30}, Qt::red, u"bmp"_s));
+    app.WriteFile(u"home/photo.png"_s, PictureOf({40, 30}, Qt::red, u"png"_s));
+    const HomePictures home(app.Path() + u"\\home"_s);
+    const struct {
+        QString file;
+        int side;
+        QString copy;
+        QSize size;
+        bool sameBytes;
+    } cases[] = {
+        {u"cat.BMP"_s, 0, u"cat.bmp"_s, {40, 30}, true},
+        {u"cat.BMP"_s, 64, u"cat.jpg"_s, {64, 64}, false},
+        {u"photo.png"_s, 64, u"photo.jpg"_s, {64, 64}, false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<HomePictures::ListedCopy> copy = home.ListedCopyOf(c.file, c.side);
+        ASSERT_TRUE(copy) << qPrintable(c.file);
+        EXPECT_EQ(std::tuple(copy->name, copy->picture.size(), copy->sameBytes),
+                  std::tuple(c.copy, c.size, c.sameBytes));
+    }
 }

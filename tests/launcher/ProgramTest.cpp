@@ -1,3 +1,4 @@
+#include "common/TabWalk.h"
 #include "launcher/ProgramFixture.h"
 
 #include <QAccessible>
@@ -96,10 +97,10 @@ static QString CheckBoxesSpoken(QTreeWidget* tree)
     return names.join(u'|');
 }
 
-// Browser leaves the editor alone; a link added, Import Links looked at and cancelled, Ctrl+S,
-// closed with Yes. Each window's controls, the Edit menu and the bookmarks' check boxes give a
-// screen reader their names; under a window manager (the test "window_system") each caption
-// stands alone and each frame centred.
+// Browser leaves the editor alone; a link added, Import Links looked at, walked by Tab and
+// cancelled, Ctrl+S, closed with Yes. Each window's controls, the Edit menu and the bookmarks'
+// check boxes give a screen reader their names; under a window manager (the test
+// "window_system") each caption stands alone and each frame centred.
 TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
 {
     app.WriteFile(u"home/ball.jpg"_s, "picture");
@@ -119,9 +120,11 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
     });
     ClickButton(editor, u"cmdLink_0"_s);
     QString boxes;
+    QStringList tabs;
     ImportLinks(editor, firefox, [&](QWidget* dialog) {
         spoken += Spoken(dialog);
         boxes = CheckBoxesSpoken(dialog->findChild<QTreeWidget*>());
+        tabs = TabWalk(dialog, 7);
         PressKey(dialog, Qt::Key_Escape);
     });
     const QString editMenu = MenuSpoken(editor->findChild<QMenu*>(u"tmnuEdit"_s));
@@ -143,7 +146,10 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
               u"Preview, cmdOK: OK, cmdCancel: Cancel, txtFind: Find, cmdCheckAll: Check All, "
               u"cmdClearAll: Clear All, tvwBookmarks: Bookmarks = Bookmarks, chkGetPictures: Get "
               u"each link's picture from its site, cmdAddLinks: Add Links, cmdCancel: Cancel"_s);
-    EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo"_s);
+    EXPECT_EQ(editMenu, u"Edit: Undo Add Link, Redo, Make Link Pictures Match"_s);
+    EXPECT_EQ(tabs,
+              QStringList({u"txtFind"_s, u"cmdCheckAll"_s, u"cmdClearAll"_s, u"tvwBookmarks"_s,
+                           u"chkGetPictures"_s, u"cmdAddLinks"_s, u"cmdCancel"_s, u"txtFind"_s}));
     EXPECT_EQ(boxes,
               u"Mozilla Firefox|Get Help|Recent Tags|Bookmarks Toolbar|Khan Academy|Games & "
               u"Puzzles|PBS KIDS  Games|Cool Math 4 Kids <3|A bookmarklet|Broken|NASA Kids' Club — "
