@@ -167,6 +167,7 @@ void frmCheckLinks::LinkChecks_Offline()
     ui.lblResult->setText(
         tr("The computer seems not to be online, so the links could not be checked."));
     ui.lblResult->show();
+    ShowProgress();
     ShowButtons();
 }
 

@@ -115,6 +115,8 @@ TEST_F(CheckLinks, SaysAllIsWellOrStopsAtCancel)
         {{fine, fine}, false, u"Checked 2 of 2"_s, u"All 2 links answer as they should."_s},
         {{fine}, false, u"Checked 1 of 1"_s, u"The link answers as it should."_s},
         {{hangs, hangs}, true, u"Checked 0 of 2"_s, u""_s},
+        {QStringList(5, u"http://gone.invalid/"_s), false, u"Checked 5 of 5"_s,
+         u"The computer seems not to be online, so the links could not be checked."_s},
     };
     for (const auto& c : cases) {
         QPointer<frmCheckLinks> dialog = Check(c.addresses, c.cancel);
