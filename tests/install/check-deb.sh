@@ -17,6 +17,7 @@ dpkg-deb -f "$deb" Maintainer | grep -q '<.*@.*>' || fail "no maintainer"
 dpkg-deb -f "$deb" Description | grep -q "child's web browser" || fail "no description"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6webenginewidgets6 (>=' || fail "no worked-out Depends"
 dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n' || fail "no Qt translations in Depends"
+dpkg-deb -f "$deb" Recommends | grep -q 'libqt6svg6' || fail "no SVG plugin in Recommends"
 files=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
 share=./usr/share/qzbrowser-editor
 for path in ./usr/bin/qzeditor ./usr/share/applications/$id.desktop \
