@@ -61,14 +61,14 @@ void LocalSite::Answer(QTcpSocket* socket)
     socket->disconnectFromHost();
 }
 
-QByteArray LocalSite::Png(QSize size, QColor color)
+QByteArray LocalSite::Picture(QSize size, QColor color, const QByteArray& format)
 {
     QImage picture(size, QImage::Format_ARGB32);
     picture.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
+    picture.save(&buffer, format.constData());
     return bytes;
 }
 

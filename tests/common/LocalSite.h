@@ -41,8 +41,8 @@ public:
     // "http://127.0.0.1:<port><path>"
     QString Url(const QByteArray& path) const;
 
-    // A PNG picture of one colour.
-    static QByteArray Png(QSize size, QColor color);
+    // A picture file of one colour, in the format named ("PNG", "JPG", "BMP", "ICO").
+    static QByteArray Picture(QSize size, QColor color, const QByteArray& format = "PNG");
     // A page with the head and the body given.
     static QByteArray Page(const QByteArray& head, const QByteArray& body = "<h1>A site</h1>");
 

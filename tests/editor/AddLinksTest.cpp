@@ -86,28 +86,29 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
         Open(home);
         QString seen;
         MessageBoxSeen message;
-        ImportLinks(window.get(), NativePath(Samples + c.file), [&](QWidget* modal) {
-            if (qobject_cast<QMessageBox*>(modal))
-                return AnswerMessageBox(u"OK"_s, message)(modal);
-            auto* tree = modal->findChild<QTreeWidget*>(u"tvwBookmarks"_s);
-            TypeInto(modal, u"txtFind"_s, c.find);
-            for (const QString& toggle : c.toggle.split(u'|')) {
-                if (auto* button = modal->findChild<QPushButton*>(toggle))
-                    QTest::mouseClick(button, Qt::LeftButton);
-                for (QTreeWidgetItem* item :
-                     tree->findItems(toggle, Qt::MatchExactly | Qt::MatchRecursive)) {
-                    const QPoint title(tree->columnWidth(0) - 20,
-                                       tree->visualItemRect(item).center().y());
-                    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, title);
-                    QTest::keyClick(tree, Qt::Key_Space);
-                }
-            }
-            seen = modal->findChild<QLabel*>(u"lblCount"_s)->text();
-            for (QTreeWidgetItemIterator it(tree); *it; ++it)
-                if (!(*it)->text(2).isEmpty())
-                    seen += u'|' + (*it)->text(0) + u": "_s + (*it)->text(2);
-            PressKey(modal, c.key);
-        });
+        FileCommand(window.get(), mnuFileImportLinks, NativePath(Samples + c.file),
+                    [&](QWidget* modal) {
+                        if (qobject_cast<QMessageBox*>(modal))
+                            return AnswerMessageBox(u"OK"_s, message)(modal);
+                        auto* tree = modal->findChild<QTreeWidget*>(u"tvwBookmarks"_s);
+                        TypeInto(modal, u"txtFind"_s, c.find);
+                        for (const QString& toggle : c.toggle.split(u'|')) {
+                            if (auto* button = modal->findChild<QPushButton*>(toggle))
+                                QTest::mouseClick(button, Qt::LeftButton);
+                            for (QTreeWidgetItem* item :
+                                 tree->findItems(toggle, Qt::MatchExactly | Qt::MatchRecursive)) {
+                                const QPoint title(tree->columnWidth(0) - 20,
+                                                   tree->visualItemRect(item).center().y());
+                                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, title);
+                                QTest::keyClick(tree, Qt::Key_Space);
+                            }
+                        }
+                        seen = modal->findChild<QLabel*>(u"lblCount"_s)->text();
+                        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                            if (!(*it)->text(2).isEmpty())
+                                seen += u'|' + (*it)->text(0) + u": "_s + (*it)->text(2);
+                        PressKey(modal, c.key);
+                    });
         EXPECT_EQ(seen + message.text, c.seen.arg(DisplayPath(Samples + c.file)) +
                                            (c.file == u"firefox.html"_s ? firefoxNotes : u""_s));
         EXPECT_EQ(Rows(Child<QListView>(u"lstLinks"_s)), page + c.added);
@@ -181,7 +182,7 @@ TEST_F(Editor, LinksFromOutsideBringNoMarkupOntoThePage)
                                     "URL=https://zoo.example/\n");
     Open(Page(0));
     for (const QString& file : {u"kids.html"_s, u"kids.json"_s})
-        ImportLinks(window.get(), app.NativeFile(file),
+        FileCommand(window.get(), mnuFileImportLinks, app.NativeFile(file),
                     [](QWidget* modal) { PressKey(modal, Qt::Key_Return); });
     Activate(window.get());
     for (const auto& [format, address, title] :

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/LocalSite.h"
 #include "common/MessageBoxSeen.h"
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
@@ -86,10 +87,7 @@ protected:
 
     void WritePicture(const QString& sFile, QSize size, Qt::GlobalColor color) const
     {
-        QImage picture(size, QImage::Format_RGB32);
-        picture.fill(color);
-        app.MakeFolder(QFileInfo(sFile).path());
-        EXPECT_TRUE(picture.save(app.NativeFile(sFile)));
+        app.WriteFile(sFile, LocalSite::Picture(size, color, QFileInfo(sFile).suffix().toLatin1()));
     }
 
     QByteArray Home(const QString& sFile) const { return app.ReadFile(u"home/"_s + sFile); }
@@ -128,17 +126,19 @@ inline void Choose(QComboBox* list, const QString& sText)
     ClickItem(list->view(), list->findText(sText));
 }
 
-// File, Import Links... on the file typed in the file dialog; the dialog that follows goes to the
-// action.
-inline void ImportLinks(QWidget* window, const QString& sPath, const ModalDriver::Action& action)
+// The File menu's item on the file typed in the file dialog; the window that follows, if any, goes
+// to the action.
+inline void FileCommand(QWidget* window, int iItem, const QString& sPath,
+                        const ModalDriver::Action& action = {})
 {
-    std::unique_ptr<ModalDriver> importLinks;
+    std::unique_ptr<ModalDriver> next;
     ModalDriver fileDialog([&](QWidget* dialog) {
-        importLinks = std::make_unique<ModalDriver>(action);
+        if (action)
+            next = std::make_unique<ModalDriver>(action);
         TypeInto(dialog, u"fileNameEdit"_s, sPath);
         PressKey(dialog, Qt::Key_Return);
     });
-    window->findChild<QAction*>(u"mnuFile_%1"_s.arg(mnuFileImportLinks))->trigger();
+    window->findChild<QAction*>(u"mnuFile_%1"_s.arg(iItem))->trigger();
 }
 
 // Opens the Colors menu and clicks its item; returns where the menu stood.

@@ -3,7 +3,6 @@
 #include "editor/HomePictures.h"
 #include "toolkit/SitePicture.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -18,30 +17,25 @@ void ServeSite(LocalSite& site)
 {
     site.Serve("/icons.html",
                LocalSite::Page(R"(<link rel="icon" sizes="192x192" href="/big.png">)"));
-    site.Serve("/big.png", LocalSite::Png({192, 192}, Qt::green), "image/png");
+    site.Serve("/big.png", LocalSite::Picture({192, 192}, Qt::green), "image/png");
     site.Hang("/slow.html");
 }
 
-// A picture file of one colour, of the format its extension names.
-QByteArray PictureOf(QSize size, QColor color, const QString& sFormat = u"jpg"_s)
+// The site's pages in a bookmarks file, each titled "Kid" and its path, brought in by Import Links
+// with "Get each link's picture from its site" checked.
+void ImportGettingPictures(QWidget* window, const TempAppFolder& app, const LocalSite& site,
+                           const QList<QByteArray>& pages)
 {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, sFormat.toLatin1());
-    return bytes;
-}
-
-// Import Links of the file with "Get each link's picture from its site" checked.
-void ImportGettingPictures(QWidget* window, const QString& sFile)
-{
-    ImportLinks(window, sFile, [](QWidget* modal) {
-        auto* box = modal->findChild<QCheckBox*>(u"chkGetPictures"_s);
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-        ClickButton(modal, u"Add Links"_s);
-    });
+    QByteArray bookmarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
+    for (const QByteArray& page : pages)
+        bookmarks += "<DT><A HREF=\"" + site.Url(page).toUtf8() + "\">Kid" + page + "</A>\n";
+    app.WriteFile(u"bookmarks.html"_s, bookmarks + "</DL>\n");
+    FileCommand(window, mnuFileImportLinks, app.NativeFile(u"bookmarks.html"_s),
+                [](QWidget* modal) {
+                    auto* box = modal->findChild<QCheckBox*>(u"chkGetPictures"_s);
+                    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+                    ClickButton(modal, u"Add Links"_s);
+                });
 }
 
 } // namespace
@@ -104,10 +98,10 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
     // A tile of the page's side: its pictures are none that can be read.
     EXPECT_EQ(QImage(app.NativeFile(u"home/127.0.0.1-2.jpg"_s)).size(), QSize(96, 96));
     EXPECT_EQ(QDir(app.NativeFile(u"home"_s)).entryList(QDir::Files).filter(u"127"_s).size(), 2);
-    EXPECT_GE(Child<usrHomeImages>(u"cmbWallpaper"_s)
-                  ->findChild<QComboBox*>()
-                  ->findText(u"127.0.0.1-2.jpg"_s),
-              2);
+    const auto listed = [this](const QString& sName) {
+        return Child<usrHomeImages>(u"cmbWallpaper"_s)->findChild<QComboBox*>()->findText(sName);
+    };
+    EXPECT_GE(listed(u"127.0.0.1-2.jpg"_s), 2);
 
     // Cancelled, the dialog takes out the pictures it got, and the pickers no longer list them.
     ModalDriver cancelled([&](QWidget* dialog) {
@@ -120,10 +114,7 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
     ClickButton(window.get(), u"cmdLink_1"_s);
     ASSERT_TRUE(cancelled.Ran());
     EXPECT_FALSE(app.Exists(u"home/127.0.0.1-3.jpg"_s));
-    EXPECT_EQ(Child<usrHomeImages>(u"cmbWallpaper"_s)
-                  ->findChild<QComboBox*>()
-                  ->findText(u"127.0.0.1-3.jpg"_s),
-              -1);
+    EXPECT_EQ(listed(u"127.0.0.1-3.jpg"_s), -1);
 }
 
 // Import Links with "Get each link's picture from its site": the links come at once, their pictures
@@ -134,14 +125,11 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
     LocalSite site;
     ServeSite(site);
     site.Serve("/shared.html", LocalSite::Page(R"(<meta property="og:image" content="/s.png">)"));
-    site.Serve("/s.png", LocalSite::Png({300, 200}, Qt::blue), "image/png");
-    QByteArray bookmarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
-    for (const QByteArray page : {"/icons.html", "/shared.html", "/missing.html", "/slow.html"})
-        bookmarks += "<DT><A HREF=\"" + site.Url(page).toUtf8() + "\">" + page.mid(1) + "</A>\n";
-    app.WriteFile(u"bookmarks.html"_s, bookmarks + "</DL>\n");
+    site.Serve("/s.png", LocalSite::Picture({300, 200}, Qt::blue), "image/png");
     Open(Page(1));
     Answers answers({u"OK"_s}); // the end told, unless Cancel comes first
-    ImportGettingPictures(window.get(), app.NativeFile(u"bookmarks.html"_s));
+    ImportGettingPictures(window.get(), app, site,
+                          {"/icons.html", "/shared.html", "/missing.html", "/slow.html"});
     const Collection& links = window->Page().Links();
     ASSERT_EQ(links.Count(), 5);
     const std::shared_ptr<CWebPage> slow = links.Item(5);
@@ -175,21 +163,26 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
     EXPECT_EQ(links.Item(2)->MainPicture() + links.Item(3)->MainPicture(), QString());
 }
 
-// The pictures of one import are tiles of the page's side and one step; when the last is in, a
-// message names the links whose sites gave none.
+// Undone at once, an import gets no pictures: no step takes the place of its Redo, and no picture
+// comes into home. The pictures of one import are tiles of the page's side and one step; when the
+// last is in, a message names the links whose sites gave none.
 TEST_F(Editor, AnImportsPicturesAreOneStepAndItsEndIsTold)
 {
     LocalSite site;
     ServeSite(site);
     site.Serve("/icons2.html", LocalSite::Page(R"(<link rel="icon" href="/big.png">)"));
-    QByteArray bookmarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
-    for (const QByteArray page : {"/icons.html", "/missing.html", "/icons2.html"})
-        bookmarks += "<DT><A HREF=\"" + site.Url(page).toUtf8() + "\">Kid" + page + "</A>\n";
-    app.WriteFile(u"bookmarks.html"_s, bookmarks + "</DL>\n");
-    app.WriteFile(u"home/ball.jpg"_s, PictureOf({64, 64}, Qt::red));
+    WritePicture(u"home/ball.jpg"_s, {64, 64}, Qt::red);
     Open(Page(1));
+    ImportGettingPictures(window.get(), app, site, {"/icons.html"});
+    EditMenu(mnuEditUndo)->trigger();
+    WaitUntil([] { return false; }, 2000);
+    EXPECT_EQ(EditMenu(mnuEditRedo)->text(), u"&Redo Import Links"_s);
+    EXPECT_TRUE(QDir(app.NativeFile(u"home"_s)).entryList({u"127*"_s}).isEmpty());
+    EXPECT_FALSE(window->statusBar()->isVisible());
+
     Answers answers({u"OK"_s});
-    ImportGettingPictures(window.get(), app.NativeFile(u"bookmarks.html"_s));
+    ImportGettingPictures(window.get(), app, site,
+                          {"/icons.html", "/missing.html", "/icons2.html"});
     EXPECT_TRUE(WaitUntil([&] { return !answers.said.isEmpty(); }));
     EXPECT_EQ(answers.said, QStringList({u"2 of 3 links got their site's picture. None came "
                                          u"from: Kid/missing.html."_s}));
@@ -227,8 +220,7 @@ TEST_F(Editor, MakeLinkPicturesMatchGivesEveryLinkATileOfThePagesSide)
     page.SetBackcolor(0x000080); // dark red
     for (const auto& p : pictures) {
         if (!p.file.isEmpty())
-            app.WriteFile(u"home/"_s + p.file,
-                          PictureOf(p.size, Qt::blue, p.file.section(u'.', 1)));
+            WritePicture(u"home/"_s + p.file, p.size, Qt::blue);
         page.Links().Add(std::make_shared<CWebPage>());
         page.Links().Item(page.Links().Count())->SetMainPicture(p.before);
     }
@@ -264,24 +256,6 @@ TEST_F(Editor, MakeLinkPicturesMatchGivesEveryLinkATileOfThePagesSide)
     EXPECT_EQ(undo->text(), u"&Undo Make Link Pictures Match"_s);
 }
 
-// Undone at once, an import gets no more pictures: no step takes the place of its Redo, and no
-// picture comes into home.
-TEST_F(Editor, AnImportUndoneGetsNoPictures)
-{
-    LocalSite site;
-    ServeSite(site);
-    app.WriteFile(u"bookmarks.html"_s,
-                  "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><A HREF=\"" +
-                      site.Url("/icons.html").toUtf8() + "\">Icons</A>\n</DL>\n");
-    Open(Page(1));
-    ImportGettingPictures(window.get(), app.NativeFile(u"bookmarks.html"_s));
-    EditMenu(mnuEditUndo)->trigger();
-    WaitUntil([] { return false; }, 2000);
-    EXPECT_EQ(EditMenu(mnuEditRedo)->text(), u"&Redo Import Links"_s);
-    EXPECT_TRUE(QDir(app.NativeFile(u"home"_s)).entryList({u"127*"_s}).isEmpty());
-    EXPECT_FALSE(window->statusBar()->isVisible());
-}
-
 // Named after the host, never over a file that is there; at most 256 pixels, on white.
 TEST(HomePictures, WritesASitesPictureAsAJpegOnWhiteUnderAFreeName)
 {
@@ -309,8 +283,8 @@ TEST(HomePictures, WritesASitesPictureAsAJpegOnWhiteUnderAFreeName)
 TEST(HomePictures, OffersAListedCopyAsATileWhenGivenTheSide)
 {
     TempAppFolder app;
-    app.WriteFile(u"home/cat.BMP"_s, PictureOf({40, 30}, Qt::red, u"bmp"_s));
-    app.WriteFile(u"home/photo.png"_s, PictureOf({40, 30}, Qt::red, u"png"_s));
+    app.WriteFile(u"home/cat.BMP"_s, LocalSite::Picture({40, 30}, Qt::red, "BMP"));
+    app.WriteFile(u"home/photo.png"_s, LocalSite::Picture({40, 30}, Qt::red));
     const HomePictures home(app.Path() + u"\\home"_s);
     const struct {
         QString file;

@@ -47,23 +47,11 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
     const QString zip = app.NativeFile(u"page.zip"_s);
     Open(Page(1, u"new.gif"_s));
     app.WriteFile(u"home/new.gif"_s, "new");
-    {
-        ModalDriver fileDialog([&](QWidget* dialog) {
-            TypeInto(dialog, u"fileNameEdit"_s, zip);
-            PressKey(dialog, Qt::Key_Return);
-        });
-        Child<QAction>(u"mnuFile_%1"_s.arg(mnuFileExportPage))->trigger();
-    }
+    FileCommand(window.get(), mnuFileExportPage, zip);
     QFile::remove(app.NativeFile(u"home/new.gif"_s));
     const auto importPage = [&] {
         MessageBoxSeen question;
-        std::unique_ptr<ModalDriver> answer;
-        ModalDriver fileDialog([&](QWidget* dialog) {
-            answer = std::make_unique<ModalDriver>(AnswerMessageBox(u"Yes"_s, question));
-            TypeInto(dialog, u"fileNameEdit"_s, zip);
-            PressKey(dialog, Qt::Key_Return);
-        });
-        Child<QAction>(u"mnuFile_%1"_s.arg(mnuFileImportPage))->trigger();
+        FileCommand(window.get(), mnuFileImportPage, zip, AnswerMessageBox(u"Yes"_s, question));
         EXPECT_EQ(question.text,
                   u"Import the page \"My Home Page\" with 1 links and 3 pictures? "
                   "It replaces the page in this window; Undo brings this page back."_s);

@@ -134,7 +134,7 @@ protected:
         };
         ModalDriver linkDialog(fits);
         ClickButton(editor, u"cmdLink_0"_s);
-        ImportLinks(editor, firefox, fits);
+        FileCommand(editor, mnuFileImportLinks, firefox, fits);
         MessageBoxSeen question; // answered No, in whatever language it is asked
         ModalDriver answer([&question](QWidget* widget) {
             auto* box = qobject_cast<QMessageBox*>(widget);

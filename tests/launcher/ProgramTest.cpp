@@ -121,7 +121,7 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
     ClickButton(editor, u"cmdLink_0"_s);
     QString boxes;
     QStringList tabs;
-    ImportLinks(editor, firefox, [&](QWidget* dialog) {
+    FileCommand(editor, mnuFileImportLinks, firefox, [&](QWidget* dialog) {
         spoken += Spoken(dialog);
         boxes = CheckBoxesSpoken(dialog->findChild<QTreeWidget*>());
         tabs = TabWalk(dialog, 7);

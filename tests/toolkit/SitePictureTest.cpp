@@ -4,7 +4,6 @@
 #include "common/QStringPrinter.h"
 #include "common/TempAppFolder.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -89,14 +88,11 @@ TEST(SitePicture, MakesATileOfTheLargestIconElseTheSharedPictureElseTheViewOfThe
                                " right: 0; width: 256px; height: 100%; background: red }</style>",
                                "<div></div>"));
     rootIcon.Serve("/", LocalSite::Page({}));
-    QByteArray icon;
-    QBuffer buffer(&icon);
-    buffer.open(QIODevice::WriteOnly);
-    QImage::fromData(LocalSite::Png({48, 48}, Qt::magenta)).save(&buffer, "ICO");
-    rootIcon.Serve("/favicon.ico", icon, "image/x-icon");
+    rootIcon.Serve("/favicon.ico", LocalSite::Picture({48, 48}, Qt::magenta, "ICO"),
+                   "image/x-icon");
     // A picture of the computer's own, which the page must not have.
     const TempAppFolder own;
-    own.WriteFile(u"own.png"_s, LocalSite::Png({200, 200}, Qt::magenta));
+    own.WriteFile(u"own.png"_s, LocalSite::Picture({200, 200}, Qt::magenta));
     site.Serve("/own.html", "<link rel=apple-touch-icon href='" +
                                 QUrl::fromLocalFile(own.NativeFile(u"own.png"_s)).toEncoded() +
                                 "'><meta property=og:image content=/share.png>");
@@ -110,7 +106,7 @@ TEST(SitePicture, MakesATileOfTheLargestIconElseTheSharedPictureElseTheViewOfThe
         {"/app/i24.png", {24, 24}, Qt::gray}, {"/f16.png", {16, 16}, Qt::black},
     };
     for (const auto& [path, size, color] : pictures)
-        site.Serve(path, LocalSite::Png(size, color), "image/png");
+        site.Serve(path, LocalSite::Picture(size, color), "image/png");
     const QString nobody = LocalSite().Url("/"); // a site gone, its port closed
     const QString green = u"64x64 #00ff00 #00ff00 #00ff00 #00ff00"_s;
     const QString blue = u"64x64 #0000ff #0000ff #0000ff #0000ff"_s;
