@@ -140,12 +140,7 @@ TEST_F(Archive, PicturesComeInUnderFreeNamesAndTextsWithoutMarkup)
     } cases[] = {
         {u"ball.jpg"_s, u"Ball"_s, "ball.jpg bytes", u"ball.jpg"_s, u"Ball"_s, 0},
         {u"ball.jpg"_s, u"Ball"_s, "another ball", u"ball-2.jpg"_s, u"Ball"_s, 0},
-        {u"a\"b<c>&.gif"_s,
-         u"<b>Ball</b>"_s,
-         {},
-         u"a_b_c__.gif"_s,
-         u"\u2039b\u203ABall\u2039/b\u203A"_s,
-         2},
+        {u"a\"b<c>&.gif"_s, u"<b>Ball</b>"_s, {}, u"a_b_c__.gif"_s, u"‹b›Ball‹/b›"_s, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.picture.toStdString() + " " + c.there.toStdString());
@@ -158,13 +153,10 @@ TEST_F(Archive, PicturesComeInUnderFreeNamesAndTextsWithoutMarkup)
         PageArchive::Import incoming = PageArchive::Read(Zip());
         PageArchive::Place(incoming, other.Path() + u"\\home"_s);
         const CWebPage& link = *incoming.page.Links().Item(1);
-        EXPECT_EQ(link.MainPicture(), c.placed);
-        EXPECT_EQ(link.Name(), c.shownCaption);
-        EXPECT_EQ(incoming.cleaned, c.cleaned);
+        EXPECT_EQ(std::tuple(link.MainPicture(), link.Name(), incoming.cleaned),
+                  std::tuple(c.placed, c.shownCaption, c.cleaned));
         EXPECT_EQ(other.ReadFile(u"home/"_s + c.placed), "ball.jpg bytes");
-        if (!c.there.isNull()) {
-            EXPECT_EQ(other.ReadFile(u"home/"_s + c.picture), c.there);
-        }
+        EXPECT_EQ(other.ReadFile(u"home/"_s + c.picture), c.there);
     }
 }
 
@@ -178,26 +170,24 @@ TEST_F(Archive, RefusesWhatIsNoSafeExportSayingWhy)
     std::vector<Entry> many;
     for (int i = 0; i <= 10000; ++i)
         many.push_back({u"Page/%1.gif"_s.arg(i), {}});
+    const Entry dat{u"Page/qzhome.dat"_s, settings};
     const struct {
-        std::vector<Entry> entries; // none: the bytes below
-        QByteArray bytes;
         QString why;
+        std::vector<Entry> entries; // none: the bytes below
+        QByteArray bytes = {};
     } cases[] = {
-        {{}, damaged, u"It is damaged"_s},
-        {{}, "not a zip at all", u"It is no ZIP file"_s},
-        {{{u"notes.txt"_s, "notes"}}, {}, u"It holds no exported page: an export holds one"_s},
-        {{{u"Page/notes.txt"_s, "notes"}}, {}, u"its folder has no qzhome.dat"_s},
-        {{{u"Page/qzhome.dat"_s, settings}, {u"Page/../../ball.jpg"_s, "x"}},
-         {},
-         u"It holds \"Page/../../ball.jpg\", a name that leads out of its folder"_s},
-        {{{u"/tmp/qzhome.dat"_s, settings}}, {}, u"a name that leads out of its folder"_s},
-        {{{u"Page/qzhome.dat"_s, settings}, {u"Page/ball.jpg"_s, "/etc/passwd", true}},
-         {},
-         u"It holds \"Page/ball.jpg\", a symbolic link"_s},
-        {{{u"Page/qzhome.dat"_s, settings}, {u"Page/big.bmp"_s, QByteArray(200'000'001, 0)}},
-         {},
-         u"Unpacked it would take 201 MB"_s},
-        {many, {}, u"It holds 10001 files, and an export holds at most 10,000."_s},
+        {u"It is damaged"_s, {}, damaged},
+        {u"It is no ZIP file"_s, {}, "not a zip at all"},
+        {u"It holds no exported page: an export holds one"_s, {{u"notes.txt"_s, "notes"}}},
+        {u"its folder has no qzhome.dat"_s, {{u"Page/notes.txt"_s, "notes"}}},
+        {u"It holds \"Page/../../ball.jpg\", a name that leads out of its folder"_s,
+         {dat, {u"Page/../../ball.jpg"_s, "x"}}},
+        {u"a name that leads out of its folder"_s, {{u"/tmp/qzhome.dat"_s, settings}}},
+        {u"It holds \"Page/ball.jpg\", a symbolic link"_s,
+         {dat, {u"Page/ball.jpg"_s, "/etc/passwd", true}}},
+        {u"Unpacked it would take 201 MB"_s,
+         {dat, {u"Page/big.bmp"_s, QByteArray(200'000'001, 0)}}},
+        {u"It holds 10001 files, and an export holds at most 10,000."_s, many},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why.toStdString());
@@ -208,10 +198,9 @@ TEST_F(Archive, RefusesWhatIsNoSafeExportSayingWhy)
             MakeZip(file, c.entries);
         const QStringList before = Files(app.NativeFile({}));
         const QString why = ErrorOf([&] { PageArchive::Read(BackslashPath(file)); }).Description();
-        EXPECT_TRUE(why.startsWith(u"The page cannot be imported from \""_s +
-                                   DisplayPath(BackslashPath(file))))
-            << qPrintable(why);
-        EXPECT_TRUE(why.contains(c.why)) << qPrintable(why);
+        const QString from =
+            u"The page cannot be imported from \""_s + DisplayPath(BackslashPath(file));
+        EXPECT_TRUE(why.startsWith(from) && why.contains(c.why)) << qPrintable(why);
         EXPECT_EQ(Files(app.NativeFile({})), before);
     }
 }
