@@ -93,8 +93,8 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
     ClickButton(window.get(), u"cmdLink_1"_s);
     ASSERT_TRUE(driver.Ran());
 
-    EXPECT_EQ(window->Page().Links().Item(1)->MainPicture(), u"127.0.0.1-2.jpg"_s);
-    EXPECT_EQ(window->Page().Links().Item(1)->Name(), u"A site"_s);
+    const CWebPage& link = *window->Page().Links().Item(1);
+    EXPECT_EQ(link.MainPicture() + u'|' + link.Name(), u"127.0.0.1-2.jpg|A site"_s);
     // A tile of the page's side: its pictures are none that can be read.
     EXPECT_EQ(QImage(app.NativeFile(u"home/127.0.0.1-2.jpg"_s)).size(), QSize(96, 96));
     EXPECT_EQ(QDir(app.NativeFile(u"home"_s)).entryList(QDir::Files).filter(u"127"_s).size(), 2);
