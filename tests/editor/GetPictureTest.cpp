@@ -40,10 +40,9 @@ void ImportGettingPictures(QWidget* window, const TempAppFolder& app, const Loca
 
 } // namespace
 
-// "Get Picture" beside the address: a site's picture is saved in home under its host's name, never
-// over another, listed by every picker and chosen in the dialog; OK gives it to the link. An
-// address that is no web page, and a site without a page there, say so and change nothing. The
-// same button stops a fetch under way.
+// "Get Picture": the site's picture goes into home under its host's name, never over another,
+// listed by every picker and chosen; OK gives it to the link. What is no page says so and changes
+// nothing; the same button stops a fetch.
 TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
 {
     LocalSite site;

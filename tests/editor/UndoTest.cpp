@@ -129,11 +129,9 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
     EXPECT_EQ(EditMenu(mnuEditUndo)->text(), u"&Undo Page Title"_s);
 }
 
-// A copy of the page, in the settings file's own form, follows a step within two seconds and goes
-// when Undo or Redo brings back the page last read or saved, or with Save. A second editor opened
-// while the first runs says so once, stands off the first and leaves the first one's copy; once
-// the first ends without closing, the next one asks. The answers, with the program killed and
-// started again, are tried in tests/launcher.
+// A copy of the page follows a step within two seconds and goes with Save, or when Undo or Redo
+// brings back the saved page. A second editor says so once, stands off the first and leaves its
+// copy; after one that ended without closing, the next asks (answered in tests/launcher).
 TEST_F(Editor, UnsavedChangesAreCopiedWhileThePageDiffersFromTheSavedOne)
 {
     const QString copy = u"home/qzhome-unsaved.dat"_s;
@@ -169,9 +167,8 @@ TEST_F(Editor, UnsavedChangesAreCopiedWhileThePageDiffersFromTheSavedOne)
         u"The editor ended without closing last time, and the home page had changes that were not saved. Show those changes?"_s));
 }
 
-// A copy left behind that cannot be read whole, cut inside its third of five links or not the
-// editor's at all, is shown not even in part: Yes keeps the saved page and says why, and the copy
-// goes among the earlier versions.
+// A copy left behind that is cut short or not the editor's is not shown even in part: Yes keeps
+// the saved page and says why, and the copy goes among the earlier versions.
 TEST_F(Editor, ADamagedCopyOfUnsavedChangesLeavesTheSavedPage)
 {
     CWebPage changed = Page(5);

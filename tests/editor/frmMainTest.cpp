@@ -182,9 +182,9 @@ TEST_F(Editor, ImportsAPictureIntoTheHomeFolder)
     }
 }
 
-// Tab and Shift+Tab walk round the window through the preview's links, after every preview, and the
-// trail follows the pointer there. Only the web view follows the window, keeping its size when
-// squeezed out. The File menu.
+// Tab and Shift+Tab walk round through the preview's links, after every preview; the trail follows
+// the pointer there. Only the web view follows the window, keeping its size when squeezed out.
+// The File menu.
 TEST_F(Editor, TabWalksRoundThroughThePreviewsLinksAndOnlyTheWebViewResizes)
 {
     app.WriteFile(u"home/trails.js"_s, ReadFile(QStringLiteral(QZ_DATA "/home/trails.js")));
