@@ -107,22 +107,19 @@ TEST_F(CheckLinks, SaysAllIsWellOrStopsAtCancel)
     site.Serve("/fine", LocalSite::Page({}));
     site.Hang("/hangs");
     const QString fine = site.Url("/fine"), hangs = site.Url("/hangs");
-    const struct {
-        QStringList addresses;
-        bool cancel;
-        QString progress, result;
-    } cases[] = {
+    // The addresses, whether Cancel is pressed at once, the progress and result shown afterwards.
+    const std::tuple<QStringList, bool, QString, QString> cases[] = {
         {{fine, fine}, false, u"Checked 2 of 2"_s, u"All 2 links answer as they should."_s},
         {{fine}, false, u"Checked 1 of 1"_s, u"The link answers as it should."_s},
         {{hangs, hangs}, true, u"Checked 0 of 2"_s, u""_s},
         {QStringList(5, u"http://gone.invalid/"_s), false, u"Checked 5 of 5"_s,
          u"The computer seems not to be online, so the links could not be checked."_s},
     };
-    for (const auto& c : cases) {
-        QPointer<frmCheckLinks> dialog = Check(c.addresses, c.cancel);
-        const auto* result = dialog->findChild<QLabel*>(u"lblResult"_s);
-        EXPECT_EQ(dialog->findChild<QLabel*>(u"lblProgress"_s)->text(), c.progress);
-        EXPECT_EQ(result->isHidden() ? QString() : result->text(), c.result);
+    for (const auto& [addresses, cancel, progress, result] : cases) {
+        QPointer<frmCheckLinks> dialog = Check(addresses, cancel);
+        const auto* said = dialog->findChild<QLabel*>(u"lblResult"_s);
+        EXPECT_EQ(dialog->findChild<QLabel*>(u"lblProgress"_s)->text(), progress);
+        EXPECT_EQ(said->isHidden() ? QString() : said->text(), result);
         EXPECT_FALSE(dialog->findChild<QPushButton*>(u"cmdCancel"_s)->isEnabled());
         Activate(dialog);
         PressKey(dialog, Qt::Key_Escape);

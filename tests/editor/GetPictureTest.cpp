@@ -48,9 +48,8 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
     LocalSite site;
     ServeSite(site);
     const QString missing = site.Url("/missing.html");
-    const struct {
-        QString typed, said, chosen;
-    } cases[] = {
+    const std::tuple<QString, QString, QString> cases[] = {
+        // typed, said, chosen after
         {u"pbskids.org"_s, u"Type the address of a web page first."_s, u"ball.jpg"_s},
         {site.Url("/icons.html"), {}, u"127.0.0.1.jpg"_s},
         {site.Url("/icons.html"), {}, u"127.0.0.1-2.jpg"_s},
@@ -65,17 +64,17 @@ TEST_F(Editor, GetPictureSavesTheSitesPictureAndChoosesIt)
         auto* picker = dialog->findChild<usrHomeImages*>(u"cmbImages"_s);
         picker->ShowPicture(u"ball.jpg"_s);
         TypeInto(dialog, u"txtTitle"_s, u" "_s); // a caption not yet typed takes the page's title
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.typed.toStdString());
+        for (const auto& [typed, said, chosen] : cases) {
+            SCOPED_TRACE(typed.toStdString());
             Answers answers({u"OK"_s});
-            TypeInto(dialog, u"txtURL"_s, c.typed);
+            TypeInto(dialog, u"txtURL"_s, typed);
             QTest::mouseClick(button, Qt::LeftButton);
             EXPECT_TRUE(WaitUntil([&] {
                 return button->text() == u"&Get Picture"_s &&
-                       !answers.said.isEmpty() == !c.said.isEmpty();
+                       !answers.said.isEmpty() == !said.isEmpty();
             }));
-            EXPECT_EQ(answers.said.join(u'|'), c.said);
-            EXPECT_EQ(picker->Text(), c.chosen);
+            EXPECT_EQ(answers.said.join(u'|'), said);
+            EXPECT_EQ(picker->Text(), chosen);
         }
         // Stopped: no picture and no message, even once the time limit has passed.
         dialog->findChild<SitePicture*>()->SetTimeLimit(500);
@@ -201,27 +200,26 @@ TEST_F(Editor, AnImportsPicturesAreOneStepAndItsEndIsTold)
 // cannot be read is left alone. One step, undone at once; once all match, it says so.
 TEST_F(Editor, MakeLinkPicturesMatchGivesEveryLinkATileOfThePagesSide)
 {
-    const struct {
-        QString file;
-        QSize size;
-        QString before, after; // "" when the file is not there
-    } pictures[] = {
-        {u"a.gif"_s, {64, 64}, u"a.gif"_s, u"a.gif"_s},
-        {u"b.jpg"_s, {64, 64}, u"b.jpg"_s, u"b.jpg"_s},
-        {u"c.bmp"_s, {16, 16}, u"c.bmp"_s, u"c-64.jpg"_s},
-        {u"d.jpg"_s, {128, 100}, u"d.jpg"_s, u"d-64-2.jpg"_s},
-        {{}, {}, u"missing.gif"_s, u"missing.gif"_s},
-        {{}, {}, u"ball.jpg"_s, u"ball.jpg"_s}, // not a picture
-        {{}, {}, u"c.bmp"_s, u"c-64.jpg"_s},
+    // The size of the picture file written, if any; the link's picture before and after.
+    const std::tuple<QSize, QString, QString> pictures[] = {
+        {{64, 64}, u"a.gif"_s, u"a.gif"_s},
+        {{64, 64}, u"b.jpg"_s, u"b.jpg"_s},
+        {{16, 16}, u"c.bmp"_s, u"c-64.jpg"_s},
+        {{128, 100}, u"d.jpg"_s, u"d-64-2.jpg"_s},
+        {{}, u"missing.gif"_s, u"missing.gif"_s},
+        {{}, u"ball.jpg"_s, u"ball.jpg"_s}, // not a picture
+        {{}, u"c.bmp"_s, u"c-64.jpg"_s},
     };
     app.WriteFile(u"home/d-64.jpg"_s, "mine");
     CWebPage page = Page(0);
     page.SetBackcolor(0x000080); // dark red
-    for (const auto& p : pictures) {
-        if (!p.file.isEmpty())
-            WritePicture(u"home/"_s + p.file, p.size, Qt::blue);
+    QStringList before, after;
+    for (const auto& [size, was, becomes] : pictures) {
+        if (size.isValid())
+            WritePicture(u"home/"_s + was, size, Qt::blue);
         page.Links().Add(std::make_shared<CWebPage>());
-        page.Links().Item(page.Links().Count())->SetMainPicture(p.before);
+        page.Links().Item(page.Links().Count())->SetMainPicture(was);
+        before << was, after << becomes;
     }
     Open(page);
     auto* match = Child<QAction>(u"mnuEdit_3"_s);
@@ -233,9 +231,6 @@ TEST_F(Editor, MakeLinkPicturesMatchGivesEveryLinkATileOfThePagesSide)
             names << link->MainPicture();
         return names;
     };
-    QStringList before, after;
-    for (const auto& p : pictures)
-        before << p.before, after << p.after;
     match->trigger();
     EXPECT_EQ(shown(), after);
     EXPECT_EQ(app.ReadFile(u"home/d-64.jpg"_s), "mine");
@@ -285,21 +280,16 @@ TEST(HomePictures, OffersAListedCopyAsATileWhenGivenTheSide)
     app.WriteFile(u"home/cat.BMP"_s, LocalSite::Picture({40, 30}, Qt::red, "BMP"));
     app.WriteFile(u"home/photo.png"_s, LocalSite::Picture({40, 30}, Qt::red));
     const HomePictures home(app.Path() + u"\\home"_s);
-    const struct {
-        QString file;
-        int side;
-        QString copy;
-        QSize size;
-        bool sameBytes;
-    } cases[] = {
+    // The picture, the tile's side (0: none), the copy's name and size, whether it keeps the bytes.
+    const std::tuple<QString, int, QString, QSize, bool> cases[] = {
         {u"cat.BMP"_s, 0, u"cat.bmp"_s, {40, 30}, true},
         {u"cat.BMP"_s, 64, u"cat.jpg"_s, {64, 64}, false},
         {u"photo.png"_s, 64, u"photo.jpg"_s, {64, 64}, false},
     };
-    for (const auto& c : cases) {
-        const std::optional<HomePictures::ListedCopy> copy = home.ListedCopyOf(c.file, c.side);
-        ASSERT_TRUE(copy) << qPrintable(c.file);
+    for (const auto& [file, side, name, size, sameBytes] : cases) {
+        const std::optional<HomePictures::ListedCopy> copy = home.ListedCopyOf(file, side);
+        ASSERT_TRUE(copy) << qPrintable(file);
         EXPECT_EQ(std::tuple(copy->name, copy->picture.size(), copy->sameBytes),
-                  std::tuple(c.copy, c.size, c.sameBytes));
+                  std::tuple(name, size, sameBytes));
     }
 }

@@ -67,12 +67,8 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
     QGuiApplication::clipboard()->setText(u"https://c.org/"_s);
     QMimeData uris;
     uris.setData(u"text/uri-list"_s, "https://a.org/\r\nhttps://b.org/");
-    const struct {
-        QString step;
-        int row; // chosen before the step, after Undo and after Redo
-        std::function<void()> act;
-        int undone, redone;
-    } steps[] = {
+    // The step, the row chosen before it, what makes it, the row chosen after Undo and after Redo.
+    const std::tuple<QString, int, std::function<void()>, int, int> steps[] = {
         {u"Page Title"_s, -1, [&] { Commit(window.get(), u"txtTitle"_s, u"Ours"_s); }, -1, -1},
         {u"Name On Page"_s, -1, [&] { Commit(window.get(), u"txtName"_s, u"Hi"_s); }, -1, -1},
         {u"Wallpaper"_s, -1, [&] { Commit(window.get(), u"cmbWallpaper"_s, u"ball.jpg"_s); }, -1,
@@ -89,27 +85,27 @@ TEST_F(Editor, EveryStepIsUndoneAndRedoneExactly)
          [&] { QTest::keyClick(Child(u"lstLinks"_s), Qt::Key_V, Qt::ControlModifier); }, -1, 3},
         {u"Import Page"_s, -1, importPage, -1, -1},
     };
-    for (const auto& s : steps) {
-        SCOPED_TRACE(s.step.toStdString() + " " + std::to_string(s.row));
+    for (const auto& [step, row, act, undone, redone] : steps) {
+        SCOPED_TRACE(step.toStdString() + " " + std::to_string(row));
         Open(Page(3));
         auto* list = Child<QListView>(u"lstLinks"_s);
         list->setFocus();
-        if (s.row >= 0)
-            ClickItem(list, s.row);
+        if (row >= 0)
+            ClickItem(list, row);
         const QStringList before = snapshot(window->Page());
-        s.act();
+        act();
         const QStringList after = snapshot(window->Page());
         EXPECT_NE(after, before);
         PressCtrlS();
-        EXPECT_EQ(EditMenu(mnuEditUndo)->text(), u"&Undo "_s + s.step);
+        EXPECT_EQ(EditMenu(mnuEditUndo)->text(), u"&Undo "_s + step);
         for (const QString& keys : {u"Ctrl+Z"_s, u"Ctrl+Y"_s, u"Ctrl+Z"_s, u"Ctrl+Shift+Z"_s}) {
-            const bool undone = keys == u"Ctrl+Z"_s;
-            const QStringList& page = undone ? before : after;
+            const bool back = keys == u"Ctrl+Z"_s;
+            const QStringList& page = back ? before : after;
             QTest::keySequence(window.get(), QKeySequence(keys));
             EXPECT_EQ(snapshot(window->Page()), page);
             EXPECT_EQ(Child<QLineEdit>(u"txtTitle"_s)->text(), page.at(1));
             const auto rows = list->selectionModel()->selectedRows();
-            EXPECT_EQ(rows.isEmpty() ? -1 : rows.first().row(), undone ? s.undone : s.redone);
+            EXPECT_EQ(rows.isEmpty() ? -1 : rows.first().row(), back ? undone : redone);
             EXPECT_EQ(
                 std::pair(EditMenu(mnuEditUndo)->isEnabled(), EditMenu(mnuEditRedo)->isEnabled()),
                 std::pair(page == after, page == before));

@@ -78,13 +78,10 @@ TEST_F(Editor, LinkCommandsChangeTheLinksAndSelectTheRowAfterwards)
 {
     enum { Add, Edit, Del, Up, Down, Cancel = 0, Enter, Esc, Close };
     const QString N = u"New Link"_s, L1 = u"Link 1"_s, L2 = u"Link 2"_s;
-    struct Case {
-        int links, selected, button; // selected -1: no row; button: the cmdLink index
-        QString after, opened; // the rows afterwards; the caption the dialog showed, if it opened
-        bool rebuilt;          // the list and the preview
-        int way;               // how the dialog is closed
-    };
-    const Case cases[] = {
+    // The links, the row chosen (-1: none), the cmdLink pressed; the rows afterwards, the caption
+    // the dialog showed if it opened, whether the list and preview were rebuilt, how the dialog
+    // closed.
+    const std::tuple<int, int, int, QString, QString, bool, int> cases[] = {
         {0, -1, Add, u"N @0"_s, N, true, Cancel},    {0, -1, Edit, {}, {}, false, Cancel},
         {0, -1, Del, {}, {}, false, Cancel},         {0, -1, Up, {}, {}, false, Cancel},
         {0, -1, Down, {}, {}, false, Cancel},        {1, 0, Up, u"1 @0"_s, {}, false, Cancel},
@@ -95,12 +92,13 @@ TEST_F(Editor, LinkCommandsChangeTheLinksAndSelectTheRowAfterwards)
         {3, 0, Up, u"123 @0"_s, {}, false, Cancel},  {3, 2, Down, u"123 @2"_s, {}, false, Cancel},
         {3, -1, Del, u"123"_s, {}, false, Cancel},   {1, 0, Edit, u"9 @0"_s, L1, true, Enter},
         {1, 0, Edit, u"1 @0"_s, L1, true, Esc},      {1, 0, Edit, u"1 @0"_s, L1, true, Close}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        Open(Page(c.links));
+    for (const auto& [links, selected, button, after, caption, rebuilt, way] : cases) {
+        SCOPED_TRACE(
+            u"%1 links, row %2, button %3"_s.arg(links).arg(selected).arg(button).toStdString());
+        Open(Page(links));
         auto* list = Child<QListView>(u"lstLinks"_s);
-        if (c.selected >= 0)
-            ClickItem(list, c.selected);
+        if (selected >= 0)
+            ClickItem(list, selected);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->viewport()->rect().bottomLeft() + QPoint(30, -3));
         QFile::remove(app.NativeFile(u"home/qzhometmp.html"_s));
@@ -108,18 +106,18 @@ TEST_F(Editor, LinkCommandsChangeTheLinksAndSelectTheRowAfterwards)
         ModalDriver dialog([&](QWidget* link) {
             opened = link->findChild<QLineEdit*>(u"txtTitle"_s)->text();
             TypeInto(link, u"txtTitle"_s, u"Link 9"_s);
-            if (c.way == Close)
+            if (way == Close)
                 link->close();
-            else if (c.way == Cancel)
+            else if (way == Cancel)
                 ClickButton(link, u"Cancel"_s);
             else
-                PressKey(link, c.way == Enter ? Qt::Key_Return : Qt::Key_Escape);
+                PressKey(link, way == Enter ? Qt::Key_Return : Qt::Key_Escape);
         });
-        ClickButton(window.get(), u"cmdLink_%1"_s.arg(c.button));
+        ClickButton(window.get(), u"cmdLink_%1"_s.arg(button));
 
-        EXPECT_EQ(RowsOf(list), c.after);
-        EXPECT_EQ(app.Exists(u"home/qzhometmp.html"_s), c.rebuilt);
-        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(RowsOf(list), after);
+        EXPECT_EQ(app.Exists(u"home/qzhometmp.html"_s), rebuilt);
+        EXPECT_EQ(opened, caption);
     }
 }
 
@@ -127,27 +125,25 @@ TEST_F(Editor, LinkCommandsChangeTheLinksAndSelectTheRowAfterwards)
 // the list, nothing changes. The events are sent, as the headless platform runs no drags.
 TEST_F(Editor, DraggingARowMovesItsLink)
 {
-    const struct {
-        int row, onto; // onto: the row let go over; 4 the space below the rows, -1 the title box
-        double height; // where in that row's height: above or below its middle
-        QString after;
-    } cases[] = {
+    // The row dragged, the row let go over (4: the space below the rows, -1: the title box), where
+    // in that row's height, and the rows afterwards.
+    const std::tuple<int, int, double, QString> cases[] = {
         {0, 4, 0.5, u"2341 @3"_s},  {0, 3, 0.75, u"2341 @3"_s}, {0, 2, 0.25, u"2134 @1"_s},
         {3, 1, 0.25, u"1423 @1"_s}, {2, 2, 0.25, u"1234 @2"_s}, {0, -1, 0.5, u"1234 @0"_s},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
+    for (const auto& [row, onto, height, after] : cases) {
+        SCOPED_TRACE(u"%1 onto %2 at %3"_s.arg(row).arg(onto).arg(height).toStdString());
         Open(Page(4));
         auto* list = Child<QListView>(u"lstLinks"_s);
-        ClickItem(list, c.row);
+        ClickItem(list, row);
         QFile::remove(app.NativeFile(u"home/qzhometmp.html"_s));
-        QWidget* target = c.onto < 0 ? Child(u"txtTitle"_s) : list->viewport();
+        QWidget* target = onto < 0 ? Child(u"txtTitle"_s) : list->viewport();
         const QRect last = list->visualRect(list->model()->index(3, 0));
         const QRect area =
-            c.onto < 0 ? target->rect() : last.translated(0, (c.onto - 3) * last.height());
-        const QPoint at(area.center().x(), area.top() + int(area.height() * c.height));
+            onto < 0 ? target->rect() : last.translated(0, (onto - 3) * last.height());
+        const QPoint at(area.center().x(), area.top() + int(area.height() * height));
         const std::unique_ptr<QMimeData> data(
-            list->model()->mimeData({list->model()->index(c.row, 0)}));
+            list->model()->mimeData({list->model()->index(row, 0)}));
         QDragEnterEvent enter(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
         QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
         QDropEvent drop(at, Qt::MoveAction, data.get(), Qt::LeftButton, {});
@@ -156,7 +152,7 @@ TEST_F(Editor, DraggingARowMovesItsLink)
             QApplication::sendEvent(target, &drop);
         QApplication::processEvents();
 
-        EXPECT_EQ(RowsOf(list), c.after);
-        EXPECT_EQ(app.Exists(u"home/qzhometmp.html"_s), !c.after.startsWith(u"1234"_s));
+        EXPECT_EQ(RowsOf(list), after);
+        EXPECT_EQ(app.Exists(u"home/qzhometmp.html"_s), !after.startsWith(u"1234"_s));
     }
 }

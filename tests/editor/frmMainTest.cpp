@@ -45,13 +45,10 @@ TEST_F(Editor, SavesWhatTheUserChoseAndSaysWhatHappened)
                            u"open, delete the file \"%1/home/qzhome.lock\" and save again.\n\n"
                            u"(Error 75)"_s;
     const QString yes = u"Yes"_s, no = u"No"_s, ok = u"OK"_s;
-    const struct {
-        QString setUp, action; // what else the home folder holds; what the user does
-        QStringList answers;   // the buttons clicked on the message boxes, in turn
-        QStringList said;      // what the boxes said, %1 standing for the application folder
-        QString files;         // what qzhome.dat, qzhome.html and the history hold afterwards
-        bool open;             // whether the window is still open
-    } cases[] = {
+    // What else the home folder holds; what the user does; the buttons clicked on the message boxes
+    // in turn; what they said (%1: the application folder); what qzhome.dat, qzhome.html and the
+    // history hold afterwards; whether the window is still open.
+    const std::tuple<QString, QString, QStringList, QStringList, QString, bool> cases[] = {
         {{}, u"close"_s, {yes}, {closing}, u"saved saved before"_s, false},
         {{}, u"close"_s, {no}, {closing}, u"before - -"_s, false},
         {u"html dir"_s, u"close"_s, {yes, ok}, {closing, pageFailed}, u"saved - before"_s, true},
@@ -70,45 +67,45 @@ TEST_F(Editor, SavesWhatTheUserChoseAndSaysWhatHappened)
                                     : Golden(sName + sType);
     };
     const QString home = app.NativeFile(u"home"_s), dat = app.NativeFile(u"home/qzhome.dat"_s);
-    for (const auto& c : cases) {
-        SCOPED_TRACE((c.setUp + u' ' + c.action + u' ' + c.answers.join(u',')).toStdString());
+    for (const auto& [setUp, action, clicks, said, files, open] : cases) {
+        SCOPED_TRACE((setUp + u' ' + action + u' ' + clicks.join(u',')).toStdString());
         QDir(home).removeRecursively();
         app.MakeFolder(u"home"_s);
-        if (c.setUp == u"pipe"_s)
+        if (setUp == u"pipe"_s)
             mkfifo(QFile::encodeName(dat).constData(), 0600);
         else
             app.WriteFile(u"home/qzhome.dat"_s, Golden(u"before.dat"_s));
-        if (c.setUp.contains(u"html dir"_s))
+        if (setUp.contains(u"html dir"_s))
             app.MakeFolder(u"home/qzhome.html"_s);
         QLockFile other(app.NativeFile(u"home/qzhome.lock"_s));
-        if (c.setUp.contains(u"locked"_s))
+        if (setUp.contains(u"locked"_s))
             other.lock();
-        if (c.setUp == u"no read"_s)
+        if (setUp == u"no read"_s)
             QFile::setPermissions(dat, QFile::WriteOwner);
-        if (c.setUp.contains(u"read-only"_s))
+        if (setUp.contains(u"read-only"_s))
             QFile::setPermissions(home, QFile::ReadOwner | QFile::ExeOwner);
-        Answers answers(c.answers);
+        Answers answers(clicks);
         Open();
         TypeInto(window.get(), u"txtTitle"_s, u"Our Page"_s);
-        if (c.setUp.contains(u"theirs"_s)) {
+        if (setUp.contains(u"theirs"_s)) {
             app.WriteFile(u"home/qzhome.dat"_s, Golden(u"theirs.dat"_s));
             app.WriteFile(u"home/qzhome.html"_s, Golden(u"theirs.html"_s));
         }
-        for (const QString& action : c.action.split(u' '))
-            action == u"save"_s ? PressCtrlS() : void(window->close());
+        for (const QString& step : action.split(u' '))
+            step == u"save"_s ? PressCtrlS() : void(window->close());
         QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::setPermissions(dat, QFile::ReadOwner | QFile::WriteOwner);
 
-        EXPECT_EQ(answers.said.join(u'|'), c.said.join(u'|').replace(u"%1"_s, app.NativeFile({})));
-        EXPECT_EQ(window->isVisible(), c.open);
-        const QStringList files = c.files.split(u' ');
+        EXPECT_EQ(answers.said.join(u'|'), said.join(u'|').replace(u"%1"_s, app.NativeFile({})));
+        EXPECT_EQ(window->isVisible(), open);
+        const QStringList held = files.split(u' ');
         EXPECT_EQ(QFileInfo(dat).isFile() ? Home(u"qzhome.dat"_s) : "no file",
-                  bytes(files[0], u".dat"_s));
-        EXPECT_EQ(Home(u"qzhome.html"_s), bytes(files[1], u".html"_s));
+                  bytes(held[0], u".dat"_s));
+        EXPECT_EQ(Home(u"qzhome.html"_s), bytes(held[1], u".html"_s));
         QStringList kept, history;
         for (const QString& name : QDir(home + u"/history"_s).entryList(QDir::Files))
             kept << QString::fromLatin1(app.ReadFile(u"home/history/"_s + name));
-        for (const QString& name : files[2].split(u','))
+        for (const QString& name : held[2].split(u','))
             history << QString::fromLatin1(bytes(name, u".dat"_s));
         kept.sort();
         history.sort();

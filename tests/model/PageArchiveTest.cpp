@@ -132,31 +132,28 @@ TEST_F(Archive, ExportThenImportGivesTheSamePageAndPictures)
 // holds markup comes in without it; nothing in the home folder changes.
 TEST_F(Archive, PicturesComeInUnderFreeNamesAndTextsWithoutMarkup)
 {
-    const struct {
-        QString picture, caption;
-        QByteArray there; // in the home folder under the picture's name before, if anything
-        QString placed, shownCaption;
-        qint32 cleaned;
-    } cases[] = {
+    // The link's picture and caption, what the home folder holds under that name before (if
+    // anything), the picture and caption placed, and the texts cleaned.
+    const std::tuple<QString, QString, QByteArray, QString, QString, qint32> cases[] = {
         {u"ball.jpg"_s, u"Ball"_s, "ball.jpg bytes", u"ball.jpg"_s, u"Ball"_s, 0},
         {u"ball.jpg"_s, u"Ball"_s, "another ball", u"ball-2.jpg"_s, u"Ball"_s, 0},
         {u"a\"b<c>&.gif"_s, u"<b>Ball</b>"_s, {}, u"a_b_c__.gif"_s, u"‹b›Ball‹/b›"_s, 2},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.picture.toStdString() + " " + c.there.toStdString());
-        app.WriteFile(u"home/"_s + c.picture, "ball.jpg bytes");
-        PageArchive::Export(Page(c.picture, c.caption), app.Path() + u"\\home"_s, Zip());
+    for (const auto& [picture, caption, there, placed, shownCaption, cleaned] : cases) {
+        SCOPED_TRACE(picture.toStdString() + " " + there.toStdString());
+        app.WriteFile(u"home/"_s + picture, "ball.jpg bytes");
+        PageArchive::Export(Page(picture, caption), app.Path() + u"\\home"_s, Zip());
         const TempAppFolder other;
         other.MakeFolder(u"home"_s);
-        if (!c.there.isNull())
-            other.WriteFile(u"home/"_s + c.picture, c.there);
+        if (!there.isNull())
+            other.WriteFile(u"home/"_s + picture, there);
         PageArchive::Import incoming = PageArchive::Read(Zip());
         PageArchive::Place(incoming, other.Path() + u"\\home"_s);
         const CWebPage& link = *incoming.page.Links().Item(1);
         EXPECT_EQ(std::tuple(link.MainPicture(), link.Name(), incoming.cleaned),
-                  std::tuple(c.placed, c.shownCaption, c.cleaned));
-        EXPECT_EQ(other.ReadFile(u"home/"_s + c.placed), "ball.jpg bytes");
-        EXPECT_EQ(other.ReadFile(u"home/"_s + c.picture), c.there);
+                  std::tuple(placed, shownCaption, cleaned));
+        EXPECT_EQ(other.ReadFile(u"home/"_s + placed), "ball.jpg bytes");
+        EXPECT_EQ(other.ReadFile(u"home/"_s + picture), there);
     }
 }
 
