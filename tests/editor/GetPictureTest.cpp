@@ -161,9 +161,10 @@ TEST_F(Editor, ImportedLinksGetTheirSitesPictures)
     EXPECT_EQ(links.Item(2)->MainPicture() + links.Item(3)->MainPicture(), QString());
 }
 
-// Undone at once, an import gets no pictures: no step takes the place of its Redo, and no picture
-// comes into home. The pictures of one import are tiles of the page's side and one step; when the
-// last is in, a message names the links whose sites gave none.
+// Cancelled, an import's pictures end without a word; undone at once, it gets none: no step takes
+// the place of its Redo, and no picture comes into home. The pictures of one import are tiles of
+// the page's side and one step; when the last is in, a message names the links whose sites gave
+// none.
 TEST_F(Editor, AnImportsPicturesAreOneStepAndItsEndIsTold)
 {
     LocalSite site;
@@ -171,14 +172,16 @@ TEST_F(Editor, AnImportsPicturesAreOneStepAndItsEndIsTold)
     site.Serve("/icons2.html", LocalSite::Page(R"(<link rel="icon" href="/big.png">)"));
     WritePicture(u"home/ball.jpg"_s, {64, 64}, Qt::red);
     Open(Page(1));
+    Answers answers({u"OK"_s});
+    ImportGettingPictures(window.get(), app, site, {"/slow.html"});
+    ClickButton(window.get(), u"cmdCancelPictures"_s);
+    EditMenu(mnuEditUndo)->trigger();
     ImportGettingPictures(window.get(), app, site, {"/icons.html"});
     EditMenu(mnuEditUndo)->trigger();
     WaitUntil([] { return false; }, 2000);
     EXPECT_EQ(EditMenu(mnuEditRedo)->text(), u"&Redo Import Links"_s);
     EXPECT_TRUE(QDir(app.NativeFile(u"home"_s)).entryList({u"127*"_s}).isEmpty());
     EXPECT_FALSE(window->statusBar()->isVisible());
-
-    Answers answers({u"OK"_s});
     ImportGettingPictures(window.get(), app, site,
                           {"/icons.html", "/missing.html", "/icons2.html"});
     EXPECT_TRUE(WaitUntil([&] { return !answers.said.isEmpty(); }));
@@ -234,6 +237,7 @@ TEST_F(Editor, MakeLinkPicturesMatchGivesEveryLinkATileOfThePagesSide)
     match->trigger();
     EXPECT_EQ(shown(), after);
     EXPECT_EQ(app.ReadFile(u"home/d-64.jpg"_s), "mine");
+    EXPECT_GE(Child(u"cmbWallpaper"_s)->findChild<QComboBox*>()->findText(u"c-64.jpg"_s), 2);
     const QImage tile(app.NativeFile(u"home/c-64.jpg"_s));
     ASSERT_EQ(tile.size(), QSize(64, 64));
     EXPECT_LT(qRed(tile.pixel(32, 32)), 40); // enlarged twice, not to the whole tile

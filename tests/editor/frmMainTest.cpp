@@ -51,7 +51,13 @@ TEST_F(Editor, SavesWhatTheUserChoseAndSaysWhatHappened)
     const std::tuple<QString, QString, QStringList, QStringList, QString, bool> cases[] = {
         {{}, u"close"_s, {yes}, {closing}, u"saved saved before"_s, false},
         {{}, u"close"_s, {no}, {closing}, u"before - -"_s, false},
-        {u"html dir"_s, u"close"_s, {yes, ok}, {closing, pageFailed}, u"saved - before"_s, true},
+        {u"none"_s, u"save"_s, {}, {}, u"new new -"_s, true},
+        {u"html dir"_s,
+         u"close save"_s,
+         {yes, ok, ok},
+         {closing, pageFailed, pageFailed},
+         u"saved - before,saved"_s,
+         true},
         {u"theirs"_s, u"save save"_s, {no, no}, {changed, changed}, u"theirs theirs -"_s, true},
         {u"theirs"_s, u"save save"_s, {yes}, {changed}, u"saved saved theirs,saved"_s, true},
         {u"no read"_s, u"save"_s, {ok, yes, ok}, {noRead, unread, notKept}, u"new new -"_s, true},
@@ -73,7 +79,7 @@ TEST_F(Editor, SavesWhatTheUserChoseAndSaysWhatHappened)
         app.MakeFolder(u"home"_s);
         if (setUp == u"pipe"_s)
             mkfifo(QFile::encodeName(dat).constData(), 0600);
-        else
+        else if (setUp != u"none"_s)
             app.WriteFile(u"home/qzhome.dat"_s, Golden(u"before.dat"_s));
         if (setUp.contains(u"html dir"_s))
             app.MakeFolder(u"home/qzhome.html"_s);
