@@ -175,6 +175,7 @@ TEST_F(Editor, AnImportsPicturesAreOneStepAndItsEndIsTold)
     Answers answers({u"OK"_s});
     ImportGettingPictures(window.get(), app, site, {"/slow.html"});
     ClickButton(window.get(), u"cmdCancelPictures"_s);
+    EXPECT_FALSE(window->statusBar()->isVisible());
     EditMenu(mnuEditUndo)->trigger();
     ImportGettingPictures(window.get(), app, site, {"/icons.html"});
     EditMenu(mnuEditUndo)->trigger();
