@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     const BenchFolder folder;
     LocalSite site;
     site.Serve("/", LocalSite::Page(R"(<link rel="apple-touch-icon" href="/touch.png">)"));
-    site.Serve("/touch.png", LocalSite::Png({180, 180}, Qt::darkGreen), "image/png");
+    site.Serve("/touch.png", LocalSite::Picture({180, 180}, Qt::darkGreen), "image/png");
     site.Serve("/plain", LocalSite::Page({}));
 
     frmMain editor;

@@ -47,11 +47,11 @@ void ServeKind(LocalSite& site, int iKind)
         R"(<link rel="stylesheet" href="/none.css">)",
     };
     site.Serve("/", LocalSite::Page(heads[iKind % std::size(heads)]));
-    site.Serve("/touch.png", LocalSite::Png({180, 180}, color), "image/png");
-    site.Serve("/f16.png", LocalSite::Png({16, 16}, color), "image/png");
-    site.Serve("/share.png", LocalSite::Png({600, 315}, color), "image/png");
+    site.Serve("/touch.png", LocalSite::Picture({180, 180}, color), "image/png");
+    site.Serve("/f16.png", LocalSite::Picture({16, 16}, color), "image/png");
+    site.Serve("/share.png", LocalSite::Picture({600, 315}, color), "image/png");
     if (iKind % std::size(heads) == 3)
-        site.Serve("/favicon.ico", LocalSite::Png({48, 48}, color), "image/png");
+        site.Serve("/favicon.ico", LocalSite::Picture({48, 48}, color), "image/png");
     const QByteArray name = color.name().toLatin1();
     site.Serve("/v.svg",
                R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 2 2">)"
