@@ -40,28 +40,25 @@ TEST(Collection, KeepsOrderAndRefusesPositionsOutsideItsLinks)
         // what is done to the links "ABC", the links afterwards and the error (0 for none)
         {[](auto& c) { c.AddBefore(Link(u"D"_s), 1), c.Add(Link(u"E"_s)); }, u"D;A;B;C;E;"_s, 0},
         {[](auto& c) { c.AddBefore(Link(u"D"_s), 3), c.Remove(1); }, u"B;D;C;"_s, 0},
-        {[](auto& c) { c.AddAfter(Link(u"D"_s), 3), c.Item(2)->SetName(u"E"_s); }, u"A;E;C;D;"_s,
-         0},
+        {[](auto& c) { c.AddAfter(Link(u"D"_s), 1); }, u"A;D;B;C;"_s, 0},
         {[](auto& c) { c.Item(0); }, u"A;B;C;"_s, Error::SubscriptOutOfRange},
         {[](auto& c) { c.Item(4); }, u"A;B;C;"_s, Error::SubscriptOutOfRange},
         {[](auto& c) { c.AddBefore(Link(u"X"_s), 4); }, u"A;B;C;"_s, Error::SubscriptOutOfRange},
         {[](auto& c) { c.AddAfter(Link(u"X"_s), 0); }, u"A;B;C;"_s, Error::SubscriptOutOfRange},
         {[](auto& c) { c.Add(nullptr); }, u"A;B;C;"_s, Error::InvalidPropertyValue},
         {[](auto& c) {
-             while (c.Count() + 1 < Collection::MaxCount)
-                 c.Add(Link({}));
-             c.Add(Link(u"Z"_s));
+             while (c.Count() < Collection::MaxCount)
+                 c.Add(Link(u"Z"_s));
              c.Add(Link(u"X"_s));
          },
-         u"A;B;C;"_s + QString(Collection::MaxCount - 4, u';') + u"Z;"_s, Error::Overflow},
+         u"A;B;C;"_s + u"Z;"_s.repeated(Collection::MaxCount - 3), Error::Overflow},
     };
     for (const auto& [operation, expectedNames, expectedError] : cases) {
         Collection links;
         for (const QString& name : {u"A"_s, u"B"_s, u"C"_s})
             links.Add(Link(name));
         const qint32 error = ErrorOf([&] { operation(links); }).Number();
-        EXPECT_EQ(Captions(links), expectedNames);
-        EXPECT_EQ(error, expectedError) << Captions(links).toStdString();
+        EXPECT_EQ(std::tuple(Captions(links), error), std::tuple(expectedNames, expectedError));
     }
 }
 
@@ -125,7 +122,6 @@ TEST(SettingsFile, StoresTextSoThatItReadsBack)
         {u"caf\u00e9 \u20ac\u2019\u4e2d \U0001F600!"_s,
          "\"caf\xe9 \x80\x92&#20013; &#128512;!\"",
          {}},
-        {u"&#20013; a&#b \u4e2d!"_s, "\"&#38;#20013; a&#38;#b &#20013;!\"", {}},
         {u"&#38;# and &#65;"_s, "\"&#38;#38;# and &#38;#65;\"", {}},
         {u"&#233; &"_s + QChar(0xD800), "\"&#38;#233; &&#55296;\"", u"&#233; &&#55296;"_s},
         {longText + u"\u4e2d"_s, '"' + longText.toLatin1() + "&#20013;\"", {}},
@@ -167,8 +163,7 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
     const struct {
         QByteArray file;       // written to home/x.dat
         qint32 error;          // 0 for none
-        QString says, summary; // in the error or the note of unread lines; the page's title,
-                               // Backcolor and links' captions after
+        QString says, summary; // said of the fault; the title, Backcolor and captions after
         QString path = u"home\\x.dat"_s; // read, below the application folder
     } cases[] = {
         {mixed, 0, {}, all},
@@ -194,20 +189,17 @@ TEST(SettingsFile, ReadsEveryFormItAcceptsAndReportsEveryFault)
         {WithLine(three, 1, "\"QZBROWSE_CFG_00\""), mismatch, u"first line"_s, before},
         {WithLine(three, 1, "\" QZBROWSE_CFG_001\""), mismatch, u"first line"_s, before},
         {FirstLines(three, 1), eof, u"before line 2 (the page title)"_s, before},
-        {FirstLines(three, 9), eof, u"before line 10 (the mouse trail picture)"_s, kept},
         {WithLine(three, 6, "\"2147483648\""), overflow, u"line 6 (the text colour)"_s, kept},
         {WithLine(three, 30, "\" 32767\""), overflow, u"line 30 (the number of links)"_s, kept},
         {WithLine(three, 30, "\"-32769\""), overflow, u"line 30 (the number of links)"_s, kept},
         {FirstLines(three, 38), eof, u"line 39 (the address of link 3)"_s, one + u';'},
         // cut in the middle of a value: that value is not read
-        {FirstLines(three, 35) + "\"http://on", eof, u"36 (the address of link 2) is cut"_s, one},
         {FirstLines(three, 30) + "\"Zoo \xe9", eof, u"31 (the caption of link 1) is cut"_s, read},
         {FirstLines(three, 1) + "\"Trail \"\"Page\r\n", eof, u"2 (the page title) is cut"_s,
          before},
         // lines after the links counted are passed over, and noted for the caller
         {WithLine(three, 30, "\" 0\""), 0, u"30 (the number of links) gives no links"_s, read},
-        {WithLine(three, 30, "\"-2\""), 0, u"gives no links, but more lines follow from line 31"_s,
-         read},
+        {WithLine(three, 30, "\"-2\""), 0, u"no links, but more lines follow from line 31"_s, read},
         {WithLine(three, 30, "\"1e3\""), 0, u"1 link, but more lines follow from line 34"_s, one},
         {three + "\"\"\r\n", 0, u"gives 3 links, but more lines follow from line 40"_s, all},
     };

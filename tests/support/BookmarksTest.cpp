@@ -27,14 +27,13 @@ QString Outline(const Bookmark& folder)
 // set, cut short in a bookmark, or with a byte order mark. Then what hands and services write.
 TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
 {
-    using Form = QByteArray (*)(QByteArray);
-    const Form asWritten = [](QByteArray b) { return b; };
-    const Form oneLine = [](QByteArray b) {
+    const auto file = [](const QString& name) {
+        return ReadFile(QStringLiteral(QZ_TEST_DATA "/bookmarks/") + name);
+    };
+    const auto oneLine = [](QByteArray b) {
         return b.replace('\n', ' ').replace("ICON=\"", "ICON=\"" + QByteArray(60000, 'Q'));
     };
-    const Form undeclared = [](QByteArray b) { return b.replace("charset=UTF-8", ""); };
-    const Form bom = [](QByteArray b) { return "\xEF\xBB\xBF" + b; };
-    const Form cut = [](QByteArray b) {
+    const auto cut = [](QByteArray b) {
         return b.left(std::max(b.indexOf("Storyline"), b.indexOf("PBS")) + 5);
     };
     const QString chromium =
@@ -46,8 +45,8 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
         u"Games=https://pbskids.org/games?age=5&lang=en}} | Other bookmarks{PBS "
         u"again=https://pbskids.org/games?age=5&lang=en | Über "
         u"Kinder=https://www.kindernetz.de/} | Mobile bookmarks{}"_s;
-    const std::tuple<QString, Form, QString> cases[] = {
-        {u"firefox.html"_s, asWritten,
+    const std::pair<QByteArray, QString> cases[] = {
+        {file(u"firefox.html"_s),
          u"Mozilla Firefox{Get Help=https://support.mozilla.org/products/firefox} | Recent "
          u"Tags=place:sort=8&maxResults=10 | Bookmarks Toolbar{Khan "
          u"Academy=https://www.khanacademy.org/ | Games & Puzzles{PBS KIDS  "
@@ -55,64 +54,48 @@ TEST(Bookmarks, ReadAsTheBrowsersWriteThem)
          u"<3=https://www.coolmath4kids.com/} | A bookmarklet=javascript:alert('hi') | "
          u"Broken=b0rked} | NASA "
          u"Kids' Club — Ünïcödé=https://www.nasa.gov/kids"_s},
-        {u"chromium.html"_s, asWritten, chromium},
-        {u"chromium.html"_s, oneLine, chromium},
-        {u"chromium.html"_s, undeclared, chromium},
-        {u"chromium.html"_s, cut,
+        {file(u"chromium.html"_s), chromium},
+        {oneLine(file(u"chromium.html"_s)), chromium},
+        {file(u"chromium.html"_s).replace("charset=UTF-8", ""), chromium},
+        {cut(file(u"chromium.html"_s)),
          u"Bookmarks bar{Khan Academy=https://www.khanacademy.org/ | Reading{Story="
          u"https://www.storylineonline.net/}}"_s},
-        {u"safari.html"_s, asWritten,
+        {file(u"safari.html"_s),
          u"Favorites{Apple=https://www.apple.com/ | NASA=https://www.nasa.gov/kids} | Bookmarks "
          u"Menu{} | Nat Geo Kids=https://www.natgeokids.com/"_s},
-        {u"windows-1252.html"_s, asWritten, u"Café “Kids”=https://www.café.example/"_s},
-        {u"chromium.json"_s, asWritten, chromiumJson},
-        {u"chromium.json"_s, cut, u"{Khan Academy=https://www.khanacademy.org/ | {}}"_s},
-        {u"chromium.json"_s, bom, chromiumJson},
-        {u"firefox.json"_s, asWritten,
+        {file(u"windows-1252.html"_s), u"Café “Kids”=https://www.café.example/"_s},
+        {file(u"chromium.json"_s), chromiumJson},
+        {cut(file(u"chromium.json"_s)), u"{Khan Academy=https://www.khanacademy.org/ | {}}"_s},
+        {"\xEF\xBB\xBF" + file(u"chromium.json"_s), chromiumJson},
+        {file(u"firefox.json"_s),
          u"Bookmarks Menu{Get Help=https://support.mozilla.org/products/firefox} | Bookmarks "
          u"Toolbar{Games %1{} | Khan Academy=https://www.khanacademy.org/} | Other "
          u"Bookmarks{Cartoons <img src=x onerror=\"location='https://evil.example.com/'\">\a="
          u"https://kids.example.org/\" onmouseover=\"location='https://evil.example.com/'} | "
          u"Mobile Bookmarks{}"_s.arg(QChar(0xD800))},
-        {{},
-         [](QByteArray) {
-             return "<DL><DT><A HREF=\"https://a/\">A</A><DD>see <a href=\"https://b/\">this</a>"
-                    "<DT><A HREF=\"https://c/\" icon=\"x\">A ICON=\"x\" icon=\"y\" B</A>\0"
-                    "<DT><A HREF=\"https://d/\">if (a<b)</A><DT><A HREF=\"e\">C<T> "
-                    "templates</A></DL>"_ba;
-         },
+        {"<DL><DT><A HREF=\"https://a/\">A</A><DD>see <a href=\"https://b/\">this</a>"
+         "<DT><A HREF=\"https://c/\" icon=\"x\">A ICON=\"x\" icon=\"y\" B</A>\0"
+         "<DT><A HREF=\"https://d/\">if (a<b)</A><DT><A HREF=\"e\">C<T> templates</A></DL>"_ba,
          u"A=https://a/ | A ICON=\"x\" icon=\"y\" B=https://c/ | if (a<b)=https://d/ | C<T> "
          u"templates=e"_s},
-        {{},
-         [](QByteArray) {
-             return "<meta charset=\"utf-8\"><DL><DT><A HREF=\"https://a/\">Caf\xE9</A>"
-                    "<DT><A HREF=\"https://b/\">\xC3\x9C\x62\x65r \xE2\x80\x9CKids\x94</A></DL>"_ba;
-         },
+        {"<meta charset=\"utf-8\"><DL><DT><A HREF=\"https://a/\">Caf\xE9</A>"
+         "<DT><A HREF=\"https://b/\">\xC3\x9C\x62\x65r \xE2\x80\x9CKids\x94</A></DL>"_ba,
          u"Café=https://a/ | Über “Kids”=https://b/"_s},
-        {{},
-         [](QByteArray) { // 100 folders deep, a bookmark in the innermost and after each folder
-             return "<DL>" + QByteArray("<DT><H3>f</H3><DL>").repeated(100) +
-                    "<DT><A HREF=\"https://x/\">x</A>" +
-                    QByteArray("</DL><DT><A HREF=\"https://y/\">y</A>").repeated(100) + "</DL>";
-         },
+        // 100 folders deep, a bookmark in the innermost and after each folder
+        {"<DL>" + QByteArray("<DT><H3>f</H3><DL>").repeated(100) +
+             "<DT><A HREF=\"https://x/\">x</A>" +
+             QByteArray("</DL><DT><A HREF=\"https://y/\">y</A>").repeated(100) + "</DL>",
          u"f{"_s.repeated(64) + u"x=https://x/"_s + u" | y=https://y/"_s.repeated(36) + u"}"_s +
              u" | y=https://y/}"_s.repeated(63) + u" | y=https://y/"_s},
-        {{},
-         [](QByteArray) { // cut inside the bookmark of the innermost of 40 folders, each with one
-             return "{\"roots\":{\"bookmark_bar\":" +
-                    QByteArray("{\"children\":[{\"type\":\"url\",\"name\":\"b\",\"url\":\"x:\"},")
-                        .repeated(40) +
-                    "{\"type\":\"url\",\"name\":\"b";
-         },
+        // cut inside the bookmark of the innermost of 40 folders, each with one
+        {"{\"roots\":{\"bookmark_bar\":" +
+             QByteArray("{\"children\":[{\"type\":\"url\",\"name\":\"b\",\"url\":\"x:\"},")
+                 .repeated(40) +
+             "{\"type\":\"url\",\"name\":\"b",
          u"{b=x: | "_s.repeated(39) + u"{b=x:}"_s + u"}"_s.repeated(39)},
     };
-    for (const auto& [file, form, outline] : cases)
-        EXPECT_EQ(
-            Outline(Bookmarks::Read(form(
-                file.isEmpty() ? QByteArray()
-                               : ReadFile(QStringLiteral(QZ_TEST_DATA "/bookmarks/") + file)))),
-            outline)
-            << file.toStdString();
+    for (const auto& [bytes, outline] : cases)
+        EXPECT_EQ(Outline(Bookmarks::Read(bytes)), outline);
 }
 
 // A file far larger than any bookmarks file is refused before it is read.

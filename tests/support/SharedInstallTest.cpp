@@ -8,9 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
-// Laid out whole and once: a copy that fails (a starting file the user may not read) leaves
-// nothing to be taken for a whole folder next time, and the user's own page is never replaced.
-// (Finding the starting files, and the whole folder, are tested on the installed package.)
+// Laid out whole and once: a failed copy (of a file the user may not read) leaves nothing to be
+// taken for a whole folder later, and the user's own page is never replaced.
 TEST(SharedInstall, LaysOutTheUsersFolderWholeAndOnce)
 {
     if (RanAsOrdinaryUser())

@@ -197,8 +197,7 @@ TEST(SettingsHistory, KeepsCopiesPrivateInItsOwnFolderAndOpensNoPipe)
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }
 
-// Where a link stands, the file written replaces the link: what it leads to, here outside the
-// folder, is neither written nor made.
+// A link where the file is written is replaced: what it leads to is neither written nor made.
 TEST(TextFileWriter, ReplacesALinkAndNeverWritesWhereItLeads)
 {
     TempAppFolder app;
