@@ -75,9 +75,8 @@ TEST_F(Editor, ThePickerAndTheLinkRowsShowThumbnails)
     picker.SetImagesPath(app.Path() + u"\\home"_s);
     EXPECT_EQ(picker.Text(), None);
 
-    // In the links list: each row its link's picture once read; one that is gone the placeholder.
-    // Rows keep the height of their pictures and the width of the widest, though the last link
-    // has no picture and a short text.
+    // In the links list each row shows its link's picture once read, one that is gone the
+    // placeholder; rows keep the pictures' height and the widest text's width.
     CWebPage page = Page(3, u"red.bmp"_s);
     page.Links().Item(1)->SetName(u"A caption wider than the list, with its address"_s);
     page.Links().Item(2)->SetMainPicture(u"gone.gif"_s);
