@@ -118,10 +118,9 @@ TEST_F(Editor, OffersACopyThatThePageShowsOfAPictureImportedOrInASubfolder)
     QImage picture(40, 30, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     QPainter(&picture).fillRect(20, 0, 20, 30, Qt::red);
-    app.MakeFolder(u"outside"_s);
+    app.WriteFile(u"outside/photo.GIF"_s, gif);
     for (const QString& file : {u"outside/photo.png"_s, u"outside/photo.webp"_s})
         EXPECT_TRUE(picture.save(app.NativeFile(file)));
-    app.WriteFile(u"outside/photo.GIF"_s, gif);
     app.WriteFile(u"outside/notes.png"_s, "no picture");
     app.WriteFile(u"home/animals/wild/lion.gif"_s, gif); // the last entry of every list
     const QString yes = u"Yes"_s, no = u"No"_s, png = u"outside/photo.png"_s, jpg = u"photo.jpg"_s,
