@@ -34,10 +34,9 @@ void ModalDriver::Poll()
 
 void ClickButton(QWidget* window, const QString& sTextOrName)
 {
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (button->objectName() == sTextOrName || button->text().remove(u'&') == sTextOrName)
             return QTest::mouseClick(button, Qt::LeftButton);
-    }
     ADD_FAILURE() << "No button " << sTextOrName.toStdString();
 }
 

@@ -45,42 +45,35 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
                                  u"address.|Broken: A page cannot open this address."_s;
     const QString getHelpAndNasa = u"|Get Help (https://support.mozilla.org/products/firefox)|NASA "
                                    u"Kids' Club — Ünïcödé (https://www.nasa.gov/kids) @2"_s;
+    // toggle: titles and button names, "|" between; Esc where nothing is to be added, else Enter
     const struct {
-        QString file, find, toggle; // toggle: titles and button names, "|" between
-        Qt::Key key;
-        QString seen, added; // seen: the count and the notes (firefox.html's after), or the message
+        QString seen, toggle, added = {}, find = {}, file = u"firefox.html"_s;
     } cases[] = {
-        {u"firefox.html"_s, u""_s, u""_s, Qt::Key_Return, u"4 links will be added."_s,
+        {u"4 links will be added."_s, u""_s,
          u"|Get Help (https://support.mozilla.org/products/firefox)|PBS KIDS  Games "
          u"(https://pbskids.org/games?age=5&lang=en)|Cool Math 4 Kids ‹3 "
          u"(https://www.coolmath4kids.com/)|NASA Kids' Club — Ünïcödé (https://www.nasa.gov/kids) @4"_s},
-        {u"firefox.html"_s, u"KIDS"_s, u"Games & Puzzles"_s, Qt::Key_Return,
-         u"2 links will be added, 1 of them hidden by Find."_s, getHelpAndNasa},
-        {u"firefox.html"_s, u""_s, u"Recent Tags"_s, Qt::Key_Escape, u"5 links will be added."_s,
-         u""_s},
+        {u"2 links will be added, 1 of them hidden by Find."_s, u"Games & Puzzles"_s,
+         getHelpAndNasa, u"KIDS"_s},
         // a folder's box leaves what has a note as it is; the buttons act on what Find shows
-        {u"firefox.html"_s, u""_s, u"Bookmarks Toolbar"_s, Qt::Key_Return,
-         u"2 links will be added."_s, getHelpAndNasa},
-        {u"firefox.html"_s, u"KIDS"_s, u"cmdClearAll"_s, Qt::Key_Return,
-         u"1 link will be added, hidden by Find."_s,
-         u"|Get Help (https://support.mozilla.org/products/firefox) @1"_s},
-        {u"firefox.html"_s, u""_s, u"Bookmarks Toolbar|Recent Tags|cmdCheckAll"_s, Qt::Key_Escape,
-         u"5 links will be added."_s, u""_s},
-        {u"firefox.html"_s, u""_s, u"cmdClearAll|Games & Puzzles"_s, Qt::Key_Escape,
-         u"2 links will be added."_s, u""_s},
+        {u"2 links will be added."_s, u"Bookmarks Toolbar"_s, getHelpAndNasa},
+        {u"1 link will be added, hidden by Find."_s, u"cmdClearAll"_s,
+         u"|Get Help (https://support.mozilla.org/products/firefox) @1"_s, u"KIDS"_s},
+        {u"5 links will be added."_s, u"Bookmarks Toolbar|Recent Tags|cmdCheckAll"_s},
+        {u"2 links will be added."_s, u"cmdClearAll|Games & Puzzles"_s},
         // a title that would show reversed shows its turning character as a mark instead
-        {u"bidi.html"_s, u""_s, u"Safe [U+202E]gpj.exe"_s, Qt::Key_Return,
-         u"2 links will be added.|Safe [U+202E]gpj.exe: Also above in this file."_s,
-         u"|Plain (https://a.example/)|Safe \u202Egpj.exe (https://a.example/) @2"_s},
-        {u"chromium.json"_s, u"OTHER"_s, u"Über Kinder"_s, Qt::Key_Return,
-         u"1 link will be added, hidden by Find.|Khan Academy: Already on the page.|PBS again: "
+        {u"2 links will be added.|Safe [U+202E]gpj.exe: Also above in this file."_s,
+         u"Safe [U+202E]gpj.exe"_s,
+         u"|Plain (https://a.example/)|Safe \u202Egpj.exe (https://a.example/) @2"_s, u""_s,
+         u"bidi.html"_s},
+        {u"1 link will be added, hidden by Find.|Khan Academy: Already on the page.|PBS again: "
          u"Also above in this file."_s,
-         u"|PBS KIDS Games (https://pbskids.org/games?age=5&lang=en) @1"_s},
-        {u"notes.txt"_s, u""_s, u""_s, Qt::Key_Return, u"No bookmarks were found in \"%1\"."_s,
-         u""_s},
+         u"Über Kinder"_s, u"|PBS KIDS Games (https://pbskids.org/games?age=5&lang=en) @1"_s,
+         u"OTHER"_s, u"chromium.json"_s},
+        {u"No bookmarks were found in \"%1\"."_s, u""_s, u""_s, u""_s, u"notes.txt"_s},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.file.toStdString() + c.find.toStdString());
+        SCOPED_TRACE((c.file + u' ' + c.toggle).toStdString());
         CWebPage home = Page(1);
         home.Links().Item(1)->SetMainLink(u"https://www.khanacademy.org/"_s);
         Open(home);
@@ -107,7 +100,7 @@ TEST_F(Editor, ImportLinksAddsTheCheckedBookmarksAtTheEnd)
                         for (QTreeWidgetItemIterator it(tree); *it; ++it)
                             if (!(*it)->text(2).isEmpty())
                                 seen += u'|' + (*it)->text(0) + u": "_s + (*it)->text(2);
-                        PressKey(modal, c.key);
+                        PressKey(modal, c.added.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
                     });
         EXPECT_EQ(seen + message.text, c.seen.arg(DisplayPath(Samples + c.file)) +
                                            (c.file == u"firefox.html"_s ? firefoxNotes : u""_s));
@@ -129,24 +122,24 @@ TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
     enum { Paste = -2, PasteOnButton = -1 }; // else dropped at half rows from the top
     const struct {
         int how;
-        QString text, format, title, added; // text: the clipboard's, or the dropped uri-list
+        QString text, added = {}, format = {}, title = {}; // text: the clipboard's, or a uri-list
     } cases[] = {
-        {Paste, u"https://www.a.org/x\r\n"_s, u""_s, u""_s, u"|a.org (https://www.a.org/x) @1"_s},
-        {Paste, u"https://a.org/\nftp://b.org/"_s, u""_s, u""_s,
+        {Paste, u"https://www.a.org/x\r\n"_s, u"|a.org (https://www.a.org/x) @1"_s},
+        {Paste, u"https://a.org/\nftp://b.org/"_s,
          u"|a.org (https://a.org/)|b.org (ftp://b.org/) @2"_s},
-        {Paste, u"https://a.org/\nnot an address"_s, u""_s, u""_s, u""_s},
-        {Paste, u"javascript:alert(1)"_s, u""_s, u""_s, u""_s},
-        {Paste, u"https://a.org/"_s, u"text/html"_s, u"<a href=\"https://a.org/\">A &amp; B</a>"_s,
-         u"|A & B (https://a.org/) @1"_s},
-        {Paste, u"https://a.org/"_s, u"text/x-moz-url"_s, u"https://a.org/\nA"_s,
-         u"|A (https://a.org/) @1"_s},
-        {PasteOnButton, u"https://a.org/"_s, u""_s, u""_s, u""_s},
-        {0, u"https://a.org/\r\n"_s, u"text/x-moz-url"_s, u"https://a.org/\nA"_s,
-         u"A (https://a.org/)|Link 1 (1.html) @0"_s},
+        {Paste, u"https://a.org/\nnot an address"_s},
+        {Paste, u"javascript:alert(1)"_s},
+        {Paste, u"https://a.org/"_s, u"|A & B (https://a.org/) @1"_s, u"text/html"_s,
+         u"<a href=\"https://a.org/\">A &amp; B</a>"_s},
+        {Paste, u"https://a.org/"_s, u"|A (https://a.org/) @1"_s, u"text/x-moz-url"_s,
+         u"https://a.org/\nA"_s},
+        {PasteOnButton, u"https://a.org/"_s},
+        {0, u"https://a.org/\r\n"_s, u"A (https://a.org/)|Link 1 (1.html) @0"_s,
+         u"text/x-moz-url"_s, u"https://a.org/\nA"_s},
         {1,
          u"%1Fun.url\r\n%1zoo.desktop\r\n%1picture.jpg\r\n%1pipe.desktop\r\n%1zero.desktop"_s.arg(
              files),
-         u""_s, u""_s, u"|Fun (https://fun.example/)|The Zoo (https://zoo.example/a) @2"_s},
+         u"|Fun (https://fun.example/)|The Zoo (https://zoo.example/a) @2"_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
@@ -166,9 +159,8 @@ TEST_F(Editor, PastedAndDroppedAddressesBecomeLinks)
     }
 }
 
-// Links whose texts carry markup, from a bookmarks file in each form, the clipboard's titles and
-// dropped link files: the saved page holds their words and their addresses, never their markup
-// ("<" shows as "‹"), in the order they came.
+// Links with markup in their texts, from bookmarks files, the clipboard and dropped link files: the
+// saved page holds their words and addresses in the order they came, never markup ("<" as "‹").
 TEST_F(Editor, LinksFromOutsideBringNoMarkupOntoThePage)
 {
     app.WriteFile(u"kids.html"_s,
@@ -212,10 +204,10 @@ TEST_F(Editor, AddedLinksStopAtTheMostAPageHolds)
     QGuiApplication::clipboard()->setText(
         u"https://a.example/\nhttps://b.example/\nhttps://c.example/"_s);
     Child(u"lstLinks"_s)->setFocus();
-    MessageBoxSeen seen;
-    ModalDriver box(AnswerMessageBox(u"OK"_s, seen));
+    Answers answers({u"OK"_s});
     QTest::keyClick(Child(u"lstLinks"_s), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(seen.text, u"A page holds at most 32766 links, so 2 links were left out."_s);
+    EXPECT_EQ(answers.said.join(u'|'),
+              u"A page holds at most 32766 links, so 2 links were left out."_s);
     EXPECT_EQ(Rows(Child<QListView>(u"lstLinks"_s)).section(u'|', -1),
               u"a.example (https://a.example/) @32765"_s);
 }

@@ -75,9 +75,8 @@ TEST_F(Editor, ThePickerAndTheLinkRowsShowThumbnails)
     picker.SetImagesPath(app.Path() + u"\\home"_s);
     EXPECT_EQ(picker.Text(), None);
 
-    // In the links list: each row its link's picture once read; one that is gone the placeholder.
-    // Rows keep the height of their pictures and the width of the widest, though the last link
-    // has no picture and a short text.
+    // In the links list each row shows its link's picture once read, one that is gone the
+    // placeholder; rows keep the pictures' height and the widest text's width.
     CWebPage page = Page(3, u"red.bmp"_s);
     page.Links().Item(1)->SetName(u"A caption wider than the list, with its address"_s);
     page.Links().Item(2)->SetMainPicture(u"gone.gif"_s);
@@ -119,10 +118,9 @@ TEST_F(Editor, OffersACopyThatThePageShowsOfAPictureImportedOrInASubfolder)
     QImage picture(40, 30, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     QPainter(&picture).fillRect(20, 0, 20, 30, Qt::red);
-    app.MakeFolder(u"outside"_s);
+    app.WriteFile(u"outside/photo.GIF"_s, gif);
     for (const QString& file : {u"outside/photo.png"_s, u"outside/photo.webp"_s})
         EXPECT_TRUE(picture.save(app.NativeFile(file)));
-    app.WriteFile(u"outside/photo.GIF"_s, gif);
     app.WriteFile(u"outside/notes.png"_s, "no picture");
     app.WriteFile(u"home/animals/wild/lion.gif"_s, gif); // the last entry of every list
     const QString yes = u"Yes"_s, no = u"No"_s, png = u"outside/photo.png"_s, jpg = u"photo.jpg"_s,

@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QXmlStreamReader>
+#include <algorithm>
 
-// Run by CTest under several languages (see CMakeLists.txt): the tests named for a language under
-// that language, the others under each.
+// Run by CTest under several languages (see CMakeLists.txt), each with the tests it names.
 
 // One text of a translation file: "context|source" and its translation, empty when unfinished.
 using Texts = QMap<QString, QString>;
@@ -49,8 +49,7 @@ static QString Kept(const QString& sText)
     return markers.join(u' ');
 }
 
-// The captions of a window's labels and buttons that it shows, in the order made, "|" between; each
-// must fit its control.
+// The captions of the labels and buttons a window shows, "|" between; each must fit its control.
 static QString Captions(const QWidget* window)
 {
     QStringList captions{window->windowTitle()};
@@ -93,16 +92,12 @@ TEST(Translations, AreFinishedForEveryTextOfTheSources)
         << lupdate.readAllStandardError().toStdString();
     const QStringList sources = ReadTranslations(current).keys();
     ASSERT_GT(sources.size(), 100);
-    const auto without = [](QStringList texts, const QStringList& others) {
-        texts.removeIf([&others](const QString& text) { return others.contains(text); });
-        return texts;
-    };
-
     for (const QString& file : QStringLiteral(QZ_TRANSLATIONS).split(u',')) {
         SCOPED_TRACE(file.toStdString());
         const Texts texts = ReadTranslations(file);
-        EXPECT_EQ(without(sources, texts.keys()), QStringList()) << "not in the file";
-        EXPECT_EQ(without(texts.keys(), sources), QStringList()) << "no longer in the sources";
+        QStringList unmatched; // not in the file, or no longer in the sources
+        std::ranges::set_symmetric_difference(texts.keys(), sources, std::back_inserter(unmatched));
+        EXPECT_EQ(unmatched, QStringList());
         for (const auto& [key, translation] : texts.asKeyValueRange()) {
             const QString source = key.section(u'|', 1);
             EXPECT_FALSE(translation.trimmed().isEmpty()) << key.toStdString();
@@ -116,8 +111,7 @@ class Language : public Program
 protected:
     static void SetUpTestSuite() { UseSystemLanguage(); }
 
-    // The Control Center's captions, the editor's, and the question and buttons of its close, a
-    // line each; on the way every caption is checked to fit, in the editor's dialogs too.
+    // The captions of the Control Center, the editor, and its close's question, a line each.
     QString Seen()
     {
         QString seen = Captions(controlCenter) + u'\n';

@@ -7,8 +7,7 @@
 
 #include <QPointer>
 
-// The program started on a fresh application folder, at its Control Center; the windows still open
-// at the end are closed.
+// The program started on a fresh application folder, at its Control Center.
 class Program : public ::testing::Test
 {
 protected:

@@ -50,9 +50,8 @@ static QString Shown(QWidget* window, bool bFramed = true)
     return caption + (centred ? u" centred"_s : u" off centre"_s);
 }
 
-// What a screen reader meets in a window, read from its accessible tree as the accessibility bus
-// hands it on: each object shown that takes the focus, or is a picture, as "objectName: name" and
-// " = value" where it has one; nothing inside such an object.
+// What a screen reader meets in a window's accessible tree: each object shown that takes the focus,
+// or is a picture (and nothing inside it), as "objectName: name" and " = value" where it has one.
 static QStringList Spoken(QWidget* window)
 {
     QStringList spoken;
@@ -61,14 +60,13 @@ static QStringList Spoken(QWidget* window)
             QAccessibleInterface* child = parent->child(i);
             if (!child || child->state().invisible)
                 continue;
-            if (!child->state().focusable && child->role() != QAccessible::Graphic) {
-                walk(child);
-                continue;
-            }
             const QString value = child->text(QAccessible::Value);
-            spoken << (child->object() ? child->object()->objectName() : u"?"_s) + u": "_s +
-                          child->text(QAccessible::Name) +
-                          (value.isEmpty() ? QString() : u" = "_s + value);
+            if (!child->state().focusable && child->role() != QAccessible::Graphic)
+                walk(child);
+            else
+                spoken << (child->object() ? child->object()->objectName() : u"?"_s) + u": "_s +
+                              child->text(QAccessible::Name) +
+                              (value.isEmpty() ? QString() : u" = "_s + value);
         }
     };
     walk(QAccessible::queryAccessibleInterface(window));
@@ -97,10 +95,9 @@ static QString CheckBoxesSpoken(QTreeWidget* tree)
     return names.join(u'|');
 }
 
-// Browser leaves the editor alone; a link added, Import Links looked at, walked by Tab and
-// cancelled, Ctrl+S, closed with Yes. Each window's controls, the Edit menu and the bookmarks'
-// check boxes give a screen reader their names; under a window manager (the test
-// "window_system") each caption stands alone and each frame centred.
+// Browser leaves the editor alone; a link added, Import Links walked by Tab and cancelled, Ctrl+S,
+// closed with Yes. Each window's controls, the Edit menu and the bookmarks give a screen reader
+// names; under a window manager (the test "window_system") each caption alone, each frame centred.
 TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
 {
     app.WriteFile(u"home/ball.jpg"_s, "picture");
@@ -161,8 +158,7 @@ TEST_F(Program, AddsALinkSavesAndClosesInTheWindowSystem)
     }
 }
 
-// A folder whose path holds a "\" cannot be named with "\" between names: refused, named, no
-// window.
+// A folder whose path holds a "\", which names cannot be split at, is refused and named.
 TEST(ProgramFolder, WithABackslashInItsPathIsRefused)
 {
     const TempAppFolder outer;
