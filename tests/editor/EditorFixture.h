@@ -87,7 +87,11 @@ protected:
 
     void WritePicture(const QString& sFile, QSize size, Qt::GlobalColor color) const
     {
-        app.WriteFile(sFile, LocalSite::Picture(size, color, QFileInfo(sFile).suffix().toLatin1()));
+        const QByteArray bytes =
+            LocalSite::Picture(size, color, QFileInfo(sFile).suffix().toLatin1());
+        EXPECT_FALSE(bytes.isEmpty())
+            << "no picture of that format is written: " << qPrintable(sFile);
+        app.WriteFile(sFile, bytes);
     }
 
     QByteArray Home(const QString& sFile) const { return app.ReadFile(u"home/"_s + sFile); }

@@ -206,11 +206,8 @@ TEST_F(Editor, MakeLinkPicturesMatchGivesEveryLinkATileOfThePagesSide)
 {
     // The size of the picture file written, if any; the link's picture before and after.
     const std::tuple<QSize, QString, QString> pictures[] = {
-        {{64, 64}, u"a.gif"_s, u"a.gif"_s},
-        {{64, 64}, u"b.jpg"_s, u"b.jpg"_s},
-        {{16, 16}, u"c.bmp"_s, u"c-64.jpg"_s},
-        {{128, 100}, u"d.jpg"_s, u"d-64-2.jpg"_s},
-        {{}, u"missing.gif"_s, u"missing.gif"_s},
+        {{64, 64}, u"b.jpg"_s, u"b.jpg"_s},        {{16, 16}, u"c.bmp"_s, u"c-64.jpg"_s},
+        {{128, 100}, u"d.jpg"_s, u"d-64-2.jpg"_s}, {{}, u"missing.gif"_s, u"missing.gif"_s},
         {{}, u"ball.jpg"_s, u"ball.jpg"_s}, // not a picture
         {{}, u"c.bmp"_s, u"c-64.jpg"_s},
     };
