@@ -95,29 +95,23 @@ TEST(LinkChecks, TellWhatBecameOfEachAddressOrSayOffline)
 // Each word, also marked up, and each parking service, and pages that only come near them.
 TEST(ParkedPage, KnowsEachWordAndEachService)
 {
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {"http://a.org/", "<title>a.org - domain is for sale</title>", true},
-        {"http://a.org/", "<h1>Buy this domain</h1>", true},
-        {"http://a.org/", "<TITLE>This Domain May Be For Sale</TITLE>", true},
-        {"http://a.org/", "<h1>Die Domain ist zu verkaufen</h1>", true},
-        {"http://a.org/", "<h1>Die <b>Domain</b> steht zum Verkauf</h1>", true},
-        {"http://a.org/", "<h2>Diese Domain kaufen</h2>", true},
-        {"http://a.org/", "<title>Ce domaine est &agrave; vendre</title>", true},
-        {"http://a.org/", "<title>Ce domaine est peut-être à vendre</title>", true},
-        {"http://a.org/", "<h1>Acheter ce domaine</h1>", true},
-        {"http://a.org/", "<h1>Este dominio está a la venta</h1>", true},
-        {"http://a.org/", "<h1>Este dominio puede estar a la venta</h1>", true},
-        {"http://a.org/", "<h2>Comprar este dominio</h2>", true},
-        {"https://www.sedoparking.com/a.org", "", true},
-        {"http://ww1.parkingcrew.net/", "", true},
-        {"https://bodis.com/", "", true},
-        {"https://www.above.com/", "", true},
-        {"https://dan.com/buy-domain/a.org", "", true},
-        {"https://www.hugedomains.com/domain_profile.cfm?d=a.org", "", true},
-        {"http://a.org/", "<title>Games</title><p>buy this domain</p>", false},
-        {"http://a.org/", "<h1>Buy this book</h1>", false},
-        {"http://notsedoparking.com.example/", "", false},
-    };
-    for (const auto& [url, html, forSale] : cases)
-        EXPECT_EQ(ParkedPage::ForSale(QUrl(QString::fromUtf8(url)), html), forSale) << url << html;
+    const QUrl page(u"http://a.org/"_s);
+    for (const char* html :
+         {"<title>a.org - domain is for sale</title>", "<h1>Buy this domain</h1>",
+          "<TITLE>This Domain May Be For Sale</TITLE>", "<h1>Die Domain ist zu verkaufen</h1>",
+          "<h1>Die <b>Domain</b> steht zum Verkauf</h1>", "<h2>Diese Domain kaufen</h2>",
+          "<title>Ce domaine est &agrave; vendre</title>",
+          "<title>Ce domaine est peut-être à vendre</title>", "<h1>Acheter ce domaine</h1>",
+          "<h1>Este dominio está a la venta</h1>", "<h1>Este dominio puede estar a la venta</h1>",
+          "<h2>Comprar este dominio</h2>"})
+        EXPECT_TRUE(ParkedPage::ForSale(page, html)) << html;
+    for (const char* site :
+         {"https://www.sedoparking.com/a.org", "http://ww1.parkingcrew.net/", "https://bodis.com/",
+          "https://www.above.com/", "https://dan.com/buy-domain/a.org",
+          "https://www.hugedomains.com/domain_profile.cfm?d=a.org"})
+        EXPECT_TRUE(ParkedPage::ForSale(QUrl(QString::fromUtf8(site)), {})) << site;
+    for (const char* html :
+         {"<title>Games</title><p>buy this domain</p>", "<h1>Buy this book</h1>"})
+        EXPECT_FALSE(ParkedPage::ForSale(page, html)) << html;
+    EXPECT_FALSE(ParkedPage::ForSale(QUrl(u"http://notsedoparking.com.example/"_s), {}));
 }
